@@ -1,0 +1,130 @@
+#include "data/Cp932Text.h"
+
+namespace kolv {
+
+bool isLeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+std::size_t characterLength(std::string_view text, std::size_t pos)
+{
+    if (pos + 1 < text.size() && isLeadByte(static_cast<unsigned char>(text[pos])))
+        return 2;
+    return 1;
+}
+
+std::size_t findText(std::string_view text, std::string_view needle, std::size_t from)
+{
+    if (needle.empty())
+        return from <= text.size() ? from : textNotFound;
+    std::size_t pos = 0;
+    while (pos < from && pos < text.size())
+        pos += characterLength(text, pos);
+    for (; pos + needle.size() <= text.size(); pos += characterLength(text, pos)) {
+        if (text.compare(pos, needle.size(), needle) == 0)
+            return pos;
+    }
+    return textNotFound;
+}
+
+bool containsText(std::string_view text, std::string_view needle)
+{
+    return findText(text, needle) != textNotFound;
+}
+
+bool startsWithText(std::string_view text, std::string_view prefix)
+{
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+bool endsWithText(std::string_view text, std::string_view suffix)
+{
+    if (suffix.size() > text.size())
+        return false;
+    std::size_t pos = 0;
+    const std::size_t target = text.size() - suffix.size();
+    while (pos < target)
+        pos += characterLength(text, pos);
+    return pos == target && text.substr(target) == suffix;
+}
+
+std::string replaceAllText(std::string_view text, std::string_view from, std::string_view to)
+{
+    if (from.empty())
+        return std::string(text);
+    std::string result;
+    result.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (text.compare(pos, from.size(), from) == 0) {
+            result.append(to);
+            pos += from.size();
+            continue;
+        }
+        const std::size_t length = characterLength(text, pos);
+        result.append(text.substr(pos, length));
+        pos += length;
+    }
+    return result;
+}
+
+std::string_view cutToBytes(std::string_view text, std::size_t maxBytes)
+{
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t length = characterLength(text, pos);
+        if (pos + length > maxBytes)
+            break;
+        pos += length;
+    }
+    return text.substr(0, pos);
+}
+
+std::string_view skipLeadingBlanks(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const unsigned char byte = static_cast<unsigned char>(text[pos]);
+        if (byte == ' ' || byte == '\t' || byte == '\n' || byte == '\r' || byte == '\v' || byte == '\f') {
+            ++pos;
+        } else if (byte == 0x81 && pos + 1 < text.size() && static_cast<unsigned char>(text[pos + 1]) == 0x40) {
+            pos += 2;
+        } else {
+            break;
+        }
+    }
+    return text.substr(pos);
+}
+
+std::string_view stripLineEnd(std::string_view line)
+{
+    if (line.size() >= 2 && line[line.size() - 2] == '\r' && line.back() == '\n')
+        return line.substr(0, line.size() - 2);
+    if (!line.empty() && line.back() == '\n')
+        return line.substr(0, line.size() - 1);
+    return line;
+}
+
+std::string upperCaseText(std::string_view text)
+{
+    std::string result(text);
+    std::size_t pos = 0;
+    while (pos < result.size()) {
+        const std::size_t length = characterLength(result, pos);
+        unsigned char first = static_cast<unsigned char>(result[pos]);
+        if (length == 1) {
+            if (first >= 'a' && first <= 'z')
+                result[pos] = static_cast<char>(first - 'a' + 'A');
+        } else {
+            // Full-width ａ-ｚ are 0x82 0x81-0x9A; Ａ-Ｚ are 0x82 0x60-0x79.
+            unsigned char second = static_cast<unsigned char>(result[pos + 1]);
+            if (first == 0x82 && second >= 0x81 && second <= 0x9A)
+                result[pos + 1] = static_cast<char>(second - 0x21);
+        }
+        pos += length;
+    }
+    return result;
+}
+
+}  // namespace kolv

@@ -1,0 +1,148 @@
+#include "data/Number.h"
+
+#include <cerrno>
+#include <clocale>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace kolv {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Parses with the C locale's "." whatever the process locale is.
+double parseDecimalInC(const std::string& number)
+{
+    double value = 0.0;
+    int consumed = 0;
+    locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
+    if (cLocale) {
+        locale_t previous = uselocale(cLocale);
+        if (std::sscanf(number.c_str(), "%lf%n", &value, &consumed) != 1)
+            value = 0.0;
+        uselocale(previous);
+        freelocale(cLocale);
+    }
+    return value;
+}
+
+}  // namespace
+
+double parseLeadingNumber(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
+    const std::size_t start = pos;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        ++pos;
+    std::size_t digits = 0;
+    while (pos < text.size() && isDigit(text[pos])) {
+        ++pos;
+        ++digits;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        while (pos < text.size() && isDigit(text[pos])) {
+            ++pos;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return 0.0;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t exponent = pos + 1;
+        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
+            ++exponent;
+        if (exponent < text.size() && isDigit(text[exponent])) {
+            pos = exponent;
+            while (pos < text.size() && isDigit(text[pos]))
+                ++pos;
+        }
+    }
+    const double value = parseDecimalInC(std::string(text.substr(start, pos - start)));
+    return std::isfinite(value) ? value : 0.0;
+}
+
+long parseLeadingInteger(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    long long value = 0;
+    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
+        value = value * 10 + (text[pos] - '0');
+        if (value > 2147483647LL)
+            return 0;
+    }
+    return static_cast<long>(negative ? -value : value);
+}
+
+unsigned long parseUnsignedAutoBase(std::string_view text)
+{
+    const std::string copy(text);
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(copy.c_str(), &end, 0);
+    if (errno == ERANGE || value > 0xFFFFFFFFUL)
+        return 0;
+    return value;
+}
+
+std::string formatText(const char* format, ...)
+{
+    locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
+    locale_t previous = cLocale ? uselocale(cLocale) : static_cast<locale_t>(0);
+    va_list arguments;
+    va_start(arguments, format);
+    va_list copy;
+    va_copy(copy, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, arguments);
+    va_end(arguments);
+    std::string result;
+    if (length > 0) {
+        std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(buffer.data(), buffer.size(), format, copy);
+        result.assign(buffer.data(), static_cast<std::size_t>(length));
+    }
+    va_end(copy);
+    if (cLocale) {
+        uselocale(previous);
+        freelocale(cLocale);
+    }
+    return result;
+}
+
+std::string formatDepth(double metres)
+{
+    return formatText("%.2f", metres);
+}
+
+std::string formatSignedDepth(double metres)
+{
+    return formatText("%+.2f", metres);
+}
+
+bool depthsEqual(double a, double b)
+{
+    return std::fabs(a - b) < 0.000001;
+}
+
+}  // namespace kolv

@@ -1,0 +1,36 @@
+#include "platform/Prompter.h"
+
+#include "platform/Cp932Codec.h"
+
+#include <iostream>
+
+namespace kolv {
+
+Answer StderrPrompter::show(int, const std::string& text, MessageKind kind)
+{
+    std::cerr << cp932ToUtf8(text) << std::endl;
+    return kind == MessageKind::Question ? Answer::Yes : Answer::Ok;
+}
+
+Answer RecordingPrompter::show(int messageId, const std::string& text, MessageKind kind)
+{
+    messages.push_back({messageId, text, kind});
+    if (scriptedAnswers.empty())
+        return Answer::Ok;
+    const Answer answer = scriptedAnswers.front();
+    scriptedAnswers.erase(scriptedAnswers.begin());
+    return answer;
+}
+
+std::string fillPlaceholder(const std::string& text, const std::string& value)
+{
+    // "%" is never the second byte of a double-byte character, so a byte
+    // search is exact here.
+    std::string result = text;
+    const std::size_t pos = result.find("%1");
+    if (pos != std::string::npos)
+        result.replace(pos, 2, value);
+    return result;
+}
+
+}  // namespace kolv

@@ -1,0 +1,44 @@
+#pragma once
+// Message boxes and questions. The window shows them as message boxes, the
+// command-line tool prints them to stderr, tests script the answers.
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kolv {
+
+enum class MessageKind { Information, Warning, Error, Question };
+enum class Answer { Ok, Yes, No, Cancel };
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // messageId: the string-table id of the text (0 when it has none);
+    // text: the system's own text, code page 932 bytes.
+    virtual Answer show(int messageId, const std::string& text, MessageKind kind = MessageKind::Information) = 0;
+};
+
+// Prints each message in UTF-8 on stderr and answers Ok / Yes.
+class StderrPrompter : public Prompter {
+public:
+    Answer show(int messageId, const std::string& text, MessageKind kind) override;
+};
+
+// Records every message and answers from a script (Ok when it runs out).
+class RecordingPrompter : public Prompter {
+public:
+    struct Message {
+        int id;
+        std::string text;
+        MessageKind kind;
+    };
+    Answer show(int messageId, const std::string& text, MessageKind kind) override;
+
+    std::vector<Message> messages;
+    std::vector<Answer> scriptedAnswers;
+};
+
+// Replaces the placeholder "%1" of a message text.
+std::string fillPlaceholder(const std::string& text, const std::string& value);
+
+}  // namespace kolv

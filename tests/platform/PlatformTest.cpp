@@ -1,0 +1,71 @@
+#include "platform/Cp932Codec.h"
+#include "platform/FileIo.h"
+#include "platform/WindowsPath.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+using namespace kolv;
+using kolv::test::sjis;
+using kolv::test::TemporaryFolder;
+
+TEST(Cp932Codec, RoundTripsAndFallsBackPerCharacter)
+{
+    const std::string utf8 = "港湾柱状図 Ⅰ①〓ｱ";
+    int replaced = -1;
+    const std::string cp932 = utf8ToCp932(utf8, &replaced);
+    EXPECT_EQ(replaced, 0);
+    EXPECT_EQ(cp932ToUtf8(cp932), utf8);
+    EXPECT_EQ(utf8ToCp932("a😀b", &replaced), "a\x81\xAC" "b");
+    EXPECT_EQ(replaced, 1);
+    EXPECT_EQ(cp932ToUtf8("a\x85\x40z\xFF"), "a\xEF\xBF\xBDz\xEF\xBF\xBD");
+    EXPECT_EQ(cp932ToUtf8(std::string("a\x82", 2)), "a\xEF\xBF\xBD");
+    EXPECT_TRUE(looksLikeUtf8("港"));
+    EXPECT_FALSE(looksLikeUtf8(sjis("港")));
+    EXPECT_FALSE(looksLikeUtf8("plain"));
+}
+
+TEST(WindowsPath, DrivesMapUnderTheDataRootAndZIsTheHostRoot)
+{
+    TemporaryFolder root;
+    std::filesystem::create_directories(root.file("drive_c/Ostrand/Qelm3/Jbptn"));
+    kolv::test::writeFile(root.file("drive_c/Ostrand/Qelm3/Jbptn/j1100.bmp"), "x");
+    EXPECT_EQ(hostPathFromWindows("C:\\Ostrand\\Qelm3\\Sys.ndx", root.path()),
+              root.file("drive_c/Ostrand/Qelm3/Sys.ndx"));
+    EXPECT_EQ(hostPathFromWindows("c:\\OSTRAND\\qelm3\\Jbptn\\J1100.BMP", root.path()),
+              root.file("drive_c/Ostrand/Qelm3/Jbptn/j1100.bmp"));
+    EXPECT_EQ(hostPathFromWindows("Z:\\tmp\\a.vla", root.path()), "/tmp/a.vla");
+    EXPECT_EQ(hostPathFromWindows(sjis("D:\\表\\a"), root.path()), root.file("drive_d/") + sjis("表") + "/a");
+    EXPECT_EQ(windowsPathFromHost("/tmp/a.vla", root.path()), "Z:\\tmp\\a.vla");
+    EXPECT_EQ(windowsPathFromHost(root.file("drive_c/Ostrand/Qelm3"), root.path()), "C:\\Ostrand\\Qelm3");
+}
+
+TEST(FileIo, LinesLoseOnlyARealLineEnd)
+{
+    const auto lines = splitLines(std::string("a\r\nb\nc\r") + sjis("砂"));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "a");
+    EXPECT_EQ(lines[1], "b");
+    EXPECT_EQ(lines[2], "c\r" + sjis("砂"));
+    EXPECT_TRUE(splitLines("").empty());
+}
+
+TEST(FileIo, AFailedSaveKeepsThePreviousFile)
+{
+    TemporaryFolder folder;
+    const std::string target = folder.file("doc.vla");
+    ASSERT_TRUE(writeFileAtomically(target, "old"));
+    ASSERT_TRUE(writeFileAtomically(target, "new"));
+    EXPECT_EQ(kolv::test::readFile(target), "new");
+    EXPECT_FALSE(writeFileAtomically(folder.file("missing/doc.vla"), "x"));
+    if (geteuid() != 0) {
+        chmod(folder.path().c_str(), 0500);
+        EXPECT_FALSE(writeFileAtomically(target, "lost"));
+        chmod(folder.path().c_str(), 0700);
+        EXPECT_EQ(kolv::test::readFile(target), "new");
+    }
+    EXPECT_EQ(std::filesystem::directory_iterator(folder.path())->path().filename(), "doc.vla");
+}
