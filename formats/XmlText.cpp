@@ -1,0 +1,10 @@
+#include "formats/XmlText.h"
+
+namespace kolv {
+
+PreparedXml prepareXmlText(std::string_view)
+{
+    return {};
+}
+
+}  // namespace kolv
