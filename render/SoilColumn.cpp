@@ -1,0 +1,9 @@
+#include "render/SoilColumn.h"
+
+namespace kolv {
+
+void drawLayers(DrawContext&)
+{
+}
+
+}  // namespace kolv
