@@ -89,6 +89,18 @@ struct LogSettings {
     int forcedExtraPages = 0;
     bool screenDrawing = true;
 
+    // Host folder that stands for the Windows machine: drive C: is
+    // dataRoot/drive_c. Set by the programs (defaultDataRoot) and by tests.
+    std::string dataRoot;
+    // A host folder used as the installation folder as it is (the command
+    // line's --install-dir, tests); the location file is then not read.
+    std::string installFolderOverride;
+    // What loadSettings has done so far: the folder is located once per run,
+    // the settings and the fonts again after a reload of everything.
+    bool folderLocated = false;
+    bool settingsLoaded = false;
+    bool fontsLoaded = false;
+
     // Installation folder (Windows-style) and the paths built from it.
     std::string windowsDrive;   // "C:"
     std::string installDrive;   // one letter
