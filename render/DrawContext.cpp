@@ -1,0 +1,46 @@
+#include "render/DrawContext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kolv {
+
+namespace {
+
+// trunc(DotsPerInchY x size / divisor), kept within int for absurd sizes.
+int fontHeight(int dotsPerInchY, double size, double divisor)
+{
+    const double height = std::trunc(dotsPerInchY * size / divisor);
+    if (!(height > -1e6 && height < 1e6))
+        return 0;
+    return static_cast<int>(height);
+}
+
+FontRequest fontOfSlot(const FontSlot& slot, int dotsPerInchY, double divisor)
+{
+    FontRequest font;
+    font.height = fontHeight(dotsPerInchY, slot.size, divisor);
+    font.face = slot.face;
+    font.color = slot.color;
+    return font;
+}
+
+}  // namespace
+
+void preparePage(DrawContext& context, double pageStart, int page)
+{
+    prepareMapping(context.mapping, context.device, context.settings, maximumDepth(context.data));
+    context.columnX = computeColumnX(context.data);
+    context.page = page;
+    context.depthPerPage = std::max(1, context.settings.depthPerPage);
+    context.pageStart = pageStart;
+    context.pageBottom = pageStart + context.depthPerPage;
+    context.freeNotesHeight = freeNotesHeight(context.data);
+    const int dotsPerInchY = context.mapping.dotsPerInchY;
+    for (int slot = 0; slot < fontSlotCount; ++slot)
+        context.slotFonts[slot] = fontOfSlot(context.settings.fontSlots[slot], dotsPerInchY, 72.0);
+    context.titleFont = fontOfSlot(context.settings.fontSlots[FontRole::Title], dotsPerInchY, 45.0);
+    context.currentFontSlot = -1;
+}
+
+}  // namespace kolv

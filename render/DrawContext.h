@@ -1,0 +1,62 @@
+#pragma once
+// What the drawing steps of one page share: the device, the mapping, the
+// column boundaries, the document and settings, the page's depth range and
+// the fonts of the six slots at the device's resolution.
+#include "data/BoringData.h"
+#include "platform/Prompter.h"
+#include "render/ColumnLayout.h"
+#include "render/LogDevice.h"
+#include "render/LogMapping.h"
+#include "settings/LogSettings.h"
+
+#include <array>
+
+namespace kolv {
+
+inline constexpr int fontSlotCount = 6;
+
+// Font slots as the drawing steps number them (FontSlot k + 1 of the settings).
+namespace FontRole {
+inline constexpr int Title = 0;             // survey particulars, company name
+inline constexpr int HeadingLabels = 1;     // column headings
+inline constexpr int Body = 2;              // all body text but the notes
+inline constexpr int ObservationNotes = 3;
+inline constexpr int FreeNotes = 4;
+inline constexpr int PageFooter = 5;
+}  // namespace FontRole
+
+struct DrawContext {
+    DrawContext(LogDevice& device, LogMapping& mapping, const BoringData& data, const LogSettings& settings,
+                Prompter& prompter)
+        : device(device), mapping(mapping), data(data), settings(settings), prompter(prompter)
+    {
+    }
+
+    LogDevice& device;
+    LogMapping& mapping;
+    const BoringData& data;
+    const LogSettings& settings;
+    Prompter& prompter;
+
+    ColumnPositions columnX{};
+
+    int page = 1;              // the page number shown (free notes, footer)
+    double pageStart = 0.0;    // depth at the top of the body
+    double pageBottom = 0.0;   // pageStart + DepthPerPage
+    int depthPerPage = 1;      // DepthPerPage, at least 1
+    bool printing = false;
+    double clipWidth = 350.0;  // x extent of the body clip
+    int freeNotesHeight = 0;   // mm
+
+    // Fonts of the six slots at trunc(DotsPerInchY x size / 72) device units,
+    // and the log title at trunc(DotsPerInchY x size / 45).
+    std::array<FontRequest, fontSlotCount> slotFonts{};
+    FontRequest titleFont;
+    int currentFontSlot = -1;  // -1: no slot font selected yet
+};
+
+// Prepares the mapping for the device (title band), the column boundaries, the
+// fonts and the depth range of a page starting at pageStart, numbered page.
+void preparePage(DrawContext& context, double pageStart, int page);
+
+}  // namespace kolv

@@ -1,0 +1,260 @@
+#include "render/LogPrimitives.h"
+
+#include "data/Cp932Text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace kolv {
+
+namespace {
+
+// Heights beyond this are not a font but a broken size setting.
+constexpr int largestFontHeight = 16384;
+
+DevicePoint toDevice(const LogMapping& mapping, double x, double y)
+{
+    return {mapping.toDeviceX(x), mapping.toDeviceY(y)};
+}
+
+DeviceRect toDeviceRect(const LogMapping& mapping, double x1, double y1, double x2, double y2)
+{
+    const DevicePoint a = toDevice(mapping, x1, y1);
+    const DevicePoint b = toDevice(mapping, x2, y2);
+    return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+bool drawsSomething(const Pen& pen)
+{
+    return pen.width > 0 && pen.style != PenStyle::Null;
+}
+
+void showFontFailure(DrawContext& context)
+{
+    context.prompter.show(0, "Can't create font", MessageKind::Error);
+}
+
+bool fontCanBeMade(const FontRequest& font)
+{
+    return font.height > -largestFontHeight && font.height < largestFontHeight;
+}
+
+}  // namespace
+
+Pen solidPen(int width, ColorRef color)
+{
+    return Pen{PenStyle::Solid, width, color};
+}
+
+void drawLogLine(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen)
+{
+    if (!drawsSomething(pen))
+        return;
+    context.device.drawLine(toDevice(context.mapping, x1, y1), toDevice(context.mapping, x2, y2), pen);
+}
+
+void drawDashedLine(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen, int solid,
+                    int gap)
+{
+    if (!drawsSomething(pen))
+        return;
+    const DevicePoint from = toDevice(context.mapping, x1, y1);
+    const DevicePoint to = toDevice(context.mapping, x2, y2);
+    // Read literally, a pattern of no length would repeat until the segment
+    // cap for every grid line; it is drawn as the solid line it amounts to.
+    if (gap <= 0 || solid + gap <= 0) {
+        context.device.drawLine(from, to, pen);
+        return;
+    }
+    const int solidLength = std::max(solid, 1);
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double length = std::hypot(dx, dy);
+    if (length <= 0.0) {
+        context.device.drawLine(from, to, pen);
+        return;
+    }
+    const double period = solidLength + gap;
+    long segments = 0;
+    for (double position = 0.0; position < length && segments < dashSegmentLimit; position += period, ++segments) {
+        const double end = std::min(position + solidLength, length);
+        const DevicePoint a{from.x + static_cast<int>(std::lround(dx * position / length)),
+                            from.y + static_cast<int>(std::lround(dy * position / length))};
+        const DevicePoint b{from.x + static_cast<int>(std::lround(dx * end / length)),
+                            from.y + static_cast<int>(std::lround(dy * end / length))};
+        context.device.drawLine(a, b, pen);
+    }
+}
+
+void drawBoxOutline(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen)
+{
+    if (!drawsSomething(pen))
+        return;
+    context.device.drawRectangle(toDeviceRect(context.mapping, x1, y1, x2, y2), pen);
+}
+
+void fillBox(DrawContext& context, double x1, double y1, double x2, double y2, ColorRef color)
+{
+    context.device.fillRectangle(toDeviceRect(context.mapping, x1, y1, x2, y2), color);
+}
+
+void drawCircle(DrawContext& context, double x, double y, double radius, RadiusAxis axis, const Pen& pen,
+                const ColorRef* fill)
+{
+    if (!drawsSomething(pen))
+        return;
+    const double unit = axis == RadiusAxis::X ? context.mapping.unitX : context.mapping.unitY;
+    const double deviceRadius = std::trunc(std::clamp(radius * unit, 0.0, double(deviceCoordinateLimit)));
+    const int r = std::isnan(deviceRadius) ? 0 : static_cast<int>(deviceRadius);
+    const DevicePoint centre = toDevice(context.mapping, x, y);
+    context.device.drawEllipse({centre.x - r, centre.y - r, centre.x + r, centre.y + r}, pen, fill);
+}
+
+void drawEllipse(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen,
+                 const ColorRef* fill)
+{
+    if (!drawsSomething(pen))
+        return;
+    context.device.drawEllipse(toDeviceRect(context.mapping, x1, y1, x2, y2), pen, fill);
+}
+
+void drawArc(DrawContext& context, double x1, double y1, double x2, double y2, double startDegrees,
+             double endDegrees, const Pen& pen)
+{
+    if (!drawsSomething(pen))
+        return;
+    const DeviceRect bounds = toDeviceRect(context.mapping, x1, y1, x2, y2);
+    const double centreX = (bounds.left + bounds.right) / 2.0;
+    const double centreY = (bounds.top + bounds.bottom) / 2.0;
+    // The arc's ends are given as directions from the centre; a radius well
+    // beyond the box keeps them exact after rounding.
+    const double reach = std::max(bounds.right - bounds.left, bounds.bottom - bounds.top) + 100.0;
+    auto direction = [&](double degrees) {
+        const double radians = degrees * std::numbers::pi / 180.0;
+        return DevicePoint{static_cast<int>(std::lround(centreX + reach * std::cos(radians))),
+                           static_cast<int>(std::lround(centreY - reach * std::sin(radians)))};
+    };
+    context.device.drawArc(bounds, direction(startDegrees), direction(endDegrees), pen);
+}
+
+void drawRhombus(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen,
+                 const ColorRef* fill)
+{
+    if (!drawsSomething(pen))
+        return;
+    const double middleX = (x1 + x2) / 2;
+    const double middleY = (y1 + y2) / 2;
+    const LogMapping& mapping = context.mapping;
+    context.device.drawPolygon({toDevice(mapping, middleX, y1), toDevice(mapping, x2, middleY),
+                                toDevice(mapping, middleX, y2), toDevice(mapping, x1, middleY)},
+                               pen, fill);
+}
+
+void drawRhombusWithCentreLine(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen)
+{
+    drawRhombus(context, x1, y1, x2, y2, pen);
+    drawLogLine(context, (x1 + x2) / 2, y1, (x1 + x2) / 2, y2, pen);
+}
+
+void drawTextAt(DrawContext& context, double x, double y, const std::string& text, TextAlign align)
+{
+    if (text.empty())
+        return;
+    context.device.drawText(toDevice(context.mapping, x, y), text, align);
+}
+
+void drawTextCentredInBox(DrawContext& context, double x1, double y1, double x2, double y2, const std::string& text)
+{
+    if (text.empty())
+        return;
+    const DeviceRect box = toDeviceRect(context.mapping, x1, y1, x2, y2);
+    const int top = box.top + 1;
+    const int bottom = box.bottom - 1;
+    const int height = context.device.textMetrics().height;
+    context.device.drawText({(box.left + box.right) / 2, (top + bottom - height) / 2}, text,
+                            TextAlign::Center | TextAlign::Top);
+}
+
+void drawTextCentredInBand(DrawContext& context, double x, double y1, double y2, const std::string& text,
+                           TextAlign horizontalAlign)
+{
+    if (text.empty())
+        return;
+    const int top = context.mapping.toDeviceY(y1);
+    const int bottom = context.mapping.toDeviceY(y2);
+    const int height = context.device.textMetrics().height;
+    context.device.drawText({context.mapping.toDeviceX(x), (top + bottom - height) / 2}, text,
+                            horizontalAlign | TextAlign::Top);
+}
+
+void drawSpreadText(DrawContext& context, double x1, double x2, double y1, double y2, const std::string& text)
+{
+    if (text.empty())
+        return;
+    const double characterSize = textHeightInX(context);
+    const double width = std::max(x2 - x1, characterSize);
+    const std::size_t bytes = text.size();
+    const double step = bytes < 3 ? width / 2 : (width - characterSize) / static_cast<double>(bytes - 2);
+    for (std::size_t position = 0; position < bytes;) {
+        const std::size_t length = characterLength(text, position);
+        drawTextCentredInBand(context, x1 + static_cast<double>(position) * step, y1, y2,
+                              text.substr(position, length));
+        position += length;
+    }
+}
+
+double drawWrappedText(DrawContext& context, double x1, double x2, double yTop, const std::string& text,
+                       bool measureOnly)
+{
+    if (context.mapping.unitY <= 0.0001)
+        return 0.0;
+    const LogMapping& mapping = context.mapping;
+    const int top = mapping.toDeviceY(yTop);
+    const DeviceRect box{mapping.toDeviceX(x1), top, mapping.toDeviceX(x2), deviceCoordinateLimit};
+    const int height = context.device.drawWrappedText(box, text, measureOnly);
+    return height / mapping.unitY;
+}
+
+double textHeightInY(DrawContext& context)
+{
+    if (context.mapping.unitY <= 0.0001)
+        return 0.0;
+    return context.device.textMetrics().height / context.mapping.unitY;
+}
+
+double textWidthInX(DrawContext& context, const std::string& text)
+{
+    if (context.mapping.unitX <= 0.0001)
+        return 0.0;
+    return context.device.textExtent(text).x / context.mapping.unitX;
+}
+
+double textHeightInX(DrawContext& context)
+{
+    if (context.mapping.unitX <= 0.0001)
+        return 0.0;
+    return context.device.textMetrics().height / context.mapping.unitX;
+}
+
+void selectFontSlot(DrawContext& context, int slot)
+{
+    if (slot < 0 || slot >= fontSlotCount || !fontCanBeMade(context.slotFonts[slot])) {
+        showFontFailure(context);
+        return;
+    }
+    context.device.setFont(context.slotFonts[slot]);
+    context.currentFontSlot = slot;
+}
+
+void selectTitleFont(DrawContext& context)
+{
+    if (!fontCanBeMade(context.titleFont)) {
+        showFontFailure(context);
+        return;
+    }
+    context.device.setFont(context.titleFont);
+    context.currentFontSlot = -1;
+}
+
+}  // namespace kolv

@@ -1,0 +1,78 @@
+#pragma once
+// Drawing in log coordinates: each primitive maps its points with the
+// context's mapping (clamped to the device's coordinate range) and passes pen
+// style, width (device units) and colour through. A pen width of 0 draws
+// nothing. Texts are code page 932.
+#include "render/DrawContext.h"
+
+#include <string>
+
+namespace kolv {
+
+inline constexpr long dashSegmentLimit = 1000000;
+
+// A solid pen of the given width and colour.
+Pen solidPen(int width, ColorRef color = 0);
+
+void drawLogLine(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen);
+
+// A line drawn as segments of `solid` device units separated by `gap` device
+// units, at most dashSegmentLimit segments. A gap of 0, or solid + gap of 0
+// or less, draws one solid line.
+void drawDashedLine(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen, int solid,
+                    int gap);
+
+void drawBoxOutline(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen);
+void fillBox(DrawContext& context, double x1, double y1, double x2, double y2, ColorRef color);
+
+// Which axis's unit turns a radius into device units.
+enum class RadiusAxis { X, Y };
+
+// A circle of the given radius around (x, y); fill nullptr for an outline.
+void drawCircle(DrawContext& context, double x, double y, double radius, RadiusAxis axis, const Pen& pen,
+                const ColorRef* fill = nullptr);
+// The ellipse inscribed in the box.
+void drawEllipse(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen,
+                 const ColorRef* fill = nullptr);
+// An arc of the ellipse inscribed in the box, counter-clockwise from
+// startDegrees to endDegrees (0 = towards +x, 90 = upwards on the sheet).
+void drawArc(DrawContext& context, double x1, double y1, double x2, double y2, double startDegrees,
+             double endDegrees, const Pen& pen);
+// The rhombus whose corners are the midpoints of the box's sides.
+void drawRhombus(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen,
+                 const ColorRef* fill = nullptr);
+// The rhombus with a line joining its top and bottom corners.
+void drawRhombusWithCentreLine(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen);
+
+// Text at a point with a GDI-style alignment (left/right/centre with
+// top/bottom/baseline).
+void drawTextAt(DrawContext& context, double x, double y, const std::string& text,
+                TextAlign align = TextAlign::Left | TextAlign::Top);
+// One line centred in the box shrunk by one device unit on each side; not clipped.
+void drawTextCentredInBox(DrawContext& context, double x1, double y1, double x2, double y2, const std::string& text);
+// Text vertically centred in the band y1 ... y2 (its top at (top + bottom -
+// text height) / 2), horizontally aligned at x by horizontalAlign.
+void drawTextCentredInBand(DrawContext& context, double x, double y1, double y2, const std::string& text,
+                           TextAlign horizontalAlign = TextAlign::Left);
+// The text spread evenly over x1 ... x2 of the row y1 ... y2: the first
+// character starts at x1, the last ends at x1 + max(x2 - x1, character size).
+void drawSpreadText(DrawContext& context, double x1, double x2, double y1, double y2, const std::string& text);
+
+// Word-wrapped text (line breaks of the text kept, external leading included,
+// not clipped) in the box x1 ... x2 from yTop; returns the height used in y
+// units. measureOnly draws nothing.
+double drawWrappedText(DrawContext& context, double x1, double x2, double yTop, const std::string& text,
+                       bool measureOnly = false);
+
+// Sizes of the current font in log units.
+double textHeightInY(DrawContext& context);
+double textWidthInX(DrawContext& context, const std::string& text);
+double textHeightInX(DrawContext& context);
+
+// Selects the font of slot 0-5 (see FontRole) with its colour; a font that
+// cannot be made shows "Can't create font" and keeps the previous font.
+void selectFontSlot(DrawContext& context, int slot);
+// The log title's font: slot 0 at 1.6 times its size.
+void selectTitleFont(DrawContext& context);
+
+}  // namespace kolv
