@@ -1,0 +1,385 @@
+#include "render/QtPainterDevice.h"
+
+#include "platform/Cp932Codec.h"
+#include "render/QtColor.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
+#include <mutex>
+
+namespace kolv {
+
+namespace {
+
+// A 10-point cell height stands in for a request of height 0 (the device's
+// default size under GDI).
+constexpr double defaultFontPoints = 10.0;
+
+QString toQString(const std::string& cp932)
+{
+    return QString::fromUtf8(cp932ToUtf8(cp932));
+}
+
+// Qt lays out "\n"; a CR before it would be drawn as a glyph, and a final
+// line break ends the last line rather than starting an empty one.
+QString layoutText(const std::string& cp932)
+{
+    QString text = toQString(cp932);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+QRect toQRect(const DeviceRect& rect)
+{
+    return QRect(QPoint(rect.left, rect.top), QSize(rect.right - rect.left, rect.bottom - rect.top));
+}
+
+QPolygon toQPolygon(const std::vector<DevicePoint>& points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<int>(points.size()));
+    for (const DevicePoint& point : points)
+        polygon << QPoint(point.x, point.y);
+    return polygon;
+}
+
+Qt::PenStyle toQtPenStyle(PenStyle style)
+{
+    switch (style) {
+    case PenStyle::Solid:
+        return Qt::SolidLine;
+    case PenStyle::Dash:
+        return Qt::DashLine;
+    case PenStyle::Dot:
+        return Qt::DotLine;
+    case PenStyle::DashDot:
+        return Qt::DashDotLine;
+    case PenStyle::Null:
+        return Qt::NoPen;
+    }
+    return Qt::SolidLine;
+}
+
+double directionDegrees(const DeviceRect& bounds, DevicePoint point)
+{
+    const double centreX = (bounds.left + bounds.right) / 2.0;
+    const double centreY = (bounds.top + bounds.bottom) / 2.0;
+    return std::atan2(-(point.y - centreY), point.x - centreX) * 180.0 / M_PI;
+}
+
+// Curves look ragged without antialiasing at image resolutions; straight
+// rules stay crisp without it.
+class CurveAntialiasing {
+public:
+    explicit CurveAntialiasing(QPainter& painter) : painter_(painter), was_(painter.testRenderHint(QPainter::Antialiasing))
+    {
+        painter_.setRenderHint(QPainter::Antialiasing, true);
+    }
+    ~CurveAntialiasing() { painter_.setRenderHint(QPainter::Antialiasing, was_); }
+
+private:
+    QPainter& painter_;
+    bool was_;
+};
+
+// The source span [first, last) of each destination pixel along one axis.
+// Shrinking keeps a pixel black when any source pixel of its span is black
+// (GDI's black-on-white stretching), so thin strokes do not vanish.
+std::vector<std::pair<int, int>> sourceSpans(int destinationStart, int visibleStart, int visibleEnd,
+                                             int destinationLength, int sourceStart, int sourceLength)
+{
+    std::vector<std::pair<int, int>> spans;
+    spans.reserve(static_cast<std::size_t>(visibleEnd - visibleStart));
+    for (int d = visibleStart; d < visibleEnd; ++d) {
+        const long long offset = d - destinationStart;
+        const int first = sourceStart + static_cast<int>(offset * sourceLength / destinationLength);
+        int last = sourceStart + static_cast<int>((offset + 1) * sourceLength / destinationLength);
+        last = std::clamp(last, first + 1, sourceStart + sourceLength);
+        spans.emplace_back(first, last);
+    }
+    return spans;
+}
+
+}  // namespace
+
+void installFontSubstitutions()
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] {
+        const struct {
+            const char* face;
+            const char* substitute;
+        } substitutions[] = {
+            {"ＭＳ 明朝", "IPAMincho"},      {"MS Mincho", "IPAMincho"},     {"ＭＳ Ｐ明朝", "IPAPMincho"},
+            {"MS PMincho", "IPAPMincho"},    {"ＭＳ ゴシック", "IPAGothic"}, {"MS Gothic", "IPAGothic"},
+            {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"MS PGothic", "IPAPGothic"},
+        };
+        for (const auto& substitution : substitutions)
+            QFont::insertSubstitution(QString::fromUtf8(substitution.face), QString::fromUtf8(substitution.substitute));
+    });
+}
+
+QFont qtFontOf(const FontRequest& request, QPaintDevice* device)
+{
+    installFontSubstitutions();
+    QFont font(toQString(request.face));
+    font.setUnderline(request.underline);
+    font.setBold(request.bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    int height = std::abs(request.height);
+    if (height == 0)
+        height = static_cast<int>(defaultFontPoints * (device ? device->logicalDpiY() : 96) / 72);
+    height = std::max(height, 1);
+    font.setPixelSize(height);
+    if (request.height > 0) {
+        // GDI reads a positive height as the cell height, Qt's pixel size as
+        // the em; scale the em so that ascent + descent come out at the request.
+        const double cell = QFontMetricsF(font, device).height();
+        if (cell > 0)
+            font.setPixelSize(std::max(1, static_cast<int>(std::lround(height * height / cell))));
+    }
+    return font;
+}
+
+QtPainterDevice::QtPainterDevice(QPainter& painter)
+    : painter_(painter),
+      dotsPerInchX_(painter.device() ? painter.device()->logicalDpiX() : 96),
+      dotsPerInchY_(painter.device() ? painter.device()->logicalDpiY() : 96)
+{
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+QtPainterDevice::~QtPainterDevice()
+{
+    flushBitmaps();
+}
+
+bool QtPainterDevice::applyPen(const Pen& pen)
+{
+    flushBitmaps();
+    if (pen.width <= 0 || pen.style == PenStyle::Null)
+        return false;
+    QPen qtPen(toQColor(pen.color));
+    qtPen.setWidth(pen.width);
+    qtPen.setStyle(toQtPenStyle(pen.style));
+    qtPen.setCapStyle(Qt::SquareCap);
+    qtPen.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(qtPen);
+    painter_.setBrush(Qt::NoBrush);
+    return true;
+}
+
+void QtPainterDevice::drawLine(DevicePoint from, DevicePoint to, const Pen& pen)
+{
+    if (applyPen(pen))
+        painter_.drawLine(from.x, from.y, to.x, to.y);
+}
+
+void QtPainterDevice::drawPolyline(const std::vector<DevicePoint>& points, const Pen& pen)
+{
+    if (applyPen(pen))
+        painter_.drawPolyline(toQPolygon(points));
+}
+
+void QtPainterDevice::drawRectangle(const DeviceRect& rect, const Pen& pen)
+{
+    if (applyPen(pen))
+        painter_.drawRect(toQRect(rect));
+}
+
+void QtPainterDevice::fillRectangle(const DeviceRect& rect, ColorRef color)
+{
+    flushBitmaps();
+    painter_.fillRect(toQRect(rect), toQColor(color));
+}
+
+void QtPainterDevice::drawPolygon(const std::vector<DevicePoint>& points, const Pen& pen, const ColorRef* fill)
+{
+    if (!applyPen(pen))
+        return;
+    if (fill)
+        painter_.setBrush(toQColor(*fill));
+    CurveAntialiasing antialiasing(painter_);
+    painter_.drawPolygon(toQPolygon(points));
+}
+
+void QtPainterDevice::drawEllipse(const DeviceRect& bounds, const Pen& pen, const ColorRef* fill)
+{
+    if (!applyPen(pen))
+        return;
+    if (fill)
+        painter_.setBrush(toQColor(*fill));
+    CurveAntialiasing antialiasing(painter_);
+    painter_.drawEllipse(toQRect(bounds));
+}
+
+void QtPainterDevice::drawArc(const DeviceRect& bounds, DevicePoint start, DevicePoint end, const Pen& pen)
+{
+    if (!applyPen(pen))
+        return;
+    const double startDegrees = directionDegrees(bounds, start);
+    double span = directionDegrees(bounds, end) - startDegrees;
+    while (span <= 0)
+        span += 360.0;
+    CurveAntialiasing antialiasing(painter_);
+    painter_.drawArc(toQRect(bounds), static_cast<int>(std::lround(startDegrees * 16)),
+                     static_cast<int>(std::lround(span * 16)));
+}
+
+void QtPainterDevice::setFont(const FontRequest& font)
+{
+    request_ = font;
+    font_ = qtFontOf(font, painter_.device());
+    hasFont_ = true;
+    painter_.setFont(font_);
+}
+
+TextMetrics QtPainterDevice::textMetrics()
+{
+    const QFontMetricsF metrics = painter_.fontMetrics();
+    TextMetrics result;
+    result.ascent = static_cast<int>(std::lround(metrics.ascent()));
+    result.height = result.ascent + static_cast<int>(std::lround(metrics.descent()));
+    result.externalLeading = static_cast<int>(std::lround(std::max(0.0, metrics.leading())));
+    result.averageCharWidth = static_cast<int>(std::lround(metrics.averageCharWidth()));
+    return result;
+}
+
+DevicePoint QtPainterDevice::textExtent(const std::string& text)
+{
+    const QFontMetricsF metrics = painter_.fontMetrics();
+    return {static_cast<int>(std::lround(metrics.horizontalAdvance(toQString(text)))), textMetrics().height};
+}
+
+void QtPainterDevice::drawText(DevicePoint at, const std::string& text, TextAlign align)
+{
+    flushBitmaps();
+    if (text.empty())
+        return;
+    const QString qtText = toQString(text);
+    const QFontMetricsF metrics = painter_.fontMetrics();
+    double x = 0.0;
+    if (hasAlign(align, TextAlign::Center))
+        x = -metrics.horizontalAdvance(qtText) / 2.0;
+    else if (hasAlign(align, TextAlign::Right))
+        x = -metrics.horizontalAdvance(qtText);
+    double baseline = std::round(metrics.ascent());
+    if (hasAlign(align, TextAlign::Baseline))
+        baseline = 0.0;
+    else if (hasAlign(align, TextAlign::Bottom))
+        baseline = -std::round(metrics.descent());
+    painter_.setPen(toQColor(request_.color));
+    painter_.save();
+    painter_.translate(at.x, at.y);
+    if (request_.escapementTenthsDegree != 0)
+        painter_.rotate(-request_.escapementTenthsDegree / 10.0);
+    painter_.drawText(QPointF(x, baseline), qtText);
+    painter_.restore();
+}
+
+int QtPainterDevice::drawWrappedText(const DeviceRect& rect, const std::string& text, bool measureOnly)
+{
+    flushBitmaps();
+    const QString qtText = layoutText(text);
+    const int width = std::max(1, rect.right - rect.left);
+    const QRectF box(rect.left, rect.top, width, 1.0e6);
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF used = painter_.boundingRect(box, flags, qtText.isEmpty() ? QStringLiteral(" ") : qtText);
+    if (!measureOnly && !qtText.isEmpty()) {
+        painter_.setPen(toQColor(request_.color));
+        painter_.drawText(QRectF(rect.left, rect.top, width, used.height() + 1), flags, qtText);
+    }
+    return static_cast<int>(std::ceil(used.height()));
+}
+
+void QtPainterDevice::setClip(const DeviceRect& rect)
+{
+    flushBitmaps();
+    painter_.setClipRect(toQRect(rect));
+}
+
+void QtPainterDevice::resetClip()
+{
+    flushBitmaps();
+    painter_.setClipping(false);
+}
+
+void QtPainterDevice::stretchBitmap(const DeviceRect& dest, const MonochromeBitmap& bitmap, int sourceX, int sourceY,
+                                    int sourceWidth, int sourceHeight, RasterOperation operation)
+{
+    const int destWidth = dest.right - dest.left;
+    const int destHeight = dest.bottom - dest.top;
+    if (destWidth <= 0 || destHeight <= 0 || bitmap.width <= 0 || bitmap.height <= 0 || bitmap.stride <= 0
+        || bitmap.bits.size() < static_cast<std::size_t>(bitmap.stride) * bitmap.height
+        || bitmap.stride * 8 < bitmap.width)
+        return;
+    sourceX = std::clamp(sourceX, 0, bitmap.width);
+    sourceY = std::clamp(sourceY, 0, bitmap.height);
+    sourceWidth = std::min(sourceWidth, bitmap.width - sourceX);
+    sourceHeight = std::min(sourceHeight, bitmap.height - sourceY);
+    if (sourceWidth <= 0 || sourceHeight <= 0)
+        return;
+
+    // Only the part that can show is composed: inside the device and the clip.
+    QRect visible = toQRect(dest);
+    if (painter_.device())
+        visible &= QRect(0, 0, painter_.device()->width(), painter_.device()->height());
+    if (painter_.hasClipping())
+        visible &= painter_.clipBoundingRect().toAlignedRect();
+    if (visible.isEmpty())
+        return;
+
+    const QRect current(compositionOrigin_, composition_.size());
+    const QRect region = composition_.isNull() ? visible : (current | visible);
+    if (region != current) {
+        QImage grown(region.size(), QImage::Format_ARGB32_Premultiplied);
+        grown.fill(Qt::transparent);
+        if (!composition_.isNull()) {
+            QPainter copier(&grown);
+            copier.setCompositionMode(QPainter::CompositionMode_Source);
+            copier.drawImage(current.topLeft() - region.topLeft(), composition_);
+        }
+        composition_ = std::move(grown);
+        compositionOrigin_ = region.topLeft();
+    }
+
+    const auto columns = sourceSpans(dest.left, visible.left(), visible.right() + 1, destWidth, sourceX, sourceWidth);
+    const auto rows = sourceSpans(dest.top, visible.top(), visible.bottom() + 1, destHeight, sourceY, sourceHeight);
+    const QRgb black = qRgba(0, 0, 0, 255);
+    const QRgb white = qRgba(255, 255, 255, 255);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(composition_.scanLine(visible.top() + row - compositionOrigin_.y()));
+        for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+            bool anyBlack = false;
+            for (int y = rows[row].first; y < rows[row].second && !anyBlack; ++y)
+                for (int x = columns[column].first; x < columns[column].second && !anyBlack; ++x)
+                    anyBlack = !bitmap.pixelIsWhite(x, y);
+            QRgb& pixel = line[visible.left() + column - compositionOrigin_.x()];
+            if (anyBlack)
+                pixel = black;
+            else if (operation == RasterOperation::Copy)
+                pixel = white;
+        }
+    }
+}
+
+void QtPainterDevice::flushBitmaps()
+{
+    if (composition_.isNull())
+        return;
+    painter_.drawImage(compositionOrigin_, composition_);
+    composition_ = QImage();
+}
+
+}  // namespace kolv
