@@ -1,26 +1,16 @@
 #pragma once
 // Loading and saving the settings of the installation folder: Sys.ndx, the
 // pattern colour table, the soil-name master and the six font files, and the
-// location of the installation folder itself.
+// location of the installation folder itself (hostPathOf and the folder
+// rules are in settings/InstallFolder.h).
 #include "data/BoringData.h"
 #include "platform/Prompter.h"
+#include "settings/InstallFolder.h"
 #include "settings/LogSettings.h"
 
 #include <string>
-#include <string_view>
 
 namespace kolv {
-
-// Number of lines of Sys.ndx (0 to 120).
-inline constexpr int settingsLineCount = 121;
-
-// The text of message "ファイルが見つかりません\n( %1 )" and of "保存できませんでした".
-std::string fileNotFoundMessage(const std::string& windowsPath);
-std::string saveFailedMessage();
-
-// Host path of a Windows-style path of the settings (drive letters map under
-// settings.dataRoot, drive Z: is the host root).
-std::string hostPathOf(const LogSettings& settings, std::string_view windowsPath);
 
 // Locates the installation folder on the first call, rebuilds every path from
 // it, loads Sys.ndx, the colour table, the soil-name master and the fonts when

@@ -1,0 +1,98 @@
+#include "settings/SettingsStore.h"
+
+#include "data/Number.h"
+#include "platform/FileIo.h"
+#include "settings/FontSlotFile.h"
+#include "settings/PatternColorFile.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsText.h"
+#include "settings/SoilNameMasterFile.h"
+
+#include <vector>
+
+namespace kolv {
+
+namespace {
+
+// Document options 1 to 13 are the column widths; 16 the print start depth.
+constexpr int columnWidthOptionCount = 13;
+constexpr int printStartDepthOption = 16;
+
+void loadSettingsFile(LogSettings& settings, Prompter& prompter)
+{
+    std::vector<std::string> lines;
+    if (readSettingsLines(hostPathOf(settings, settings.settingsPath), lines)) {
+        applySettingsLines(settings, lines);
+    } else {
+        applySettingsDefaults(settings);
+        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(settings.settingsPath), MessageKind::Error);
+    }
+    applySettingsFixUps(settings);
+}
+
+void loadMasters(LogSettings& settings, Prompter& prompter)
+{
+    loadPatternColors(settings, settings.patternColorPath, prompter);
+    const int version = loadSoilNameMaster(settings, settings.soilMasterPath, 0, prompter);
+    if (version < soilNameMasterMinimumVersion) {
+        // The bitmap set is not loaded: forget what an earlier folder gave it.
+        for (int section = 0; section < SoilNameMaster::sectionCount; ++section) {
+            settings.soilNameMaster.firstRow[section][1] = 0;
+            settings.soilNameMaster.lastRow[section][1] = 0;
+        }
+        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(settings.soilMasterPath), MessageKind::Error);
+    } else {
+        loadSoilNameMaster(settings, settings.soilMasterPath, 1, prompter);
+    }
+}
+
+// The document keeps the settings' option defaults, takes its column widths
+// from them when its own are not set, and gives the settings its print start
+// depth.
+void applyDocumentOptions(LogSettings& settings, BoringData& data)
+{
+    for (int item = 1; item <= documentOptionCount; ++item)
+        data.documentOption(item).defaultValue = settings.documentOptionDefaults[item - 1];
+    if (isNumericText(data.documentOption(1).value) < 1 || isNumericText(data.documentOption(2).value) < 1) {
+        for (int item = 1; item <= columnWidthOptionCount; ++item)
+            data.documentOption(item).value = data.documentOption(item).defaultValue;
+    }
+    if (isNumericText(data.documentOption(printStartDepthOption).value) > 0)
+        settings.printStartDepth = parseLeadingNumber(data.documentOption(printStartDepthOption).value);
+}
+
+}  // namespace
+
+void loadSettings(LogSettings& settings, BoringData& data, bool reloadAll, Prompter& prompter)
+{
+    if (reloadAll) {
+        settings.settingsLoaded = false;
+        settings.fontsLoaded = false;
+    }
+    if (!settings.folderLocated) {
+        locateInstallFolder(settings);
+        settings.folderLocated = true;
+    }
+    rebuildPaths(settings);
+    if (!settings.settingsLoaded) {
+        settings.settingsLoaded = true;
+        loadSettingsFile(settings, prompter);
+        loadMasters(settings, prompter);
+    }
+    if (!settings.fontsLoaded) {
+        settings.fontsLoaded = true;
+        loadFontSlots(settings, prompter);
+    }
+    applyDocumentOptions(settings, data);
+    settings.forcedExtraPages = 0;
+}
+
+bool saveSettings(LogSettings& settings, const std::string& windowsPath, Prompter& prompter)
+{
+    if (writeFileAtomically(hostPathOf(settings, windowsPath), settingsFileText(settings)))
+        return true;
+    prompter.show(saveFailedMessageId, saveFailedMessage(), MessageKind::Error);
+    return false;
+}
+
+}  // namespace kolv
