@@ -1,13 +1,324 @@
 #include "render/NValueColumn.h"
 
+#include "data/BoringData.h"
+#include "data/Cp932Text.h"
+#include "data/Number.h"
+#include "render/LogPrimitives.h"
+#include "render/NValue.h"
+#include "render/NValueQuScale.h"
+#include "render/TextColumnDepthLabel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string_view>
+#include <vector>
+
 namespace kolv {
 
-void drawNValueGrid(DrawContext&)
+namespace {
+
+// Tests this far below the page bottom still reach into the page with their
+// graph line; further ones end the loop.
+constexpr double testsBelowPage = 2.0;
+// Rows of the heading band (3 units, eleven sub-rows) used by the scales.
+constexpr double headingBandTop = -3.0;
+constexpr double headingSubRow = 3.0 / 11.0;
+constexpr int quLabelSubRow = 7;
+constexpr int quNumbersSubRow = 8;
+constexpr int nNumbersSubRow = 10;
+// A vertical line this many times longer than one metre is drawn whole.
+constexpr int longestPageForHalves = 60;
+constexpr int shortestPageForHalves = 38;
+constexpr double plotCircleRadius = 0.08;
+constexpr int plotCirclePenWidth = 2;
+constexpr double arrowLength = 3.4;
+constexpr double arrowHeadLength = 2.0;
+constexpr double arrowHeadRise = 0.1;
+constexpr double overRangeEndShift = 0.1;
+constexpr double zeroTextOffset = 3.0;
+constexpr double cannotPenetrateTextOffset = 2.0;
+constexpr double intervalMarkWidth = 0.6;
+constexpr double fractionRuleLeft = 2.2;
+constexpr double fractionRuleRight = 2.4;
+constexpr double fractionRuleRaise = 0.04;
+constexpr double quRadiusUnit = 0.1;
+constexpr double smallestQuRadius = 0.001;
+constexpr int quCirclePenWidth = 2;
+constexpr std::string_view quScaleLabel = "qu\x92\x6c \x81\x69" "kN/m2\x81\x6a";  // qu値 （kN/m2）
+
+struct LineStyle {
+    Pen pen;
+    int solid = 0;
+    int gap = 0;
+};
+
+struct GraphSpan {
+    double left = 0.0;
+    double right = 0.0;
+    double width() const { return right - left; }
+};
+
+GraphSpan graphSpan(const DrawContext& context)
 {
+    return {context.columnX[Column::GraphLeftMargin], context.columnX[Column::Graph]};
 }
 
-void drawPenetrationTests(DrawContext&)
+double columnCentre(const DrawContext& context, int k)
 {
+    return (context.columnX[k - 1] + context.columnX[k]) / 2;
+}
+
+ColorRef gridColor(const DrawContext& context, const std::string& colorText)
+{
+    if (context.settings.gridColorMode != 0)
+        return 0;
+    return static_cast<ColorRef>(parseUnsignedAutoBase(colorText));
+}
+
+LineStyle grid10VerticalStyle(const DrawContext& context)
+{
+    const LogSettings& s = context.settings;
+    return {solidPen(s.grid10VLineWidth, gridColor(context, s.grid10Color)), s.grid10VDash, s.grid10VGap};
+}
+
+LineStyle grid10HorizontalStyle(const DrawContext& context)
+{
+    const LogSettings& s = context.settings;
+    return {solidPen(s.grid10HLineWidth, gridColor(context, s.grid10Color)), s.grid10HDash, s.grid10HGap};
+}
+
+LineStyle grid5Style(const DrawContext& context)
+{
+    const LogSettings& s = context.settings;
+    return {solidPen(s.grid5LineWidth, gridColor(context, s.grid5Color)), s.grid5Dash, s.grid5Gap};
+}
+
+// The vertical lines of a page of 38 to 59 metres are drawn in two halves,
+// as the column rules of the frame are.
+void drawVerticalGridLine(DrawContext& context, double x, const LineStyle& style)
+{
+    const double start = context.pageStart;
+    const double bottom = context.pageBottom;
+    if (context.depthPerPage >= shortestPageForHalves && context.depthPerPage < longestPageForHalves) {
+        const double middle = start + context.depthPerPage / 2;
+        drawDashedLine(context, x, start, x, middle, style.pen, style.solid, style.gap);
+        drawDashedLine(context, x, middle, x, bottom, style.pen, style.solid, style.gap);
+    } else {
+        drawDashedLine(context, x, start, x, bottom, style.pen, style.solid, style.gap);
+    }
+}
+
+bool fiveMillimetreGridOn(const DrawContext& context, int pitchChoice)
+{
+    return pitchChoice == 0 && context.settings.grid5LineWidth >= 1;
+}
+
+double depthOf(const std::string& text)
+{
+    return parseLeadingNumber(text);
+}
+
+// A count in its column: a/b as a fraction ("%3d" of a over a rule over
+// "%3d" of b), a plain number on the line; in the N-value column a plain
+// number is a count over 30 cm.
+void drawCount(DrawContext& context, int column, double lineY, const std::string& text, bool nValueColumn)
+{
+    if (context.columnX[column] - context.columnX[column - 1] < hiddenColumnWidth)
+        return;
+    const BlowCount count = parseBlowCount(text);
+    if (!count.present)
+        return;
+    const double centre = columnCentre(context, column);
+    drawTextAt(context, centre, lineY, formatText("%3ld", count.blows), TextAlign::Center | TextAlign::Bottom);
+    if (!count.fraction && !nValueColumn)
+        return;
+    const ColorRef ruleColor = context.slotFonts[FontRole::Body].color;
+    const double ruleY = lineY - fractionRuleRaise;
+    drawLogLine(context, centre - fractionRuleLeft, ruleY, centre + fractionRuleRight, ruleY,
+                solidPen(context.settings.innerLineWidth, ruleColor));
+    const long below = count.fraction ? count.penetration : 30;
+    drawTextAt(context, centre, lineY, formatText("%3ld", below), TextAlign::Center | TextAlign::Top);
+}
+
+struct PlotPoint {
+    double x = 0.0;
+    double y = 0.0;
+    bool overRange = false;
+};
+
+void drawGraphSegment(DrawContext& context, PlotPoint from, PlotPoint to)
+{
+    // An end off the scale sits at the graph edge beside its arrow; the line
+    // stops short of it so that the arrow stays readable.
+    const auto shifted = [](PlotPoint end, const PlotPoint& other) {
+        if (end.overRange) {
+            const double shift = std::min(overRangeEndShift, std::fabs(other.y - end.y));
+            end.y += other.y > end.y ? shift : -shift;
+        }
+        return end;
+    };
+    const PlotPoint a = shifted(from, to);
+    const PlotPoint b = shifted(to, from);
+    drawLogLine(context, a.x, a.y, b.x, b.y, solidPen(context.settings.nGraphLineWidth));
+}
+
+void drawPlotMarks(DrawContext& context, const PlotPoint& point, const NPlotMarks& marks)
+{
+    const Pen linePen = solidPen(context.settings.nGraphLineWidth);
+    if (marks.circle) {
+        const ColorRef black = 0;
+        drawCircle(context, point.x, point.y, plotCircleRadius, RadiusAxis::Y, solidPen(plotCirclePenWidth),
+                   marks.filledCircle ? &black : nullptr);
+    }
+    if (marks.overRangeArrow) {
+        drawLogLine(context, point.x - arrowLength, point.y, point.x, point.y, linePen);
+        drawLogLine(context, point.x, point.y, point.x - arrowHeadLength, point.y - arrowHeadRise, linePen);
+    }
+    if (marks.zeroLine)
+        drawLogLine(context, point.x, point.y, point.x + arrowLength, point.y, linePen);
+    if (marks.zeroText)
+        drawTextCentredInBand(context, point.x + zeroTextOffset, point.y, point.y, context.settings.nZeroText,
+                              TextAlign::Left);
+    if (marks.cannotPenetrateText)
+        drawTextCentredInBand(context, point.x - cannotPenetrateTextOffset, point.y, point.y,
+                              context.settings.nZeroDenominatorText, TextAlign::Right);
+}
+
+void drawTestDepthLabel(DrawContext& context, double depth, double lineY)
+{
+    const int position = context.settings.nDepthLabelPos;
+    if (position != 0 && position != 1)
+        return;
+    const std::optional<std::string> label = testDepthLabel(context.data, depth);
+    if (!label)
+        return;
+    const TextAlign vertical = position == 0 ? TextAlign::Bottom : TextAlign::Top;
+    drawTextAt(context, columnCentre(context, Column::NValue), lineY, *label, TextAlign::Center | vertical);
+}
+
+}  // namespace
+
+void drawNValueGrid(DrawContext& context)
+{
+    const GraphSpan graph = graphSpan(context);
+    const int graphMax = graphMaxN(context.settings.maxBlows);
+    const LineStyle style10V = grid10VerticalStyle(context);
+    const LineStyle style10H = grid10HorizontalStyle(context);
+    const LineStyle style5 = grid5Style(context);
+
+    for (int n = 10; n < graphMax; n += 10)
+        drawVerticalGridLine(context, graph.left + n * graph.width() / graphMax, style10V);
+    if (fiveMillimetreGridOn(context, context.settings.gridVPitch)) {
+        for (int n = 5; n < graphMax; n += 10)
+            drawVerticalGridLine(context, graph.left + n * graph.width() / graphMax, style5);
+    }
+
+    const double start = context.pageStart;
+    if (fiveMillimetreGridOn(context, context.settings.gridHPitch)) {
+        for (int m = 0; m < context.depthPerPage; ++m)
+            drawDashedLine(context, graph.left, start + m + 0.5, graph.right, start + m + 0.5, style5.pen,
+                           style5.solid, style5.gap);
+    }
+    for (int m = 0; m + 1 < context.depthPerPage; ++m)
+        drawDashedLine(context, graph.left, start + m + 1, graph.right, start + m + 1, style10H.pen, style10H.solid,
+                       style10H.gap);
+}
+
+void drawPenetrationTests(DrawContext& context)
+{
+    selectFontSlot(context, FontRole::Body);
+    const BoringData::SptTable& tests = context.data.sptRows;
+    const int count = occupiedRowCount(tests);
+    const GraphSpan graph = graphSpan(context);
+    const int graphMax = graphMaxN(context.settings.maxBlows);
+    const double textHeight = textHeightInY(context);
+    const bool blackDot = context.settings.outOfRangeBlackDot != 0;
+    std::optional<PlotPoint> previous;
+
+    for (int row = 1; row <= count; ++row) {
+        const double depth = depthOf(tests.cell(row, 1));
+        if (depth > context.pageBottom + testsBelowPage)
+            break;
+        const std::string& total = tests.cell(row, 2);
+        const NValue n = nValue(total);
+        const double interval = nValueIntervalLength(n.penetration);
+        const double intervalEnd = depth + interval;
+        const double countLine = std::min(depth + interval / 2, intervalEnd - textHeight);
+
+        drawCount(context, Column::NValue, countLine, total, true);
+        drawCount(context, Column::Blows10, countLine, tests.cell(row, 3), false);
+        drawCount(context, Column::Blows20, countLine, tests.cell(row, 4), false);
+        drawCount(context, Column::Blows30, countLine, tests.cell(row, 5), false);
+
+        const double markLeft = context.columnX[Column::NValue - 1];
+        fillBox(context, markLeft, depth, markLeft + intervalMarkWidth, intervalEnd, 0);
+        drawLogLine(context, markLeft, intervalEnd, context.columnX[Column::Blows30], intervalEnd,
+                    solidPen(context.settings.innerLineWidth));
+        drawTestDepthLabel(context, depth, intervalEnd);
+
+        // A test whose N value has not been entered has no point on the graph
+        // (read as 0 blows it would be plotted and labelled as sinking under
+        // its own weight).
+        if (isNumericText(total) < 0)
+            continue;
+        const PlotPoint point{graph.left + nPlotOffset(n.value, graphMax, graph.width()), depth + interval / 2,
+                              n.value > graphMax};
+        if (context.settings.showConvertedN != 0)
+            drawTextCentredInBand(context, columnCentre(context, Column::GraphLeftMargin), point.y, point.y,
+                                  nValueText(n.value), TextAlign::Center);
+        const bool breaksLine = parseLeadingInteger(tests.cell(row, 6)) != 0;
+        if (previous && !breaksLine)
+            drawGraphSegment(context, *previous, point);
+        drawPlotMarks(context, point, nPlotMarks(n, graphMax, context.settings.nPlotSymbol, blackDot));
+        previous = point;
+    }
+}
+
+void drawQuPoints(DrawContext& context)
+{
+    const BoringData::RecoveryTable& rows = context.data.recoveryRows;
+    const int count = occupiedRowCount(rows);
+    const GraphSpan graph = graphSpan(context);
+    const QuScale scale = quScale(context.data);
+    const double radius = std::max(parseLeadingNumber(context.settings.quCircleRadius) * quRadiusUnit,
+                                   smallestQuRadius);
+    const Pen pen = solidPen(quCirclePenWidth, static_cast<ColorRef>(parseUnsignedAutoBase(context.settings.quSymbolColor)));
+    for (int row = 1; row <= count; ++row) {
+        if (isNumericText(rows.cell(row, 2)) < 0)
+            break;
+        const double depth = depthOf(rows.cell(row, 1));
+        if (depth > context.pageBottom)
+            break;
+        for (int cell = 4; cell <= 7; ++cell) {
+            const std::string& qu = rows.cell(row, cell);
+            if (isNumericText(qu) < 1)
+                continue;
+            const double x = graph.left + quPlotOffset(parseLeadingNumber(qu), scale, graph.width());
+            drawCircle(context, x, depth, radius, RadiusAxis::X, pen);
+        }
+    }
+}
+
+void drawNValueGraphScales(DrawContext& context)
+{
+    selectFontSlot(context, FontRole::HeadingLabels);
+    const GraphSpan graph = graphSpan(context);
+    const int graphMax = graphMaxN(context.settings.maxBlows);
+    const auto subRowTop = [](int subRow) { return headingBandTop + subRow * headingSubRow; };
+
+    const double nTop = subRowTop(nNumbersSubRow);
+    for (int n = 0; n <= graphMax; n += 10)
+        drawTextCentredInBand(context, graph.left + n * graph.width() / graphMax, nTop, nTop + headingSubRow,
+                              formatText("%d", n), TextAlign::Center);
+
+    const double labelTop = subRowTop(quLabelSubRow);
+    drawTextCentredInBand(context, (graph.left + graph.right) / 2, labelTop, labelTop + headingSubRow,
+                          std::string(quScaleLabel), TextAlign::Center);
+    const double quTop = subRowTop(quNumbersSubRow);
+    for (const QuScaleMark& mark : quScaleMarks(quScale(context.data), graph.width()))
+        drawTextCentredInBand(context, graph.left + mark.offset, quTop, quTop + headingSubRow,
+                              formatText("%d", mark.value), TextAlign::Center);
 }
 
 }  // namespace kolv

@@ -1,0 +1,64 @@
+#include "render/Footer.h"
+
+#include "data/BoringData.h"
+#include "data/Number.h"
+#include "render/LogPrimitives.h"
+#include "render/TextColumns.h"
+
+namespace kolv {
+
+namespace {
+
+// In sheet millimetres y = 0 lies 70 mm below the paper's top edge (the
+// title band of 7 units of 10 mm).
+constexpr double sheetMillimetreOrigin = 70.0;
+
+}  // namespace
+
+PageFooter pageFooter(const BoringData& data, int page)
+{
+    PageFooter footer;
+    const std::string& prefix = data.headingLine(61);
+    const std::string& start = data.headingLine(62);
+    const std::string& suffix = data.headingLine(63);
+    if (isNumericText(start) > 0) {
+        const long long number = static_cast<long long>(parseLeadingInteger(start)) + page - 1;
+        footer.text = prefix + formatText("%lld", number) + suffix;
+    } else {
+        footer.text = prefix + start + suffix;
+    }
+    footer.verticalMode =
+        parseLeadingInteger(data.headingLine(64)) == 0 ? FooterVerticalMode::FromPaperTop : FooterVerticalMode::BelowLog;
+    footer.distanceFromPaperTop = parseLeadingNumber(data.headingLine(65));
+    footer.distanceBelowLog = parseLeadingNumber(data.headingLine(66));
+    footer.centred = parseLeadingInteger(data.headingLine(67)) != 0;
+    footer.leftFromPaperEdge = parseLeadingNumber(data.headingLine(68));
+    footer.centreFromPaperEdge = parseLeadingNumber(data.headingLine(69));
+    return footer;
+}
+
+void drawPageFooter(DrawContext& context)
+{
+    const PageFooter footer = pageFooter(context.data, context.page);
+    if (footer.text.empty())
+        return;
+    selectFontSlot(context, FontRole::PageFooter);
+    LogMapping& mapping = context.mapping;
+    MappingScope scope(mapping);
+    // The footer's positions are paper millimetres from the sheet's left
+    // edge, whatever the horizontal scale of the log.
+    mapping.leftMarginMm = 0.0;
+    mapping.unitX = mapping.dotsPerMmX;
+    const double x = footer.centred ? footer.centreFromPaperEdge : footer.leftFromPaperEdge;
+    const TextAlign align = (footer.centred ? TextAlign::Center : TextAlign::Left) | TextAlign::Top;
+    double y = 0.0;
+    if (footer.verticalMode == FooterVerticalMode::FromPaperTop) {
+        mapping.useSheetMillimetres();
+        y = footer.distanceFromPaperTop - sheetMillimetreOrigin;
+    } else {
+        y = context.pageBottom + (footer.distanceBelowLog + context.freeNotesHeight) * mapping.verticalScale * 0.001;
+    }
+    drawTextAt(context, x, y, footer.text, align);
+}
+
+}  // namespace kolv

@@ -1,0 +1,57 @@
+#include "render/NValueQuScale.h"
+
+#include "data/BoringData.h"
+#include "data/Number.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kolv {
+
+namespace {
+
+constexpr double smallestSpan = 0.1;
+// More marks than this would only print numbers over each other.
+constexpr int maximumSteps = 20;
+
+}  // namespace
+
+QuScale quScale(const BoringData& data)
+{
+    QuScale scale;
+    scale.minimum = parseLeadingNumber(data.documentOption(22).value);
+    scale.maximum = parseLeadingNumber(data.documentOption(23).value);
+    scale.step = parseLeadingNumber(data.documentOption(24).value);
+    return scale;
+}
+
+double quPlotOffset(double qu, const QuScale& scale, double graphWidth)
+{
+    const double span = scale.maximum - scale.minimum;
+    if (span <= smallestSpan)
+        return 0.0;
+    return std::clamp((qu - scale.minimum) / span, 0.0, 1.0) * graphWidth;
+}
+
+std::vector<QuScaleMark> quScaleMarks(const QuScale& scale, double graphWidth)
+{
+    std::vector<QuScaleMark> marks;
+    const double span = scale.maximum - scale.minimum;
+    if (span <= smallestSpan) {
+        marks.push_back({static_cast<int>(std::lround(std::clamp(scale.minimum, -2.0e9, 2.0e9))), 0.0});
+        return marks;
+    }
+    const auto add = [&](double value) {
+        const double printable = std::clamp(value, -2.0e9, 2.0e9);
+        marks.push_back({static_cast<int>(std::lround(printable)), quPlotOffset(value, scale, graphWidth)});
+    };
+    add(scale.minimum);
+    if (scale.step > 0.0 && span / scale.step <= maximumSteps) {
+        for (int i = 1; i < maximumSteps && scale.minimum + i * scale.step < scale.maximum - 1e-9; ++i)
+            add(scale.minimum + i * scale.step);
+    }
+    add(scale.maximum);
+    return marks;
+}
+
+}  // namespace kolv

@@ -1,0 +1,61 @@
+#include "data/BoringData.h"
+#include "data/Cp932Text.h"
+#include "data/Number.h"
+#include "render/LogPrimitives.h"
+#include "render/ObservationCursor.h"
+#include "render/TextColumns.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace kolv {
+
+namespace {
+
+constexpr double textLeftInset = 0.2;
+constexpr double textRightInset = 0.8;
+constexpr double leaderSlant = 1.0;
+
+// The note's one-character switch: empty or "1" ties the note to its depth
+// with a leader.
+bool drawsLeader(const std::string& switchText)
+{
+    const std::string_view value = skipLeadingBlanks(switchText);
+    return value.empty() || value == "1";
+}
+
+}  // namespace
+
+void drawObservationNotes(DrawContext& context)
+{
+    selectFontSlot(context, FontRole::ObservationNotes);
+    const BoringData::ObservationTable& notes = context.data.observationRows;
+    const int count = occupiedRowCount(notes);
+    const double left = context.columnX[Column::ObservationNotes - 1];
+    const double right = context.columnX[Column::ObservationNotes];
+    if (right - left < hiddenColumnWidth)
+        return;
+    // The text keeps clear of both column rules.
+    const double textLeft = left + textLeftInset;
+    const double textRight = std::max(right - textRightInset, textLeft);
+    const Pen leaderPen = solidPen(context.settings.innerLineWidth);
+    ObservationCursor cursor;
+
+    for (int row = 1; row <= count; ++row) {
+        const double upper = parseLeadingNumber(notes.cell(row, 1));
+        if (upper > context.pageBottom)
+            break;
+        const NotePlacement placement = cursor.begin(upper);
+        const std::string text(stripLineEnd(notes.cell(row, 4)));
+        cursor.end(text.empty() ? 0.0 : drawWrappedText(context, textLeft, textRight, placement.textTop, text));
+        if (drawsLeader(notes.cell(row, 3))) {
+            const double c = placement.leaderDepth;
+            drawLogLine(context, left, upper, left + leaderSlant, c, leaderPen);
+            drawLogLine(context, left + leaderSlant, c, right - leaderSlant, c, leaderPen);
+            drawLogLine(context, right - leaderSlant, c, right, upper, leaderPen);
+        }
+    }
+}
+
+}  // namespace kolv
