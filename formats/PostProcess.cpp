@@ -1,0 +1,226 @@
+// The completion of a file of another format after its last line: the
+// harbour log's fixed heading choices, layer order, the shuffle of sample and
+// in-situ cells into the native layout, drilling rows, missing note depths
+// and exchange-file dates.
+#include "formats/LineDispatch.h"
+
+#include "data/Cp932Text.h"
+#include "data/Number.h"
+#include "formats/FormatDetection.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kolv {
+
+namespace {
+
+constexpr std::string_view harbourLogTitle = "\x8D\x60 \x98\x70 \x92\x8C \x8F\xF3 \x90\x7D";  // 港 湾 柱 状 図
+
+void setHarbourHeadingChoices(BoringData& data)
+{
+    for (int line : {36, 47, 48, 49, 50})
+        data.setHeadingLine(line, "0");
+    data.setHeadingLine(70, std::string(harbourLogTitle));
+    data.setHeadingLine(71, "1");
+}
+
+// Appends a layer for a colour row that no layer depth matches.
+void mergeColourRows(BoringData& data, const ColourRowTable& colourRows)
+{
+    auto& layers = data.layerRows;
+    for (int colour = 1; colour <= ColourRowTable::capacity; ++colour) {
+        if (isNumericText(colourRows.cell(colour, 1)) < 1)
+            break;
+        const std::string& tone = colourRows.cell(colour, 2);
+        if (tone.empty())
+            continue;
+        const double depth = parseLeadingNumber(colourRows.cell(colour, 1));
+        const int count = occupiedRowCount(layers);
+        int match = 0;
+        for (int row = 1; row <= count && match == 0; ++row)
+            if (std::fabs(parseLeadingNumber(layers.cell(row, 1)) - depth) < 0.0001)
+                match = row;
+        if (match > 0) {
+            layers.setCell(match, 4, tone);
+            const long flags = parseLeadingInteger(layers.cell(match, 7)) | 32;
+            layers.setCell(match, 7, formatText("%ld", flags));
+        } else if (count < BoringData::LayerTable::capacity) {
+            layers.setCell(count + 1, 1, colourRows.cell(colour, 1));
+            layers.setCell(count + 1, 4, tone);
+            layers.setCell(count + 1, 7, {});
+        }
+    }
+}
+
+// Exchange sort of the occupied layers by depth over the saved cells.
+void sortLayers(BoringData& data)
+{
+    auto& layers = data.layerRows;
+    const auto depthOf = [&](int row) {
+        const std::string& text = layers.cell(row, 1);
+        return isNumericText(text) > 0 ? parseLeadingNumber(text) : 9999.9;
+    };
+    const int count = layerCount(data);
+    for (int row = 1; row <= count; ++row) {
+        for (int later = row + 1; later <= count; ++later) {
+            if (depthOf(later) < depthOf(row)) {
+                for (int cell = 1; cell <= layerSavedCells; ++cell) {
+                    std::string held = layers.cell(row, cell);
+                    layers.setCell(row, cell, layers.cell(later, cell));
+                    layers.setCell(later, cell, std::move(held));
+                }
+            }
+        }
+    }
+}
+
+template <class Table, class Change>
+void forEachOccupiedRow(Table& table, Change change)
+{
+    const int count = occupiedRowCount(table);
+    for (int row = 1; row <= count; ++row)
+        change(table, row);
+}
+
+void convertDrillingRows(BoringData& data)
+{
+    auto& imports = data.drillingImportRows;
+    auto& drilling = data.drillingRows;
+    int written = 0;
+    for (int row = 1; row <= BoringData::DrillingImportTable::capacity; ++row) {
+        if (isNumericText(imports.cell(row, 1)) < 1)
+            break;
+        if (isNumericText(imports.cell(row, 2)) < 1)
+            continue;
+        ++written;
+        drilling.setCell(written, 1, imports.cell(row, 1));
+        drilling.setCell(written, 2, imports.cell(row, 2));
+    }
+    for (int row = written + 1; row <= BoringData::DrillingTable::capacity; ++row) {
+        drilling.setCell(row, 1, {});
+        drilling.setCell(row, 2, {});
+    }
+}
+
+// A note without an upper depth starts where the note before it ended.
+void fillObservationDepths(BoringData& data)
+{
+    auto& notes = data.observationRows;
+    const auto countBy = [&](int cell) {
+        int count = 0;
+        while (count < BoringData::ObservationTable::capacity && isNumericText(notes.cell(count + 1, cell)) > 0)
+            ++count;
+        return count;
+    };
+    const int count = std::max(countBy(1), countBy(2));
+    std::string previousLowerDepth = "0.0";
+    for (int row = 1; row <= count; ++row) {
+        if (isNumericText(notes.cell(row, 1)) < 1)
+            notes.setCell(row, 1, previousLowerDepth);
+        if (isNumericText(notes.cell(row, 2)) > 0)
+            previousLowerDepth = notes.cell(row, 2);
+    }
+}
+
+// The characters of the text that lie wholly within the byte range, so a
+// double-byte character is never split.
+std::string characterRange(std::string_view text, std::size_t firstByte, std::size_t byteCount)
+{
+    std::string result;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t length = characterLength(text, pos);
+        if (pos >= firstByte && pos + length <= firstByte + byteCount)
+            result.append(text.substr(pos, length));
+        pos += length;
+    }
+    return result;
+}
+
+// "yyyy-mm-dd" of an exchange file into year, month and day lines.
+void splitDate(BoringData& data, int firstLine)
+{
+    const std::string date = data.headingLine(firstLine);
+    if (date.size() >= 10) {
+        data.setHeadingLine(firstLine, characterRange(date, 0, 4));
+        data.setHeadingLine(firstLine + 1, characterRange(date, 5, 2));
+        data.setHeadingLine(firstLine + 2, characterRange(date, 8, 2));
+    } else {
+        for (int line = firstLine; line < firstLine + 3; ++line)
+            data.setHeadingLine(line, {});
+    }
+}
+
+void completeFile(BoringData& data, int formatCode, const ColourRowTable* colourRows)
+{
+    if (formatCode == FormatCode::Native)
+        return;
+    setHarbourHeadingChoices(data);
+
+    if (formatCode == FormatCode::SiblingA480 || formatCode == FormatCode::SiblingA490) {
+        if (colourRows)
+            mergeColourRows(data, *colourRows);
+        sortLayers(data);
+        // These sister products keep sample and in-situ cells in another
+        // order than the native layout.
+        forEachOccupiedRow(data.sampleRows, [](auto& rows, int row) {
+            rows.setCell(row, 6, rows.cell(row, 5));
+            rows.setCell(row, 5, rows.cell(row, 4));
+            rows.setCell(row, 4, {});
+        });
+        forEachOccupiedRow(data.inSituRows, [](auto& rows, int row) {
+            rows.setCell(row, 7, rows.cell(row, 2));
+            rows.setCell(row, 2, {});
+            rows.setCell(row, 6, rows.cell(row, 5));
+            rows.setCell(row, 5, rows.cell(row, 4));
+            rows.setCell(row, 4, "7");
+        });
+        convertDrillingRows(data);
+    } else if (formatCode == FormatCode::SiblingB510) {
+        forEachOccupiedRow(data.inSituRows, [](auto& rows, int row) {
+            rows.setCell(row, 2, rows.cell(row, 3));
+            rows.setCell(row, 3, rows.cell(row, 4));
+            rows.setCell(row, 4, "7");
+            rows.setCell(row, 5, rows.cell(row, 6));
+            rows.setCell(row, 6, rows.cell(row, 7));
+            rows.setCell(row, 7, rows.cell(row, 1));
+        });
+        // Only the lowest bit of the sister product's sample kind tells a
+        // disturbed sample.
+        forEachOccupiedRow(data.sampleRows, [](auto& rows, int row) {
+            rows.setCell(row, 6, parseLeadingInteger(rows.cell(row, 6)) % 2 != 0 ? "1" : "0");
+        });
+        convertDrillingRows(data);
+    } else if (isXmlFormat(formatCode)) {
+        sortLayers(data);
+        forEachOccupiedRow(data.inSituRows, [](auto& rows, int row) {
+            rows.setCell(row, 2, rows.cell(row, 3));
+            rows.setCell(row, 3, rows.cell(row, 4));
+            rows.setCell(row, 4, "7");
+            rows.setCell(row, 5, {});
+            rows.setCell(row, 6, {});
+            rows.setCell(row, 7, rows.cell(row, 1));
+        });
+        convertDrillingRows(data);
+        fillObservationDepths(data);
+        if (formatCode >= FormatCode::Xml200) {
+            splitDate(data, 6);
+            splitDate(data, 9);
+        }
+    }
+}
+
+}  // namespace
+
+void postProcess(BoringData& data, int formatCode)
+{
+    completeFile(data, formatCode, nullptr);
+}
+
+void postProcess(BoringData& data, int formatCode, const LineReaderState& state)
+{
+    completeFile(data, formatCode, &state.colourRows);
+}
+
+}  // namespace kolv

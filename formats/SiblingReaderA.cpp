@@ -1,0 +1,13 @@
+#include "formats/SiblingReaderA.h"
+
+#include "formats/SectionReader.h"
+
+namespace kolv {
+
+void readSiblingLineA(BoringData& data, LineReaderState& state, std::string_view line)
+{
+    static constexpr SectionLayout layout{.drillingImportSection = 'B', .colourRows = true};
+    readSectionLine(data, state, line, layout);
+}
+
+}  // namespace kolv
