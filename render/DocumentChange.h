@@ -1,0 +1,21 @@
+#pragma once
+// What follows every change of the document (opening, a data dialog's OK,
+// a new document) before the log is drawn again.
+#include "data/BoringData.h"
+#include "platform/Prompter.h"
+#include "render/LogMapping.h"
+#include "settings/LogSettings.h"
+
+#include <optional>
+
+namespace kolv {
+
+// Reloads the settings and masters, rebuilds the layers' vector pattern codes,
+// applies the printer's paper, returns the view to page 1 at the document's
+// start depth (DocumentOptions item 16, held within -10 ... 3000 m), fills the
+// four engineer-role captions and the title when the captions are all empty,
+// and puts a qu full scale that is not positive back to 500.
+void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& view, Prompter& prompter,
+                         const std::optional<PaperSize>& paper);
+
+}  // namespace kolv

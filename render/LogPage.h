@@ -1,0 +1,28 @@
+#pragma once
+// One drawing pass of a page, the same for the screen, the printer, the print
+// preview and every export: mapping, title band, body, layers, free notes and
+// footer, in that order.
+#include "data/BoringData.h"
+#include "platform/Prompter.h"
+#include "render/LogDevice.h"
+#include "settings/LogSettings.h"
+
+namespace kolv {
+
+struct PageOptions {
+    // Printing draws page `page` from its own start depth; the screen draws
+    // from screenPageStart and numbers the page `page` (the current page).
+    bool printing = true;
+    int page = 1;
+    double screenPageStart = 0.0;
+    // x extent of the body clip: 350 on a wide screen and for export, 290 on
+    // a narrow screen.
+    double clipWidth = 350.0;
+};
+
+// Draws one page; nothing when screen drawing is off and the page is not
+// being printed.
+void drawPage(LogDevice& device, const BoringData& data, const LogSettings& settings, Prompter& prompter,
+              const PageOptions& options);
+
+}  // namespace kolv
