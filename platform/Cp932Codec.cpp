@@ -137,4 +137,19 @@ bool looksLikeUtf8(std::string_view bytes)
     return multiByte;
 }
 
+Utf8Census takeUtf8Census(std::string_view bytes)
+{
+    Utf8Census census;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t length = utf8SequenceLength(bytes, pos);
+        if (length == 0)
+            ++census.strayBytes;
+        else if (length > 1)
+            ++census.multiByteSequences;
+        pos += length == 0 ? 1 : length;
+    }
+    return census;
+}
+
 }  // namespace kolv
