@@ -1,9 +1,142 @@
 #include "formats/XmlReader.h"
 
+#include "data/Cp932Text.h"
+#include "data/Number.h"
+#include "formats/XmlRowCompletion.h"
+#include "formats/XmlText.h"
+#include "platform/Cp932Codec.h"
+
 namespace kolv {
 
-void readXmlLine(BoringData&, XmlReaderState&, std::string_view)
+namespace {
+
+constexpr int hammerDropDeviceLine = 21;
+constexpr int locationCodeLine = 27;
+constexpr int secondLevelCodeLine = 58;
+constexpr int thirdLevelCodeLine = 59;
+
+struct LineElement {
+    std::string_view name;
+    std::string_view value;
+};
+
+// The element a line holds: its name between the first "<" and the next ">"
+// (for an empty element "<name/>", without the "/"), its value between that
+// ">" and the next "<", or the end of the line when the value runs on.
+bool findLineElement(std::string_view line, LineElement& element)
 {
+    const std::size_t open = findText(line, "<");
+    if (open == textNotFound)
+        return false;
+    const std::size_t close = findText(line, ">", open + 1);
+    if (close == textNotFound)
+        return false;
+    if (close > open + 1 && line[close - 1] == '/') {
+        element.name = line.substr(open + 1, close - open - 2);
+        element.value = {};
+        return true;
+    }
+    element.name = line.substr(open + 1, close - open - 1);
+    const std::size_t valueEnd = findText(line, "<", close + 1);
+    element.value = line.substr(close + 1, valueEnd == textNotFound ? std::string_view::npos : valueEnd - close - 1);
+    return true;
+}
+
+// The heading keeps the name of the hammer drop device, the file its code.
+std::string hammerDropDeviceName(std::string_view code)
+{
+    if (isNumericText(code) < 1)
+        return {};
+    switch (parseLeadingInteger(code)) {
+    case 1:
+        return utf8ToCp932("全自動");
+    case 2:
+        return utf8ToCp932("半自動");
+    case 3:
+        return utf8ToCp932("トンビ");
+    case 4:
+        return utf8ToCp932("コーンプーリー");
+    default:
+        return {};
+    }
+}
+
+void storeHeadingLine(BoringData& data, int line, std::string value)
+{
+    if (line > headingLineCount)
+        return;
+    if (line == hammerDropDeviceLine)
+        value = hammerDropDeviceName(value);
+    data.setHeadingLine(line, std::move(value));
+    // The location code is kept whole in one line: first, second and third
+    // level one after the other.
+    if (line == thirdLevelCodeLine)
+        data.setHeadingLine(locationCodeLine, data.headingLine(locationCodeLine) + data.headingLine(secondLevelCodeLine)
+                                                  + data.headingLine(thirdLevelCodeLine));
+}
+
+void storeLineElement(BoringData& data, XmlReaderState& state, std::string_view line)
+{
+    LineElement element;
+    if (!state.currentGroup || !findLineElement(line, element))
+        return;
+    const XmlGroup& group = *state.currentGroup;
+    for (const XmlTagEntry& entry : group.entries) {
+        if (entry.element != element.name)
+            continue;
+        if (entry.number <= 0)
+            return;
+        std::string value = decodeCharacterReferences(element.value);
+        if (group.kind == XmlGroupKind::Heading) {
+            storeHeadingLine(data, entry.number, std::move(value));
+            return;
+        }
+        if (entry.number > xmlFieldCount)
+            return;
+        ++state.storedElementCount;
+        state.penetrationInMillimetres = state.penetrationInMillimetres || entry.inMillimetres;
+        // A sample lists every laboratory test in an element of its own.
+        if (group.kind == XmlGroupKind::Sample && entry.number == sampleTestNamesField)
+            state.fields[entry.number] += value;
+        else
+            state.fields[entry.number] = std::move(value);
+        return;
+    }
+}
+
+void openGroup(XmlReaderState& state, const XmlGroup& group)
+{
+    state.currentGroup = &group;
+    for (std::string& field : state.fields)
+        field.clear();
+    state.storedElementCount = 0;
+    state.penetrationInMillimetres = false;
+}
+
+}  // namespace
+
+void readXmlLine(BoringData& data, XmlReaderState& state, std::string_view line)
+{
+    // The closing tag is looked for first: a group's opening text may also be
+    // part of its closing tag, and a group reopened by its own end would lose
+    // its row.
+    if (state.currentGroup) {
+        const std::string& closingTag = state.currentGroup->closingTag;
+        const std::size_t closing = findText(line, closingTag);
+        if (closing != textNotFound) {
+            storeLineElement(data, state, line.substr(0, closing));
+            completeXmlRow(data, state);
+            state.currentGroup = nullptr;
+            line.remove_prefix(closing + closingTag.size());
+        }
+    }
+    for (const XmlGroup& group : xmlTagTable()) {
+        if (containsText(line, group.openingTag)) {
+            openGroup(state, group);
+            break;
+        }
+    }
+    storeLineElement(data, state, line);
 }
 
 }  // namespace kolv

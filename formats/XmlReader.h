@@ -3,8 +3,11 @@
 // 4.00), one element per line, called by the line dispatcher for the format
 // codes 110 to 209.
 #include "data/BoringData.h"
+#include "formats/XmlTagTable.h"
 #include "settings/SoilNameMaster.h"
 
+#include <array>
+#include <string>
 #include <string_view>
 
 namespace kolv {
@@ -15,6 +18,25 @@ struct XmlReaderState {
     // The soil-name master whose bitmap set gives imported layers their
     // pattern codes; set by the line dispatcher.
     const SoilNameMaster* soilNameMaster = nullptr;
+
+    // The group whose elements the lines give (none outside every group),
+    // and what it has collected so far, by field number.
+    const XmlGroup* currentGroup = nullptr;
+    std::array<std::string, xmlFieldCount + 1> fields;
+    int storedElementCount = 0;
+    bool penetrationInMillimetres = false;
+
+    // Rows written so far. Groups that fill the same table share a counter,
+    // so that none overwrites the rows of another; layers are appended after
+    // the last occupied row, since colours may add layers of their own.
+    int sptRows = 0;
+    int observationRows = 0;
+    int observationFrameLines = 0;
+    int sampleRows = 0;
+    int inSituRows = 0;
+    int geologicAgeRows = 0;
+    int waterLevelRows = 0;
+    int drillingImportRows = 0;
 };
 
 void readXmlLine(BoringData& data, XmlReaderState& state, std::string_view line);

@@ -14,6 +14,23 @@ struct PreparedXml {
     std::string warning;              // code page 932; shown when not empty
 };
 
+// Text that begins with markup (after an optional UTF-8 byte-order mark and
+// blanks) is XML: it is converted to code page 932 when its bytes are UTF-8,
+// whatever its declaration says, and written out again as one element per
+// line, "<name>value</name>", "<name/>", or a container's tag alone, the root
+// element first. The declaration, the document type, comments and processing
+// instructions are left out, and everything after the root element's end.
+// Element values keep their line breaks (a value that runs over several
+// lines is read from its first line, as a line reader reads it) and hold "<"
+// and "&" as "&lt;" and "&amp;"; every other character reference is
+// resolved. A document whose root element is not "ボーリング情報" gives no
+// lines, so that no format is recognised and the file is refused.
 PreparedXml prepareXmlText(std::string_view bytes);
+
+// Resolves the references of an element value: "&lt;", "&gt;", "&amp;",
+// "&quot;", "&apos;" and numeric ones ("&#12354;", "&#x3042;"). A character
+// without a code-page-932 form becomes "〓" and is counted in replacedCount
+// when given; anything that is not a well-formed reference stays as written.
+std::string decodeCharacterReferences(std::string_view text, int* replacedCount = nullptr);
 
 }  // namespace kolv

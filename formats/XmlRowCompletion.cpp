@@ -1,0 +1,281 @@
+#include "formats/XmlRowCompletion.h"
+
+#include "data/Cp932Text.h"
+#include "data/Number.h"
+#include "formats/SoilPatternLookup.h"
+#include "platform/Cp932Codec.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kolv {
+
+namespace {
+
+// Display-flag word of an imported layer, and the bit that marks a colour
+// taken from the file.
+constexpr const char* importedLayerFlags = "471";
+constexpr long importedColourBit = 0x20;
+// Show level and date, remark at the standard position.
+constexpr const char* importedWaterLevelDisplay = "7";
+// Rows converted from other formats carry this in-situ flag word.
+constexpr const char* convertedInSituFlags = "7";
+constexpr double colourDepthTolerance = 0.001;
+
+bool isNumber(std::string_view text)
+{
+    return isNumericText(text) > 0;
+}
+
+std::string patternCode(std::string_view name, const XmlReaderState& state)
+{
+    static const SoilNameMaster noMaster;
+    const SoilNameMaster& master = state.soilNameMaster ? *state.soilNameMaster : noMaster;
+    const SoilPattern pattern = lookupSoilPattern(name, {}, master, bitmapPatternSet);
+    return formatText("%ld.%d", pattern.major, pattern.minor);
+}
+
+void completeLayer(BoringData& data, const XmlReaderState& state)
+{
+    const auto& fields = state.fields;
+    const int row = occupiedRowCount(data.layerRows) + 1;
+    if (!isNumber(fields[1]) || row > BoringData::LayerTable::capacity)
+        return;
+    auto& layers = data.layerRows;
+    layers.setCell(row, 1, fields[1]);
+    layers.setCell(row, 2, fields[2]);
+    layers.setCell(row, 3, fields[3]);
+    layers.setCell(row, 8, fields[8]);
+    layers.setCell(row, 7, importedLayerFlags);
+    layers.setCell(row, 11, utf8ToCp932("・"));
+    layers.setCell(row, 5, patternCode(fields[2], state));
+    if (!fields[3].empty())
+        layers.setCell(row, 6, patternCode(fields[3], state));
+}
+
+// A colour goes to the layer that ends at its depth; a depth no layer ends
+// at becomes a layer of its own after the last one.
+void completeColour(BoringData& data, const XmlReaderState& state)
+{
+    const std::string& depthText = state.fields[1];
+    if (!isNumber(depthText))
+        return;
+    const double depth = parseLeadingNumber(depthText);
+    auto& layers = data.layerRows;
+    for (int row = 1; row <= BoringData::LayerTable::capacity; ++row) {
+        if (!isNumber(layers.cell(row, 1)))
+            layers.setCell(row, 1, depthText);
+        else if (std::fabs(parseLeadingNumber(layers.cell(row, 1)) - depth) >= colourDepthTolerance)
+            continue;
+        layers.setCell(row, 4, state.fields[2]);
+        layers.setCell(row, 7, formatText("%ld", parseLeadingInteger(layers.cell(row, 7)) | importedColourBit));
+        return;
+    }
+}
+
+std::string centimetresFromMillimetres(const std::string& millimetres)
+{
+    if (!isNumber(millimetres))
+        return millimetres;
+    return formatText("%ld", parseLeadingInteger(millimetres) / 10);
+}
+
+std::string blowsOverPenetration(const std::string& blows, const std::string& penetration)
+{
+    return blows + "/" + penetration;
+}
+
+// Fields: 1 start depth, 2-7 blows and penetration of the three intervals,
+// 8 total blows, 9 total penetration.
+void completePenetrationTest(BoringData& data, XmlReaderState& state)
+{
+    auto fields = state.fields;
+    if (!isNumber(fields[1]) || state.sptRows >= BoringData::SptTable::capacity)
+        return;
+    if (state.penetrationInMillimetres) {
+        for (int field : {3, 5, 7, 9})
+            fields[field] = centimetresFromMillimetres(fields[field]);
+    }
+    const int row = ++state.sptRows;
+    auto& tests = data.sptRows;
+    tests.setCell(row, 1, fields[1]);
+    tests.setCell(row, 2, blowsOverPenetration(fields[8], fields[9]));
+    for (int interval = 0; interval < 3; ++interval) {
+        const std::string& blows = fields[2 + 2 * interval];
+        const std::string& penetration = fields[3 + 2 * interval];
+        if (!blows.empty() || !penetration.empty())
+            tests.setCell(row, 3 + interval, blowsOverPenetration(blows, penetration));
+    }
+    tests.setCell(row, 6, "0");
+}
+
+void completeObservation(BoringData& data, XmlReaderState& state)
+{
+    const auto& fields = state.fields;
+    if ((!isNumber(fields[1]) && !isNumber(fields[2]))
+        || state.observationRows >= BoringData::ObservationTable::capacity)
+        return;
+    const int row = ++state.observationRows;
+    auto& notes = data.observationRows;
+    notes.setCell(row, 1, fields[1]);
+    notes.setCell(row, 2, fields[2]);
+    // The exchange file writes a line break of a note as backslash and "n".
+    notes.setCell(row, 4, replaceAllText(fields[4], "\\n", "\r\n"));
+}
+
+// A frame line only gives its depth to the note of the same number when that
+// note exists and has no upper depth of its own.
+void completeObservationFrameLine(BoringData& data, XmlReaderState& state)
+{
+    if (!isNumber(state.fields[1]) || state.observationFrameLines >= BoringData::ObservationTable::capacity)
+        return;
+    const int row = ++state.observationFrameLines;
+    auto& notes = data.observationRows;
+    const bool noteExists = isNumber(notes.cell(row, 2)) || !notes.cell(row, 4).empty();
+    if (noteExists && !isNumber(notes.cell(row, 1)))
+        notes.setCell(row, 1, state.fields[1]);
+}
+
+std::string samplingMethodLetter(std::string_view code)
+{
+    switch (isNumber(code) ? parseLeadingInteger(code) : 0) {
+    case 100:
+        return "-";
+    case 250:
+        return "T";
+    case 300:
+        return "D";
+    case 507:
+        return "F";
+    default:
+        return "A";
+    }
+}
+
+void completeSample(BoringData& data, XmlReaderState& state)
+{
+    const auto& fields = state.fields;
+    if (!isNumber(fields[1]) || state.sampleRows >= BoringData::SampleTable::capacity)
+        return;
+    const int row = ++state.sampleRows;
+    auto& samples = data.sampleRows;
+    samples.setCell(row, 1, fields[1]);
+    samples.setCell(row, 2, fields[2]);
+    samples.setCell(row, 3, fields[3]);
+    samples.setCell(row, 4, samplingMethodLetter(fields[4]));
+    samples.setCell(row, sampleTestNamesField, fields[sampleTestNamesField]);
+    samples.setCell(row, 6, "");
+}
+
+// Name in cell 3 and result in cell 4 until the post-processing moves them
+// to cells 2 and 3, where the in-situ dialog keeps them.
+void completeInSituTest(BoringData& data, XmlReaderState& state, bool horizontalLoading)
+{
+    const auto& fields = state.fields;
+    if (!isNumber(fields[1]) || state.inSituRows >= BoringData::InSituTable::capacity)
+        return;
+    const int row = ++state.inSituRows;
+    auto& tests = data.inSituRows;
+    tests.setCell(row, 1, fields[1]);
+    tests.setCell(row, 2, horizontalLoading ? fields[1] : fields[2]);
+    tests.setCell(row, 3, horizontalLoading ? utf8ToCp932("孔内載荷試験") : fields[3]);
+    tests.setCell(row, 4, fields[4]);
+    for (int cell : {5, 6, 7})
+        tests.setCell(row, cell, "");
+    tests.setCell(row, 8, convertedInSituFlags);
+}
+
+void completeGeologicAge(BoringData& data, XmlReaderState& state)
+{
+    const auto& fields = state.fields;
+    if (!isNumber(fields[1]) || state.geologicAgeRows >= BoringData::GeologicAgeTable::capacity)
+        return;
+    const int row = ++state.geologicAgeRows;
+    for (int cell = 1; cell <= BoringData::GeologicAgeTable::cellCount; ++cell)
+        data.geologicAgeRows.setCell(row, cell, fields[cell]);
+}
+
+// The file gives the depth of the water below ground; the store keeps levels
+// below ground as negative numbers. A level that is no number makes no row
+// (its negation would read as a level of 0).
+void completeWaterLevel(BoringData& data, XmlReaderState& state)
+{
+    const auto& fields = state.fields;
+    if (!isNumber(fields[1]) || state.waterLevelRows >= BoringData::WaterLevelTable::capacity)
+        return;
+    const int row = ++state.waterLevelRows;
+    auto& levels = data.waterLevelRows;
+    levels.setCell(row, 1, formatSignedDepth(0.0 - parseLeadingNumber(fields[1])));
+    levels.setCell(row, 2, shortenMeasuringDate(fields[2]));
+    levels.setCell(row, 3, fields[3]);
+    levels.setCell(row, 4, importedWaterLevelDisplay);
+}
+
+void completeDrilling(BoringData& data, XmlReaderState& state)
+{
+    const auto& fields = state.fields;
+    if (state.storedElementCount < 2 || !isNumber(fields[1])
+        || state.drillingImportRows >= BoringData::DrillingImportTable::capacity)
+        return;
+    const int row = ++state.drillingImportRows;
+    auto& progress = data.drillingImportRows;
+    progress.setCell(row, 1, fields[1]);
+    progress.setCell(row, 2, shortenMeasuringDate(fields[2]));
+    progress.setCell(row, 10, "1");
+}
+
+}  // namespace
+
+std::string shortenMeasuringDate(std::string_view date)
+{
+    constexpr std::size_t yearLength = 5;  // "2004-"
+    if (parseLeadingInteger(date) >= 1900 || startsWithText(date, "0000-"))
+        date.remove_prefix(std::min(yearLength, date.size()));
+    return replaceAllText(date, "-", "/");
+}
+
+void completeXmlRow(BoringData& data, XmlReaderState& state)
+{
+    if (!state.currentGroup)
+        return;
+    switch (state.currentGroup->kind) {
+    case XmlGroupKind::Layer:
+        completeLayer(data, state);
+        break;
+    case XmlGroupKind::Colour:
+        completeColour(data, state);
+        break;
+    case XmlGroupKind::PenetrationTest:
+        completePenetrationTest(data, state);
+        break;
+    case XmlGroupKind::Observation:
+        completeObservation(data, state);
+        break;
+    case XmlGroupKind::ObservationFrameLine:
+        completeObservationFrameLine(data, state);
+        break;
+    case XmlGroupKind::Sample:
+        completeSample(data, state);
+        break;
+    case XmlGroupKind::HorizontalLoadingTest:
+        completeInSituTest(data, state, true);
+        break;
+    case XmlGroupKind::OtherInSituTest:
+        completeInSituTest(data, state, false);
+        break;
+    case XmlGroupKind::GeologicAge:
+        completeGeologicAge(data, state);
+        break;
+    case XmlGroupKind::WaterLevel:
+        completeWaterLevel(data, state);
+        break;
+    case XmlGroupKind::Drilling:
+        completeDrilling(data, state);
+        break;
+    case XmlGroupKind::Heading:
+    case XmlGroupKind::NotKept:
+        break;
+    }
+}
+
+}  // namespace kolv

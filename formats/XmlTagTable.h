@@ -1,0 +1,46 @@
+#pragma once
+// The tag table of the exchange-file import: the groups of elements, the
+// tags that open and close them, and for every element the heading line or
+// the cell of the target row it fills.
+#include <string>
+#include <vector>
+
+namespace kolv {
+
+// What a group fills, and so how its row is completed at its closing tag.
+enum class XmlGroupKind {
+    Heading,                // heading lines, stored as the elements arrive
+    Layer,                  // LayerRow (four groups, one per DTD generation)
+    Colour,                 // the colour of a LayerRow
+    PenetrationTest,        // SptRow
+    Observation,            // ObservationRow
+    ObservationFrameLine,   // the upper depth of an ObservationRow that has none
+    Sample,                 // SampleRow
+    HorizontalLoadingTest,  // InSituRow
+    OtherInSituTest,        // InSituRow
+    GeologicAge,            // GeologicAgeRow
+    WaterLevel,             // WaterLevelRow
+    Drilling,               // DrillingImportRow (two groups)
+    NotKept,                // recognised, nothing of it is kept
+};
+
+// Cells a group collects before its row is completed (numbered from 1).
+inline constexpr int xmlFieldCount = 9;
+
+struct XmlTagEntry {
+    std::string element;         // code page 932
+    int number = 0;              // heading line or cell; 0: recognised, not stored
+    bool inMillimetres = false;  // an interval of the 0-100/100-200/200-300 penetration test
+};
+
+struct XmlGroup {
+    XmlGroupKind kind = XmlGroupKind::NotKept;
+    std::string openingTag;  // code page 932, searched anywhere in a line
+    std::string closingTag;
+    std::vector<XmlTagEntry> entries;
+};
+
+// The groups in the order their opening tags are tried.
+const std::vector<XmlGroup>& xmlTagTable();
+
+}  // namespace kolv
