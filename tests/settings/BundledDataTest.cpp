@@ -118,17 +118,17 @@ TEST(BundledData, SoilNameMasterFollowsThePatternNumbering)
     BundledSettings bundled;
     const SoilNameMaster& master = bundled.settings.soilNameMaster;
     EXPECT_EQ(master.version, 660);
-    ASSERT_EQ(master.rows.size(), 93u);
+    ASSERT_EQ(master.rows.size(), 94u);
     for (int set = 0; set < 2; ++set) {
         EXPECT_EQ(master.firstRow[1][set], 1);
         EXPECT_EQ(master.lastRow[1][set], 79);
         EXPECT_EQ(master.firstRow[2][set], 80);
-        EXPECT_EQ(master.lastRow[2][set], 88);
-        EXPECT_EQ(master.firstRow[3][set], 89);
-        EXPECT_EQ(master.lastRow[3][set], 93);
+        EXPECT_EQ(master.lastRow[2][set], 89);
+        EXPECT_EQ(master.firstRow[3][set], 90);
+        EXPECT_EQ(master.lastRow[3][set], 94);
     }
     std::set<std::string> names;
-    for (int row = 1; row <= 93; ++row) {
+    for (int row = 1; row <= 94; ++row) {
         const SoilNameRow& entry = master.rows[static_cast<std::size_t>(row - 1)];
         SCOPED_TRACE(cp932ToUtf8(entry.name));
         EXPECT_TRUE(names.insert(entry.name).second) << "names are unique";
@@ -136,18 +136,18 @@ TEST(BundledData, SoilNameMasterFollowsThePatternNumbering)
         EXPECT_TRUE(isVectorNumber(entry.patternNumber[0]));
         const long bitmap = entry.patternNumber[1];
         EXPECT_TRUE(isVectorNumber(bitmap) || (bitmap >= 10100 && bitmap <= 19999));
-        if (row >= 80 && row <= 88) {
+        if (row >= 80 && row <= 89) {
             EXPECT_TRUE(endsWithText(entry.name, sjis("混じり")));
             EXPECT_LT(entry.patternNumber[0], 10);
-        } else if (row >= 89) {
+        } else if (row >= 90) {
             EXPECT_TRUE(endsWithText(entry.name, sjis("質")));
             EXPECT_GE(entry.patternNumber[0], 10);
             EXPECT_LE(entry.patternNumber[0], 90);
         }
     }
-    for (const char* special : {"火山灰質粘性土", "高有機質土", "有機質土", "礫質土", "砂質土", "硬質粘土", "炭質頁岩",
+    for (const char* name : {"火山灰質粘性土", "高有機質土", "有機質土", "礫質土", "砂質土", "硬質粘土", "炭質頁岩",
                                 "砂質頁岩", "礫", "砂", "シルト", "粘土", "埋土", "玉石", "ローム", "埋立土"})
-        EXPECT_EQ(names.count(sjis(special)), 1u) << special;
+        EXPECT_EQ(names.count(sjis(name)), 1u) << name;
     const auto& sand = *std::find_if(master.rows.begin(), master.rows.end(),
                                      [](const SoilNameRow& row) { return row.name == sjis("砂"); });
     EXPECT_EQ(sand.markDigit[0], 1);
