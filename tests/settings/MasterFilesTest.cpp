@@ -333,6 +333,24 @@ TEST(InstallFolder, TheLocationFileNamesTheFolderElseTheDefault)
     }
 }
 
+TEST(InstallFolder, WithoutALocationFileOnCTheCurrentDirectorysDriveIsAsked)
+{
+    kolv::test::TemporaryFolder root;
+    std::filesystem::create_directories(root.file("drive_d/Ostrand"));
+    std::filesystem::create_directories(root.file("drive_d/work"));
+    kolv::test::writeFile(root.file("drive_d/Ostrand/Pivrel3.whr"), "D:\\Qelm\r\n");
+    LogSettings settings;
+    settings.dataRoot = root.path();
+    BoringData data;
+    RecordingPrompter prompter;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(root.file("drive_d/work"));
+    loadSettings(settings, data, false, prompter);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(settings.windowsDrive, "C:");
+    EXPECT_EQ(settings.installFolder, "D:\\Qelm");
+}
+
 TEST(InstallFolder, AnOverrideIsUsedAsItIsAndTheLocationFileIsWritten)
 {
     InstallationFixture install;
