@@ -2,11 +2,13 @@
 // Loading and saving the settings of the installation folder: Sys.ndx, the
 // pattern colour table, the soil-name master and the six font files, and the
 // location of the installation folder itself (hostPathOf and the folder
-// rules are in settings/InstallFolder.h).
+// rules are in settings/InstallFolder.h, the shared message texts in
+// settings/SettingsText.h).
 #include "data/BoringData.h"
 #include "platform/Prompter.h"
 #include "settings/InstallFolder.h"
 #include "settings/LogSettings.h"
+#include "settings/SettingsText.h"
 
 #include <string>
 
