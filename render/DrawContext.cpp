@@ -7,13 +7,15 @@ namespace kolv {
 
 namespace {
 
-// trunc(DotsPerInchY x size / divisor), kept within int for absurd sizes.
+// trunc(DotsPerInchY x size / divisor). An absurd size stays absurd (within
+// int) so that making the font fails visibly rather than quietly.
 int fontHeight(int dotsPerInchY, double size, double divisor)
 {
+    constexpr double absurd = 1.0e7;
     const double height = std::trunc(dotsPerInchY * size / divisor);
-    if (!(height > -1e6 && height < 1e6))
-        return 0;
-    return static_cast<int>(height);
+    if (std::isnan(height))
+        return static_cast<int>(absurd);
+    return static_cast<int>(std::clamp(height, -absurd, absurd));
 }
 
 FontRequest fontOfSlot(const FontSlot& slot, int dotsPerInchY, double divisor)
