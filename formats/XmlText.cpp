@@ -113,13 +113,23 @@ std::string escapeLineText(std::string_view text)
     return escaped;
 }
 
-// The encoding is told by the bytes, never by the declaration: the files that
-// open-data portals republish are mostly UTF-8 behind "Shift_JIS". Only the
-// root element is looked at, so that junk behind it does not decide.
-bool isUtf8Document(std::string_view bytes)
+// The bytes up to the end of the root element when it is written in UTF-8
+// (the raw bytes are searched: their encoding is not known yet), else all.
+std::string_view utf8RootElement(std::string_view bytes)
 {
     const std::size_t rootEnd = bytes.find(std::string("</") + std::string(rootElementUtf8));
-    const Utf8Census census = takeUtf8Census(rootEnd == std::string_view::npos ? bytes : bytes.substr(0, rootEnd));
+    if (rootEnd == std::string_view::npos)
+        return bytes;
+    const std::size_t tagEnd = bytes.find('>', rootEnd);
+    return bytes.substr(0, tagEnd == std::string_view::npos ? std::string_view::npos : tagEnd + 1);
+}
+
+// The encoding is told by the bytes, never by the declaration: the files that
+// open-data portals republish are mostly UTF-8 behind "Shift_JIS". A few
+// damaged bytes do not make a UTF-8 text code page 932.
+bool isUtf8Text(std::string_view bytes)
+{
+    const Utf8Census census = takeUtf8Census(bytes);
     return census.multiByteSequences > 0 && census.multiByteSequences > census.strayBytes * 4;
 }
 
@@ -323,8 +333,11 @@ PreparedXml prepareXmlText(std::string_view bytes)
 
     int replacedCount = 0;
     std::string converted;
-    if (isUtf8Document(bytes)) {
-        converted = utf8ToCp932(bytes, &replacedCount);
+    // Whatever follows the root element is never read, so it has no say in
+    // the encoding and is not converted.
+    const std::string_view rootElement = utf8RootElement(bytes);
+    if (isUtf8Text(rootElement)) {
+        converted = utf8ToCp932(rootElement, &replacedCount);
         bytes = converted;
     }
     const std::string_view text = bytes;
