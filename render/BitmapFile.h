@@ -1,0 +1,43 @@
+#pragma once
+// The pattern bitmaps "J<number>.BMP" of the pattern folder: Windows
+// device-independent bitmaps (file header, information header, colour table,
+// pixel rows), reduced to monochrome when they carry colours. The files come
+// from users and other programs, so every size and offset of the headers is
+// checked against the bytes really present: a truncated, oversized or lying
+// file is refused as a whole and nothing is read out of bounds.
+#include "render/LogDevice.h"
+#include "settings/LogSettings.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kolv {
+
+// Anything larger is not a pattern: a side of more pixels, or a file of more
+// bytes, is refused before it is read.
+inline constexpr int bitmapSideLimit = 2048;
+inline constexpr std::size_t bitmapFileSizeLimit = 16 * 1024 * 1024;
+
+// Decodes an uncompressed bitmap of 1, 4, 8, 24 or 32 bits per pixel, rows
+// bottom-up or top-down. A pixel is black when its colour is darker than a
+// light tint (luminance below 160 of 255), so colour patterns keep their
+// marks and lose their pale fills. False, with bitmap untouched, for anything
+// malformed.
+bool decodeBitmap(std::string_view bytes, MonochromeBitmap& bitmap);
+
+// A 1-bit bitmap file (palette black, white; rows bottom-up) of the bitmap.
+std::string encodeBitmap(const MonochromeBitmap& bitmap);
+
+// Reads and decodes a bitmap file of the host.
+bool readBitmapFile(const std::string& hostPath, MonochromeBitmap& bitmap);
+
+// Windows-style path of the bitmap of a pattern number: the pattern folder,
+// with "01" appended to its name for the monochrome set, then "\J%ld.BMP".
+std::string patternBitmapPath(const LogSettings& settings, long number);
+
+// Reads the bitmap of a pattern number from the pattern folder (the file
+// name is matched without regard to case, "J1100.BMP" finds "j1100.bmp").
+bool readPatternBitmap(const LogSettings& settings, long number, MonochromeBitmap& bitmap);
+
+}  // namespace kolv
