@@ -1,0 +1,188 @@
+#include "render/QtPainterDevice.h"
+#include "support/TestSupport.h"
+
+#include "DeviceTestApplication.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+namespace kolv {
+namespace {
+
+constexpr int side = 100;
+
+// An 8 x 8 monochrome bitmap, black where black(x, y).
+MonochromeBitmap bitmapOf(const std::function<bool(int, int)>& black)
+{
+    MonochromeBitmap bitmap;
+    bitmap.width = 8;
+    bitmap.height = 8;
+    bitmap.stride = 4;
+    bitmap.bits.assign(32, 0xFF);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            if (black(x, y))
+                bitmap.bits[y * 4 + x / 8] &= static_cast<std::uint8_t>(~(0x80 >> (x % 8)));
+    return bitmap;
+}
+
+// A base pattern (a black band down the left quarter) and an overlay (a
+// black band across the top quarter) laid over it with AND.
+void drawBaseAndOverlay(QPainter& painter)
+{
+    QtPainterDevice device(painter);
+    const DeviceRect cell{10, 10, 90, 90};
+    device.stretchBitmap(cell, bitmapOf([](int x, int) { return x < 2; }), 0, 0, 8, 8, RasterOperation::Copy);
+    device.stretchBitmap(cell, bitmapOf([](int, int y) { return y < 2; }), 0, 0, 8, 8, RasterOperation::And);
+}
+
+bool isBlack(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 80;
+}
+
+bool isWhite(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) > 200;
+}
+
+void expectBothPatternsVisible(const QImage& image)
+{
+    ASSERT_EQ(image.size(), QSize(side, side));
+    EXPECT_TRUE(isBlack(image, 15, 60)) << "the base band under the overlay's white";
+    EXPECT_TRUE(isBlack(image, 60, 15)) << "the overlay band over the base's white";
+    EXPECT_TRUE(isWhite(image, 60, 60));
+    EXPECT_TRUE(isWhite(image, 5, 5)) << "outside the cell";
+}
+
+QImage whiteImage()
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+TEST(PainterDevice, AndOverlayKeepsTheBasePatternOnAnImage)
+{
+    test::ensureGuiApplication();
+    QImage image = whiteImage();
+    {
+        QPainter painter(&image);
+        drawBaseAndOverlay(painter);
+    }
+    expectBothPatternsVisible(image);
+}
+
+TEST(PainterDevice, AndOverlayKeepsTheBasePatternInSvg)
+{
+    test::ensureGuiApplication();
+    QByteArray svg;
+    {
+        QBuffer buffer(&svg);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(side, side));
+        generator.setViewBox(QRect(0, 0, side, side));
+        QPainter painter(&generator);
+        drawBaseAndOverlay(painter);
+    }
+    QImage image = whiteImage();
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    {
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
+    expectBothPatternsVisible(image);
+}
+
+TEST(PainterDevice, AndOverlayKeepsTheBasePatternInPdf)
+{
+    test::ensureGuiApplication();
+    if (std::system("command -v pdftoppm > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftoppm (poppler-utils, installed by tools/setup.sh) is needed to look at a PDF";
+    test::TemporaryFolder folder;
+    const std::string pdf = folder.file("overlay.pdf");
+    {
+        QPdfWriter writer(QString::fromStdString(pdf));
+        writer.setResolution(72);
+        writer.setPageSize(QPageSize(QSizeF(side, side), QPageSize::Point, QString(), QPageSize::ExactMatch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        drawBaseAndOverlay(painter);
+    }
+    const std::string command = "pdftoppm -r 72 -png -singlefile '" + pdf + "' '" + folder.file("page") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    expectBothPatternsVisible(QImage(QString::fromStdString(folder.file("page.png"))));
+}
+
+TEST(PainterDevice, BitmapsOutsideTheClipOrWithALyingSizeDrawNothing)
+{
+    test::ensureGuiApplication();
+    QImage image = whiteImage();
+    {
+        QPainter painter(&image);
+        QtPainterDevice device(painter);
+        MonochromeBitmap lying = bitmapOf([](int, int) { return true; });
+        lying.height = 4000;  // far more rows than its bits hold
+        device.stretchBitmap({0, 0, side, side}, lying, 0, 0, 8, 4000, RasterOperation::Copy);
+        MonochromeBitmap narrow = bitmapOf([](int, int) { return true; });
+        narrow.stride = 0;
+        device.stretchBitmap({0, 0, side, side}, narrow, 0, 0, 8, 8, RasterOperation::Copy);
+        device.setClip({0, 0, 50, side});
+        device.stretchBitmap({60, 0, 90, side}, bitmapOf([](int, int) { return true; }), 0, 0, 8, 8,
+                             RasterOperation::Copy);
+        // A source part beyond the bitmap is cut to the bitmap.
+        device.stretchBitmap({0, 0, 40, 40}, bitmapOf([](int, int) { return true; }), 6, 6, 50, 50,
+                             RasterOperation::Copy);
+    }
+    EXPECT_TRUE(isBlack(image, 20, 20));
+    EXPECT_TRUE(isWhite(image, 45, 45));
+    EXPECT_TRUE(isWhite(image, 75, 50));
+}
+
+TEST(PainterDevice, PenWidthZeroDrawsNothingAndTextFollowsItsAlignment)
+{
+    test::ensureGuiApplication();
+    QImage image = whiteImage();
+    {
+        QPainter painter(&image);
+        QtPainterDevice device(painter);
+        device.drawLine({0, 10}, {side, 10}, Pen{PenStyle::Solid, 0, 0});
+        FontRequest font;
+        font.face = test::sjis("ＭＳ 明朝");
+        font.height = 20;
+        font.color = 0x0000ff;  // red as COLORREF
+        device.setFont(font);
+        device.drawText({50, 50}, test::sjis("砂礫"), TextAlign::Right | TextAlign::Bottom);
+    }
+    bool redInkLeftAbove = false;
+    bool inkElsewhere = false;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel == QColor(Qt::white))
+                continue;
+            if (x > 51 || y > 51)
+                inkElsewhere = true;
+            else if (pixel.red() > 150 && pixel.blue() < 100)
+                redInkLeftAbove = true;
+        }
+    EXPECT_TRUE(redInkLeftAbove);
+    EXPECT_FALSE(inkElsewhere);
+    EXPECT_EQ(image.pixelColor(30, 10), QColor(Qt::white));
+}
+
+}  // namespace
+}  // namespace kolv
