@@ -182,6 +182,28 @@ OracleReading readWithQt(const std::string& fileBytes)
     return reading;
 }
 
+void expectAgreesWithIndependentReading(const BoringData& data, const OracleReading& oracle)
+{
+    ASSERT_EQ(occupiedRowCount(data.layerRows), static_cast<int>(oracle.layerDepths.size()));
+    for (std::size_t row = 0; row < oracle.layerDepths.size(); ++row)
+        EXPECT_NEAR(std::strtod(data.layerRows.cell(static_cast<int>(row) + 1, 1).c_str(), nullptr),
+                    oracle.layerDepths[row], 1e-9);
+
+    ASSERT_EQ(occupiedRowCount(data.sptRows), static_cast<int>(oracle.penetrationTests.size()));
+    for (std::size_t row = 0; row < oracle.penetrationTests.size(); ++row) {
+        EXPECT_EQ(data.sptRows.cell(static_cast<int>(row) + 1, 1), oracle.penetrationTests[row].depth);
+        EXPECT_EQ(data.sptRows.cell(static_cast<int>(row) + 1, 2), oracle.penetrationTests[row].nText);
+    }
+
+    ASSERT_EQ(occupiedRowCount(data.waterLevelRows), static_cast<int>(oracle.waterLevels.size()));
+    for (std::size_t row = 0; row < oracle.waterLevels.size(); ++row)
+        EXPECT_EQ(data.waterLevelRows.cell(static_cast<int>(row) + 1, 1), oracle.waterLevels[row]);
+
+    EXPECT_EQ(occupiedRowCount(data.sampleRows), oracle.samples);
+    EXPECT_EQ(occupiedRowCount(data.observationRows), oracle.notes);
+    EXPECT_EQ(occupiedRowCount(data.inSituRows), oracle.inSituTests);
+}
+
 TEST(XmlCorpus, EveryFileOpensAndAgreesWithAnIndependentReading)
 {
     if (!corpusAvailable())
@@ -205,30 +227,24 @@ TEST(XmlCorpus, EveryFileOpensAndAgreesWithAnIndependentReading)
         ASSERT_EQ(opened->status, OpenStatus::Opened);
         // Every character of these files has a code-page-932 form.
         EXPECT_TRUE(opened->prompter.messages.empty());
-        const BoringData& data = opened->data;
-
-        ASSERT_EQ(occupiedRowCount(data.layerRows), static_cast<int>(oracle.layerDepths.size()));
-        for (std::size_t row = 0; row < oracle.layerDepths.size(); ++row)
-            EXPECT_NEAR(std::strtod(data.layerRows.cell(static_cast<int>(row) + 1, 1).c_str(), nullptr),
-                        oracle.layerDepths[row], 1e-9);
-
-        ASSERT_EQ(occupiedRowCount(data.sptRows), static_cast<int>(oracle.penetrationTests.size()));
-        for (std::size_t row = 0; row < oracle.penetrationTests.size(); ++row) {
-            EXPECT_EQ(data.sptRows.cell(static_cast<int>(row) + 1, 1), oracle.penetrationTests[row].depth);
-            EXPECT_EQ(data.sptRows.cell(static_cast<int>(row) + 1, 2), oracle.penetrationTests[row].nText);
-        }
-
-        ASSERT_EQ(occupiedRowCount(data.waterLevelRows), static_cast<int>(oracle.waterLevels.size()));
-        for (std::size_t row = 0; row < oracle.waterLevels.size(); ++row)
-            EXPECT_EQ(data.waterLevelRows.cell(static_cast<int>(row) + 1, 1), oracle.waterLevels[row]);
-
-        EXPECT_EQ(occupiedRowCount(data.sampleRows), oracle.samples);
-        EXPECT_EQ(occupiedRowCount(data.observationRows), oracle.notes);
-        EXPECT_EQ(occupiedRowCount(data.inSituRows), oracle.inSituTests);
+        expectAgreesWithIndependentReading(opened->data, oracle);
     }
     // The independent reading found what the files hold.
     EXPECT_GT(layersInAll, 80u);
     EXPECT_GT(testsInAll, 150u);
+}
+
+TEST(XmlCorpus, SampleBoreholeOpensAndAgreesWithAnIndependentReading)
+{
+    const std::string path = std::string(KOLV_SOURCE_DIR) + "/share/samples/harbour-quay-no2.xml";
+    const OracleReading oracle = readWithQt(readFile(path));
+    const auto opened = openExchangeFile(path);
+    ASSERT_EQ(opened->status, OpenStatus::Opened);
+    EXPECT_TRUE(opened->prompter.messages.empty());
+    expectAgreesWithIndependentReading(opened->data, oracle);
+    EXPECT_EQ(oracle.penetrationTests.size(), 29u);
+    EXPECT_EQ(opened->heading(27), "53332561");
+    EXPECT_EQ(opened->heading(21), "全自動");
 }
 
 TEST(XmlCorpus, OfficialExamplesFillTheHeadingLinesTheTagTableMaps)
