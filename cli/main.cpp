@@ -1,18 +1,38 @@
+// kolv-cli: reads, converts, checks and renders boring-log documents in batch.
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
 #include "cli/RenderCommand.h"
 
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    kolv::CommandFunction run;
+};
+
+// One line per command.
+constexpr Command commands[] = {
+    {"dump", kolv::runDumpCommand},
+    {"convert", kolv::runConvertCommand},
+    {"check", kolv::runCheckCommand},
+    {"render", kolv::runRenderCommand},
+};
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::cerr << "usage: kolv-cli dump|convert|render|check FILE [options]\n";
-        return 2;
-    }
-    const std::string command = argv[1];
+    if (argc < 2)
+        return kolv::usageError("no command given");
+    const std::string_view name = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
-    if (command == "render")
-        return kolv::runRenderCommand(arguments);
-    return 2;
+    for (const Command& command : commands)
+        if (command.name == name)
+            return command.run(arguments);
+    return kolv::usageError("unknown command " + std::string(name));
 }
