@@ -3,6 +3,7 @@
 #include "data/BoringData.h"
 #include "data/Cp932Text.h"
 #include "data/Number.h"
+#include "render/LogFrame.h"
 #include "render/LogPrimitives.h"
 #include "render/NValue.h"
 #include "render/NValueQuScale.h"
@@ -21,15 +22,18 @@ namespace {
 // Tests this far below the page bottom still reach into the page with their
 // graph line; further ones end the loop.
 constexpr double testsBelowPage = 2.0;
-// Rows of the heading band (3 units, eleven sub-rows) used by the scales.
+// The heading band is 3 units of eleven sub-rows; a text of the heading font
+// needs two of them. Under the graph's caption: the qu label, the qu scale
+// and, on the graph's top edge, the N scale.
 constexpr double headingBandTop = -3.0;
 constexpr double headingSubRow = 3.0 / 11.0;
-constexpr int quLabelSubRow = 7;
-constexpr int quNumbersSubRow = 8;
-constexpr int nNumbersSubRow = 10;
-// A vertical line this many times longer than one metre is drawn whole.
-constexpr int longestPageForHalves = 60;
-constexpr int shortestPageForHalves = 38;
+constexpr int quLabelSubRow = 4;
+constexpr int quNumbersSubRow = 6;
+constexpr int nNumbersSubRow = 9;
+constexpr int scaleTextSubRows = 2;
+// More grid lines than this only come from a broken depth per page; they
+// would lie far off any device.
+constexpr int gridLineLimit = 5000;
 constexpr double plotCircleRadius = 0.08;
 constexpr int plotCirclePenWidth = 2;
 constexpr double arrowLength = 3.4;
@@ -42,6 +46,9 @@ constexpr double intervalMarkWidth = 0.6;
 constexpr double fractionRuleLeft = 2.2;
 constexpr double fractionRuleRight = 2.4;
 constexpr double fractionRuleRaise = 0.04;
+// The qu symbol radius "印 半径" is set in millimetres of the log at 1:100:
+// a tenth of a metre of depth each, so the circle scales with the depth
+// scale as the N-value circles do.
 constexpr double quRadiusUnit = 0.1;
 constexpr double smallestQuRadius = 0.001;
 constexpr int quCirclePenWidth = 2;
@@ -100,7 +107,7 @@ void drawVerticalGridLine(DrawContext& context, double x, const LineStyle& style
 {
     const double start = context.pageStart;
     const double bottom = context.pageBottom;
-    if (context.depthPerPage >= shortestPageForHalves && context.depthPerPage < longestPageForHalves) {
+    if (splitsVerticalLines(context.depthPerPage)) {
         const double middle = start + context.depthPerPage / 2;
         drawDashedLine(context, x, start, x, middle, style.pen, style.solid, style.gap);
         drawDashedLine(context, x, middle, x, bottom, style.pen, style.solid, style.gap);
@@ -215,12 +222,13 @@ void drawNValueGrid(DrawContext& context)
     }
 
     const double start = context.pageStart;
+    const int metres = std::min(context.depthPerPage, gridLineLimit);
     if (fiveMillimetreGridOn(context, context.settings.gridHPitch)) {
-        for (int m = 0; m < context.depthPerPage; ++m)
+        for (int m = 0; m < metres; ++m)
             drawDashedLine(context, graph.left, start + m + 0.5, graph.right, start + m + 0.5, style5.pen,
                            style5.solid, style5.gap);
     }
-    for (int m = 0; m + 1 < context.depthPerPage; ++m)
+    for (int m = 0; m + 1 < metres; ++m)
         drawDashedLine(context, graph.left, start + m + 1, graph.right, start + m + 1, style10H.pen, style10H.solid,
                        style10H.gap);
 }
@@ -295,7 +303,7 @@ void drawQuPoints(DrawContext& context)
             if (isNumericText(qu) < 1)
                 continue;
             const double x = graph.left + quPlotOffset(parseLeadingNumber(qu), scale, graph.width());
-            drawCircle(context, x, depth, radius, RadiusAxis::X, pen);
+            drawCircle(context, x, depth, radius, RadiusAxis::Y, pen);
         }
     }
 }
@@ -305,20 +313,16 @@ void drawNValueGraphScales(DrawContext& context)
     selectFontSlot(context, FontRole::HeadingLabels);
     const GraphSpan graph = graphSpan(context);
     const int graphMax = graphMaxN(context.settings.maxBlows);
-    const auto subRowTop = [](int subRow) { return headingBandTop + subRow * headingSubRow; };
+    const auto drawInRows = [&](int subRow, double x, const std::string& text) {
+        const double top = headingBandTop + subRow * headingSubRow;
+        drawTextCentredInBand(context, x, top, top + scaleTextSubRows * headingSubRow, text, TextAlign::Center);
+    };
 
-    const double nTop = subRowTop(nNumbersSubRow);
     for (int n = 0; n <= graphMax; n += 10)
-        drawTextCentredInBand(context, graph.left + n * graph.width() / graphMax, nTop, nTop + headingSubRow,
-                              formatText("%d", n), TextAlign::Center);
-
-    const double labelTop = subRowTop(quLabelSubRow);
-    drawTextCentredInBand(context, (graph.left + graph.right) / 2, labelTop, labelTop + headingSubRow,
-                          std::string(quScaleLabel), TextAlign::Center);
-    const double quTop = subRowTop(quNumbersSubRow);
+        drawInRows(nNumbersSubRow, graph.left + n * graph.width() / graphMax, formatText("%d", n));
+    drawInRows(quLabelSubRow, (graph.left + graph.right) / 2, std::string(quScaleLabel));
     for (const QuScaleMark& mark : quScaleMarks(quScale(context.data), graph.width()))
-        drawTextCentredInBand(context, graph.left + mark.offset, quTop, quTop + headingSubRow,
-                              formatText("%d", mark.value), TextAlign::Center);
+        drawInRows(quNumbersSubRow, graph.left + mark.offset, formatText("%d", mark.value));
 }
 
 }  // namespace kolv

@@ -161,7 +161,7 @@ void drawRecoveryAndQu(DrawContext& context)
 
 void drawDrillingDates(DrawContext& context)
 {
-    if (context.data.documentOption(18).value != "1")
+    if (parseLeadingInteger(context.data.documentOption(18).value) != 1)
         return;
     selectFontSlot(context, FontRole::Body);
     const BoringData::DrillingTable& rows = context.data.drillingRows;
