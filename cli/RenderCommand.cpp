@@ -1,16 +1,15 @@
 #include "cli/RenderCommand.h"
 
+#include "cli/CommandDocument.h"
+#include "cli/CommandLine.h"
 #include "data/BoringData.h"
-#include "formats/OpenDocument.h"
 #include "platform/Cp932Codec.h"
 #include "platform/FileIo.h"
 #include "platform/Prompter.h"
-#include "platform/WindowsPath.h"
 #include "render/DocumentChange.h"
 #include "render/LogPage.h"
 #include "render/PrinterPaper.h"
 #include "render/QtPainterDevice.h"
-#include "settings/SettingsStore.h"
 #include "settings/SettingsText.h"
 
 #include <QBuffer>
@@ -40,14 +39,10 @@ constexpr int smallestScale = 25;
 constexpr int largestScale = 500;
 constexpr int largestDepthPerPage = 100;
 
-const char* const usageText =
-    "usage: kolv-cli render FILE -o OUT.pdf|OUT.png|OUT.svg [--pages A-B] [--dpi N] [--hscale N] [--vscale N]\n"
-    "                [--depth-per-page M] [--start DEPTH] [--paper A3|A4] [--landscape] [--install-dir DIR]\n";
-
 enum class OutputKind { Pdf, Png, Svg };
 
 struct RenderRequest {
-    std::string input;
+    CommandArguments arguments;
     std::string output;
     OutputKind kind = OutputKind::Pdf;
     std::optional<std::pair<int, int>> pages;
@@ -57,7 +52,6 @@ struct RenderRequest {
     std::optional<int> depthPerPage;
     std::optional<double> startDepth;
     std::optional<PaperSize> paper;
-    std::string installDir;
 };
 
 struct UsageError {
@@ -82,13 +76,16 @@ std::optional<double> parseDecimal(const std::string& text)
     return value;
 }
 
-int integerIn(const std::string& option, const std::string& text, int lowest, int highest)
+std::optional<int> integerOption(const CommandArguments& arguments, const char* option, int lowest, int highest)
 {
+    if (!arguments.has(option))
+        return std::nullopt;
+    const std::string& text = arguments.value(option);
     const std::optional<int> value = parseInteger(text);
     if (!value || *value < lowest || *value > highest)
-        throw UsageError{option + " expects a whole number from " + std::to_string(lowest) + " to "
+        throw UsageError{std::string(option) + " expects a whole number from " + std::to_string(lowest) + " to "
                          + std::to_string(highest) + ": " + text};
-    return *value;
+    return value;
 }
 
 std::pair<int, int> pageRange(const std::string& text)
@@ -119,54 +116,32 @@ OutputKind outputKindOf(const std::string& path)
 RenderRequest parseRequest(const std::vector<std::string>& arguments)
 {
     RenderRequest request;
-    std::optional<std::string> paperName;
-    bool landscape = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        auto value = [&]() -> const std::string& {
-            if (i + 1 >= arguments.size())
-                throw UsageError{argument + " needs a value"};
-            return arguments[++i];
-        };
-        if (argument == "-o")
-            request.output = value();
-        else if (argument == "--pages")
-            request.pages = pageRange(value());
-        else if (argument == "--dpi")
-            request.dotsPerInch = integerIn(argument, value(), 1, largestDotsPerInch);
-        else if (argument == "--hscale")
-            request.horizontalScale = integerIn(argument, value(), smallestScale, largestScale);
-        else if (argument == "--vscale")
-            request.verticalScale = integerIn(argument, value(), smallestScale, largestScale);
-        else if (argument == "--depth-per-page")
-            request.depthPerPage = integerIn(argument, value(), 1, largestDepthPerPage);
-        else if (argument == "--start") {
-            const std::string& text = value();
-            request.startDepth = parseDecimal(text);
-            if (!request.startDepth)
-                throw UsageError{"--start expects a depth in metres: " + text};
-        } else if (argument == "--paper")
-            paperName = value();
-        else if (argument == "--landscape")
-            landscape = true;
-        else if (argument == "--install-dir")
-            request.installDir = value();
-        else if (!argument.empty() && argument[0] == '-')
-            throw UsageError{"unknown option " + argument};
-        else if (request.input.empty())
-            request.input = argument;
-        else
-            throw UsageError{"more than one input file: " + argument};
-    }
-    if (request.input.empty())
-        throw UsageError{"no input file"};
-    if (request.output.empty())
+    std::string error;
+    if (!parseCommandArguments(arguments,
+                               {"-o", "--pages", "--dpi", "--hscale", "--vscale", "--depth-per-page", "--start",
+                                "--paper", installDirOption},
+                               {"--landscape"}, request.arguments, error))
+        throw UsageError{error};
+    const CommandArguments& parsed = request.arguments;
+    if (!parsed.has("-o"))
         throw UsageError{"no output file (-o)"};
+    request.output = parsed.value("-o");
     request.kind = outputKindOf(request.output);
-    if (paperName) {
-        request.paper = standardPaper(*paperName, landscape);
+    if (parsed.has("--pages"))
+        request.pages = pageRange(parsed.value("--pages"));
+    request.dotsPerInch = integerOption(parsed, "--dpi", 1, largestDotsPerInch).value_or(defaultDotsPerInch);
+    request.horizontalScale = integerOption(parsed, "--hscale", smallestScale, largestScale);
+    request.verticalScale = integerOption(parsed, "--vscale", smallestScale, largestScale);
+    request.depthPerPage = integerOption(parsed, "--depth-per-page", 1, largestDepthPerPage);
+    if (parsed.has("--start")) {
+        request.startDepth = parseDecimal(parsed.value("--start"));
+        if (!request.startDepth)
+            throw UsageError{"--start expects a depth in metres: " + parsed.value("--start")};
+    }
+    if (parsed.has("--paper")) {
+        request.paper = standardPaper(parsed.value("--paper"), parsed.switches.count("--landscape") > 0);
         if (!request.paper)
-            throw UsageError{"--paper expects A3 or A4: " + *paperName};
+            throw UsageError{"--paper expects A3 or A4: " + parsed.value("--paper")};
     }
     return request;
 }
@@ -266,19 +241,10 @@ int render(const RenderRequest& request)
 {
     StderrPrompter prompter;
     LogSettings settings;
-    settings.dataRoot = defaultDataRoot();
-    settings.installFolderOverride = request.installDir.empty() ? KOLV_BUNDLED_INSTALL_DIR : request.installDir;
     BoringData data;
-    loadSettings(settings, data, false, prompter);
-
-    switch (openDocumentFile(request.input, data, settings.soilNameMaster, prompter)) {
-    case OpenStatus::Opened:
-        break;
-    case OpenStatus::CannotOpen:
-        return ExitStatus::CannotOpen;
-    case OpenStatus::NotRecognised:
-        return ExitStatus::NotRecognised;
-    }
+    const int opened = openCommandDocument(request.arguments, settings, data, prompter);
+    if (opened != ExitCode::Success)
+        return opened;
 
     if (request.horizontalScale)
         settings.horizontalScale = *request.horizontalScale;
@@ -297,8 +263,8 @@ int render(const RenderRequest& request)
     const int pages = pageCount(settings, maximumDepth(data));
     const auto [firstPage, lastPage] = request.pages.value_or(std::pair{1, pages});
     if (firstPage < 1 || lastPage > pages || firstPage > lastPage) {
-        std::cerr << "--pages " << firstPage << "-" << lastPage << " lies outside the pages 1-" << pages << "\n";
-        return ExitStatus::UsageError;
+        return usageError("--pages " + std::to_string(firstPage) + "-" + std::to_string(lastPage)
+                          + " lies outside the pages 1-" + std::to_string(pages));
     }
 
     const int pagesDrawn = lastPage - firstPage + 1;
@@ -315,15 +281,15 @@ int render(const RenderRequest& request)
 
     if (request.kind == OutputKind::Pdf) {
         const QByteArray bytes = pdfOf(paper, request.dotsPerInch, firstPage, lastPage, paint);
-        return writeOutput(request.output, bytes) ? ExitStatus::Success : ExitStatus::CannotWrite;
+        return writeOutput(request.output, bytes) ? ExitCode::Success : ExitCode::CannotWrite;
     }
     for (int page = firstPage; page <= lastPage; ++page) {
         const QByteArray bytes = request.kind == OutputKind::Png ? pngOf(paper, request.dotsPerInch, page, paint)
                                                                   : svgOf(paper, request.dotsPerInch, page, paint);
         if (!writeOutput(pageFileName(request.output, page, pagesDrawn > 1), bytes))
-            return ExitStatus::CannotWrite;
+            return ExitCode::CannotWrite;
     }
-    return ExitStatus::Success;
+    return ExitCode::Success;
 }
 
 }  // namespace
@@ -334,8 +300,7 @@ int runRenderCommand(const std::vector<std::string>& arguments)
     try {
         request = parseRequest(arguments);
     } catch (const UsageError& error) {
-        std::cerr << error.message << "\n" << usageText;
-        return ExitStatus::UsageError;
+        return usageError(error.message);
     }
     // Rendering needs no display: Qt's offscreen platform unless one was chosen.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -13,15 +13,6 @@
 
 namespace kolv {
 
-// Exit status of the command-line tool.
-namespace ExitStatus {
-inline constexpr int Success = 0;
-inline constexpr int UsageError = 2;
-inline constexpr int CannotOpen = 3;
-inline constexpr int NotRecognised = 4;
-inline constexpr int CannotWrite = 5;
-}  // namespace ExitStatus
-
 // arguments: everything after "render".
 int runRenderCommand(const std::vector<std::string>& arguments);
 
