@@ -94,7 +94,8 @@ void storeLineElement(BoringData& data, XmlReaderState& state, std::string_view 
         if (entry.number > xmlFieldCount)
             return;
         ++state.storedElementCount;
-        state.penetrationInMillimetres = state.penetrationInMillimetres || entry.inMillimetres;
+        if (entry.penetrationUnit != PenetrationUnit::Unknown)
+            state.penetrationUnit = entry.penetrationUnit;
         // A sample lists every laboratory test in an element of its own.
         if (group.kind == XmlGroupKind::Sample && entry.number == sampleTestNamesField)
             state.fields[entry.number] += value;
@@ -110,7 +111,7 @@ void openGroup(XmlReaderState& state, const XmlGroup& group)
     for (std::string& field : state.fields)
         field.clear();
     state.storedElementCount = 0;
-    state.penetrationInMillimetres = false;
+    state.penetrationUnit = PenetrationUnit::Unknown;
 }
 
 }  // namespace

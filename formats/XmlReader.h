@@ -24,7 +24,7 @@ struct XmlReaderState {
     const XmlGroup* currentGroup = nullptr;
     std::array<std::string, xmlFieldCount + 1> fields;
     int storedElementCount = 0;
-    bool penetrationInMillimetres = false;
+    PenetrationUnit penetrationUnit = PenetrationUnit::Unknown;
 
     // Rows written so far. Groups that fill the same table share a counter,
     // so that none overwrites the rows of another; layers are appended after

@@ -2,6 +2,7 @@
 
 #include "data/Cp932Text.h"
 #include "data/Number.h"
+#include "formats/FormatDetection.h"
 #include "formats/SoilPatternLookup.h"
 #include "platform/Cp932Codec.h"
 
@@ -92,7 +93,10 @@ void completePenetrationTest(BoringData& data, XmlReaderState& state)
     auto fields = state.fields;
     if (!isNumber(fields[1]) || state.sptRows >= BoringData::SptTable::capacity)
         return;
-    if (state.penetrationInMillimetres) {
+    // A test without interval elements has the unit of its DTD version.
+    const bool millimetres = state.penetrationUnit == PenetrationUnit::Millimetres
+                             || (state.penetrationUnit == PenetrationUnit::Unknown && state.formatCode == FormatCode::Xml204);
+    if (millimetres) {
         for (int field : {3, 5, 7, 9})
             fields[field] = centimetresFromMillimetres(fields[field]);
     }

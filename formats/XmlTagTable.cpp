@@ -12,7 +12,7 @@ namespace {
 struct EntrySource {
     const char* element;
     int number;
-    bool inMillimetres = false;
+    PenetrationUnit penetrationUnit = PenetrationUnit::Unknown;
 };
 
 struct GroupSource {
@@ -179,25 +179,22 @@ const std::vector<GroupSource> dataGroups = {
          {"色調_状態", 0},
          {"色調_コード", 0},
      }},
-    // Up to 3.00 the three intervals are 0-10, 10-20 and 20-30 cm with
-    // penetrations in centimetres; 4.00 names them 0-100, 100-200 and 200-300
-    // and gives every penetration in millimetres.
     {XmlGroupKind::PenetrationTest,
      "標準貫入試験",
      {
          {"標準貫入試験_開始深度", 1},
-         {"標準貫入試験_0_10打撃回数", 2},
-         {"標準貫入試験_0_10貫入量", 3},
-         {"標準貫入試験_10_20打撃回数", 4},
-         {"標準貫入試験_10_20貫入量", 5},
-         {"標準貫入試験_20_30打撃回数", 6},
-         {"標準貫入試験_20_30貫入量", 7},
-         {"標準貫入試験_0_100打撃回数", 2, true},
-         {"標準貫入試験_0_100貫入量", 3, true},
-         {"標準貫入試験_100_200打撃回数", 4, true},
-         {"標準貫入試験_100_200貫入量", 5, true},
-         {"標準貫入試験_200_300打撃回数", 6, true},
-         {"標準貫入試験_200_300貫入量", 7, true},
+         {"標準貫入試験_0_10打撃回数", 2, PenetrationUnit::Centimetres},
+         {"標準貫入試験_0_10貫入量", 3, PenetrationUnit::Centimetres},
+         {"標準貫入試験_10_20打撃回数", 4, PenetrationUnit::Centimetres},
+         {"標準貫入試験_10_20貫入量", 5, PenetrationUnit::Centimetres},
+         {"標準貫入試験_20_30打撃回数", 6, PenetrationUnit::Centimetres},
+         {"標準貫入試験_20_30貫入量", 7, PenetrationUnit::Centimetres},
+         {"標準貫入試験_0_100打撃回数", 2, PenetrationUnit::Millimetres},
+         {"標準貫入試験_0_100貫入量", 3, PenetrationUnit::Millimetres},
+         {"標準貫入試験_100_200打撃回数", 4, PenetrationUnit::Millimetres},
+         {"標準貫入試験_100_200貫入量", 5, PenetrationUnit::Millimetres},
+         {"標準貫入試験_200_300打撃回数", 6, PenetrationUnit::Millimetres},
+         {"標準貫入試験_200_300貫入量", 7, PenetrationUnit::Millimetres},
          {"標準貫入試験_合計打撃回数", 8},
          {"標準貫入試験_合計貫入量", 9},
          {"標準貫入試験_備考", 0},
@@ -341,7 +338,7 @@ XmlGroup convertedGroup(const GroupSource& source)
     group.openingTag = source.kind == XmlGroupKind::Heading ? "<" + element : "<" + element + ">";
     group.closingTag = "</" + element + ">";
     for (const EntrySource& entry : source.entries)
-        group.entries.push_back({utf8ToCp932(entry.element), entry.number, entry.inMillimetres});
+        group.entries.push_back({utf8ToCp932(entry.element), entry.number, entry.penetrationUnit});
     return group;
 }
 

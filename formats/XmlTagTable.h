@@ -27,10 +27,15 @@ enum class XmlGroupKind {
 // Cells a group collects before its row is completed (numbered from 1).
 inline constexpr int xmlFieldCount = 9;
 
+// The unit an element of a penetration test's intervals reveals: up to 3.00
+// the intervals are 0-10, 10-20 and 20-30 cm, 4.00 names them 0-100,
+// 100-200 and 200-300 and gives every penetration in millimetres.
+enum class PenetrationUnit { Unknown, Centimetres, Millimetres };
+
 struct XmlTagEntry {
-    std::string element;         // code page 932
-    int number = 0;              // heading line or cell; 0: recognised, not stored
-    bool inMillimetres = false;  // an interval of the 0-100/100-200/200-300 penetration test
+    std::string element;  // code page 932
+    int number = 0;       // heading line or cell; 0: recognised, not stored
+    PenetrationUnit penetrationUnit = PenetrationUnit::Unknown;
 };
 
 struct XmlGroup {

@@ -174,10 +174,11 @@ public:
         joinable_ = false;
     }
 
-    // Character data; references in raw text are resolved here, CDATA
-    // sections are taken as they stand. Data outside an element's value
-    // (indentation between tags) has nothing for the reader and is dropped.
-    void characterData(std::string_view text, bool raw)
+    // Character data; references are resolved here, except in CDATA
+    // sections, which are taken as they stand. Data outside an element's
+    // value (indentation between tags) has nothing for the reader and is
+    // dropped.
+    void characterData(std::string_view text, bool withReferences)
     {
         if (!joinable_)
             return;
@@ -186,7 +187,8 @@ public:
             const bool end = pos == text.size();
             if (end || text[pos] == '\n' || text[pos] == '\r') {
                 const std::string_view piece = text.substr(start, pos - start);
-                line_ += escapeLineText(raw ? decodeCharacterReferences(piece, &replacedCount_) : std::string(piece));
+                line_ += escapeLineText(withReferences ? decodeCharacterReferences(piece, &replacedCount_)
+                                                        : std::string(piece));
                 if (end)
                     break;
                 finishLine();
