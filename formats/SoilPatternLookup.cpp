@@ -21,7 +21,7 @@ constexpr std::string_view halfWidthDot = "\xA5";                      // ･
 
 // Names that contain "質" but are base names, longest first where one holds
 // another (高有機質土 before 有機質土).
-constexpr std::string_view specialBaseNames[] = {
+constexpr std::string_view baseNamesHoldingQualifierMark[] = {
     "\x89\xCE\x8E\x52\x8A\x44\x8E\xBF\x94\x53\x90\xAB\x93\x79",  // 火山灰質粘性土
     "\x8D\x82\x97\x4C\x8B\x40\x8E\xBF\x93\x79",                  // 高有機質土
     "\x97\x4C\x8B\x40\x8E\xBF\x93\x79",                          // 有機質土
@@ -91,15 +91,15 @@ BaseMatch lookupBaseName(std::string_view text, const SoilNameMaster& master, in
     return {true, winner->patternNumber[set], winner->markDigit[set], winner->symbol};
 }
 
-// The special base name the text contains and the master holds, if any.
-BaseMatch lookupSpecialBaseName(std::string_view text, const SoilNameMaster& master, int set)
+// The base name holding "質" that the text contains and the master holds, if any.
+BaseMatch lookupBaseNameHoldingQualifierMark(std::string_view text, const SoilNameMaster& master, int set)
 {
-    for (std::string_view special : specialBaseNames) {
-        if (!containsText(text, special))
+    for (std::string_view baseName : baseNamesHoldingQualifierMark) {
+        if (!containsText(text, baseName))
             continue;
         const SoilNameRow* found = nullptr;
         forEachRow(master, set, Range::BaseNames, [&](const SoilNameRow& entry) {
-            if (entry.name == special)
+            if (entry.name == baseName)
                 found = &entry;
         });
         if (found)
@@ -172,7 +172,7 @@ SoilPattern lookupComposedName(std::string_view name, const SoilNameMaster& mast
     }
 
     std::string qualifierSymbol;
-    BaseMatch base = lookupSpecialBaseName(remainder, master, set);
+    BaseMatch base = lookupBaseNameHoldingQualifierMark(remainder, master, set);
     if (!base.found) {
         const SoilNameRow* qualifier = nullptr;
         forEachRow(master, set, Range::Qualifiers, [&](const SoilNameRow& entry) {
