@@ -157,5 +157,41 @@ TEST(RenderCli, ExitStatusOfUsageErrorsAndFailures)
     EXPECT_FALSE(std::filesystem::exists(folder.file("out.pdf")));
 }
 
+// Reviewed renders of the sample borehole at 50 dpi. After a deliberate
+// change of the drawing, look at the new pages and renew the images with
+//   kolv-cli render tests/fixtures/render/harbour-sample.vla -o IMAGE OPTIONS
+// using the options of the table below.
+TEST(RenderCli, PagesMatchTheReviewedImages)
+{
+    struct Case {
+        const char* image;
+        const char* options;
+    };
+    const Case cases[] = {
+        {"harbour-sample-page1-50dpi.png", "--pages 1-1 --dpi 50"},
+        {"harbour-sample-a3-vscale200-50dpi.png", "--paper A3 --vscale 200 --start 4 --dpi 50"},
+    };
+    test::TemporaryFolder folder;
+    for (const Case& c : cases) {
+        const std::string rendered = folder.file(c.image);
+        const CliRun run = render(folder, "'" + sample + "' -o '" + rendered + "' " + c.options);
+        ASSERT_EQ(run.status, 0) << run.errors;
+        const QImage expected =
+            QImage(QString::fromStdString(std::string(KOLV_FIXTURE_DIR) + "/render/" + c.image)).convertToFormat(QImage::Format_RGB32);
+        const QImage actual = QImage(QString::fromStdString(rendered)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(expected.isNull()) << c.image;
+        ASSERT_EQ(actual.size(), expected.size()) << c.image;
+        // Glyph rasterising may differ by a shade between font builds; a
+        // moved rule, pattern or text differs by far more than this.
+        long differing = 0;
+        for (int y = 0; y < actual.height(); ++y)
+            for (int x = 0; x < actual.width(); ++x)
+                if (std::abs(qGray(actual.pixel(x, y)) - qGray(expected.pixel(x, y))) > 64)
+                    ++differing;
+        const long pixels = static_cast<long>(actual.width()) * actual.height();
+        EXPECT_LT(differing, pixels / 500) << c.image << ": " << differing << " of " << pixels << " pixels differ";
+    }
+}
+
 }  // namespace
 }  // namespace kolv
