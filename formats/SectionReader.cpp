@@ -89,9 +89,7 @@ void readObservationLine(BoringData& data, LineReaderState& state, std::string_v
         if (containsText(line, "\x07") || containsText(line, "@")) {
             state.cell = 5;
         } else {
-            std::string note = rows.cell(state.row, 4);
-            note.append(line).append(crLf);
-            rows.setCell(state.row, 4, std::move(note));
+            rows.row(state.row)[3].append(line).append(crLf);
         }
         break;
     default:

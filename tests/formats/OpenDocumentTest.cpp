@@ -178,3 +178,13 @@ TEST(OpenDocument, DamagedNativeFilesOpenWithoutHarm)
     EXPECT_EQ(whole.data.freeNoteFrameSize, 120);
     EXPECT_EQ(whole.data.freeNoteHeaderCell(5), sjis("枠"));
 }
+
+TEST(OpenDocument, ANoteThatNeverEndsIsReadWholeWithoutStalling)
+{
+    std::string text = "$$_QZORIB100\r\n$$K\r\n0.00\r\n1.00\r\n\r\n";
+    for (int line = 0; line < 400000; ++line)
+        text += "line of a note that never ends\r\n";
+    const Opened result = openBytes(text);
+    ASSERT_EQ(result.status, OpenStatus::Opened);
+    EXPECT_EQ(result.data.observationRows.cell(1, 4).size(), 400000u * 32);
+}
