@@ -80,8 +80,9 @@ std::string installFolderFor(const CommandArguments& arguments)
 {
     if (arguments.has(installDirOption))
         return arguments.value(installDirOption);
-    const std::string installed = executableFolder() + "/../share/kolv/Qelm3";
-    if (directoryExists(installed))
+    const std::string folder = executableFolder();
+    const std::string installed = folder.substr(0, folder.find_last_of('/')) + "/share/kolv/Qelm3";
+    if (!folder.empty() && directoryExists(installed))
         return installed;
     return KOLV_BUNDLED_INSTALL_DIR;
 }
