@@ -180,6 +180,31 @@ void applyPrinterPaper(LogSettings& settings, ViewState& view, int freeNotesHeig
     }
 }
 
+ScrollArea scrollAreaFor(int screenWidthPixels, int depthPerPage)
+{
+    constexpr double scrollUnitsPerMillimetre = 3.779527559055118;
+    const bool wide = screenWidthPixels >= 1000;
+    const int widthMm = wide ? 354 : 300;
+    int heightMm = 2400;
+    if (depthPerPage < 38)
+        heightMm = 600;
+    else if (depthPerPage < 78)
+        heightMm = 900;
+    else if (depthPerPage < 108)
+        heightMm = 1200;
+    else if (depthPerPage < 188)
+        heightMm = 2000;
+    ScrollArea area;
+    area.width = static_cast<int>(widthMm * scrollUnitsPerMillimetre);
+    area.height = static_cast<int>(heightMm * scrollUnitsPerMillimetre);
+    area.pageStepX = area.width / 8;
+    area.pageStepY = area.height / 8;
+    area.lineStepX = area.width / 32;
+    area.lineStepY = area.height / 32;
+    area.clipWidth = wide ? 350.0 : 290.0;
+    return area;
+}
+
 void previousPage(ViewState& view, const LogSettings& settings)
 {
     if (view.printing)

@@ -127,6 +127,23 @@ struct ViewState {
 void applyPrinterPaper(LogSettings& settings, ViewState& view, int freeNotesHeightMm,
                        const std::optional<PaperSize>& paper);
 
+// The scrolling extent of the view, fixed when it is first shown: width and
+// height in scroll units (96 a inch), the page and line steps (an eighth and a
+// thirty-second of each extent) and the body clip width in x units.
+struct ScrollArea {
+    int width = 0;
+    int height = 0;
+    int pageStepX = 0;
+    int pageStepY = 0;
+    int lineStepX = 0;
+    int lineStepY = 0;
+    double clipWidth = 350.0;
+};
+
+// A screen of 1000 pixels or more gets 354 mm and the 350 clip, a narrower one
+// 300 mm and 290; the height grows with the metres per page.
+ScrollArea scrollAreaFor(int screenWidthPixels, int depthPerPage);
+
 // Screen paging; ignored while printing.
 void previousPage(ViewState& view, const LogSettings& settings);
 void nextPage(ViewState& view, const LogSettings& settings, double maxDepth);

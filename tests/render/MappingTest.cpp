@@ -225,6 +225,25 @@ TEST(Pagination, ScreenPagingStopsBelowTheLastLayerAndAboveTheGround)
     EXPECT_EQ(view.currentPage, 12);
 }
 
+TEST(Pagination, ScrollAreaFollowsTheScreenWidthAndTheMetresPerPage)
+{
+    const ScrollArea wide = scrollAreaFor(1280, 17);
+    EXPECT_EQ(wide.width, 1337);  // 354 mm at 96 a inch
+    EXPECT_EQ(wide.height, 2267); // 600 mm
+    EXPECT_EQ(wide.pageStepY, 2267 / 8);
+    EXPECT_EQ(wide.lineStepX, 1337 / 32);
+    EXPECT_DOUBLE_EQ(wide.clipWidth, 350.0);
+
+    const ScrollArea narrow = scrollAreaFor(999, 38);
+    EXPECT_EQ(narrow.width, 1133);  // 300 mm
+    EXPECT_EQ(narrow.height, 3401); // 900 mm
+    EXPECT_DOUBLE_EQ(narrow.clipWidth, 290.0);
+
+    EXPECT_EQ(scrollAreaFor(1280, 107).height, 4535);  // 1200 mm
+    EXPECT_EQ(scrollAreaFor(1280, 187).height, 7559);  // 2000 mm
+    EXPECT_EQ(scrollAreaFor(1280, 188).height, 9070);  // 2400 mm
+}
+
 TEST(Pagination, MaximumDepthIsTheLastOccupiedLayer)
 {
     BoringData data;
