@@ -60,6 +60,36 @@ TEST(XmlBadInput, TruncatedFilesOpenWithWhatTheyHoldOrAreRefused)
     EXPECT_EQ(previousLayers, 10);
 }
 
+TEST(XmlBadInput, MutatedFilesNeverBreakTheImport)
+{
+    if (!test::corpusAvailable())
+        GTEST_SKIP() << "no corpus at " << test::corpusDir();
+    const std::string original
+        = test::readFile(test::corpusDir() + "/xml-real/geofukui-jiban-opendata/18000103101301603/DATA/BED0001.XML");
+    const std::string markup = "<>/&;#x\"'\n\r\x81\x5C\xE3";
+    std::mt19937 random(7);
+    for (int mutant = 0; mutant < 60; ++mutant) {
+        std::string bytes = original;
+        for (int change = 0; change < 20; ++change) {
+            const std::size_t at = random() % bytes.size();
+            switch (random() % 3) {
+            case 0:
+                bytes[at] = markup[random() % markup.size()];
+                break;
+            case 1:
+                bytes.insert(at, 1, markup[random() % markup.size()]);
+                break;
+            default:
+                bytes.erase(at, random() % 200);
+                break;
+            }
+        }
+        const auto opened = openOverExistingDocument(bytes);
+        ASSERT_NE(opened->status, OpenStatus::CannotOpen) << "mutant " << mutant;
+        EXPECT_LE(occupiedRowCount(opened->data.sptRows), 31) << "mutant " << mutant;
+    }
+}
+
 TEST(XmlBadInput, UnbalancedTagsLoseOnlyTheGroupsTheyBreak)
 {
     const std::string body = "</色調></観察記事><観察記事_記事>外</観察記事_記事>\r\n<コア情報>\r\n"
