@@ -70,6 +70,9 @@ TEST(PrepareXmlText, RootLineCarriesTheVersionMarkDetectionLooksFor)
     };
     const Case cases[] = {
         {"<ボーリング情報 DTD_version=\"4.00\">", FormatCode::Xml204},
+        {"<ボーリング情報 DTD_version=\"3.00\">", FormatCode::Xml203},
+        {"<ボーリング情報 DTD_version=\"2.01\">", FormatCode::Xml201},
+        {"<ボーリング情報 DTD_version=\"2.00\">", FormatCode::Xml200},
         {"<ボーリング情報 DTD_version='1.10'>", FormatCode::Xml110},
         {"<ボーリング情報 a=\"b\" DTD_version=\"2.10\">", FormatCode::Xml202},
         {"<ボーリング情報 DTD_version=\"2.05\">", FormatCode::XmlUnknownVersion},
