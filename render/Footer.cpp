@@ -27,8 +27,8 @@ PageFooter pageFooter(const BoringData& data, int page)
     } else {
         footer.text = prefix + start + suffix;
     }
-    footer.verticalMode =
-        parseLeadingInteger(data.headingLine(64)) == 0 ? FooterVerticalMode::FromPaperTop : FooterVerticalMode::BelowLog;
+    const bool fromPaperTop = parseLeadingInteger(data.headingLine(64)) == 0;
+    footer.verticalMode = fromPaperTop ? FooterVerticalMode::FromPaperTop : FooterVerticalMode::BelowLog;
     footer.distanceFromPaperTop = parseLeadingNumber(data.headingLine(65));
     footer.distanceBelowLog = parseLeadingNumber(data.headingLine(66));
     footer.centred = parseLeadingInteger(data.headingLine(67)) != 0;

@@ -1,7 +1,6 @@
 #include "render/NValueColumn.h"
 
 #include "data/BoringData.h"
-#include "data/Cp932Text.h"
 #include "data/Number.h"
 #include "render/LogFrame.h"
 #include "render/LogPrimitives.h"
@@ -291,7 +290,8 @@ void drawQuPoints(DrawContext& context)
     const QuScale scale = quScale(context.data);
     const double radius = std::max(parseLeadingNumber(context.settings.quCircleRadius) * quRadiusUnit,
                                    smallestQuRadius);
-    const Pen pen = solidPen(quCirclePenWidth, static_cast<ColorRef>(parseUnsignedAutoBase(context.settings.quSymbolColor)));
+    const ColorRef color = static_cast<ColorRef>(parseUnsignedAutoBase(context.settings.quSymbolColor));
+    const Pen pen = solidPen(quCirclePenWidth, color);
     for (int row = 1; row <= count; ++row) {
         if (isNumericText(rows.cell(row, 2)) < 0)
             break;

@@ -14,6 +14,12 @@ constexpr double smallestSpan = 0.1;
 // More marks than this would only print numbers over each other.
 constexpr int maximumSteps = 20;
 
+// The number printed for a scale value, kept within int for absurd scales.
+int printedValue(double value)
+{
+    return static_cast<int>(std::lround(std::clamp(value, -2.0e9, 2.0e9)));
+}
+
 }  // namespace
 
 QuScale quScale(const BoringData& data)
@@ -38,12 +44,11 @@ std::vector<QuScaleMark> quScaleMarks(const QuScale& scale, double graphWidth)
     std::vector<QuScaleMark> marks;
     const double span = scale.maximum - scale.minimum;
     if (span <= smallestSpan) {
-        marks.push_back({static_cast<int>(std::lround(std::clamp(scale.minimum, -2.0e9, 2.0e9))), 0.0});
+        marks.push_back({printedValue(scale.minimum), 0.0});
         return marks;
     }
     const auto add = [&](double value) {
-        const double printable = std::clamp(value, -2.0e9, 2.0e9);
-        marks.push_back({static_cast<int>(std::lround(printable)), quPlotOffset(value, scale, graphWidth)});
+        marks.push_back({printedValue(value), quPlotOffset(value, scale, graphWidth)});
     };
     add(scale.minimum);
     if (scale.step > 0.0 && span / scale.step <= maximumSteps) {

@@ -168,7 +168,8 @@ void drawDrillingDates(DrawContext& context)
     const int count = occupiedRowCount(rows);
     const double left = context.columnX[Column::LogLeft];
     const double right = context.columnX[Column::DepthScale];
-    const double h = textHeightInY(context);
+    const double textHeight = textHeightInY(context);
+    const TextAlign baseline = TextAlign::Left | TextAlign::Baseline;
 
     for (int row = 1; row <= count; ++row) {
         const double depth = depthOf(rows.cell(row, 1));
@@ -176,13 +177,13 @@ void drawDrillingDates(DrawContext& context)
         const std::string& date = rows.cell(row, 2);
         const std::size_t slash = findText(date, "/");
         if (slash == textNotFound) {
-            drawTextAt(context, left, depth, date, TextAlign::Left | TextAlign::Baseline);
+            drawTextAt(context, left, depth, date, baseline);
             continue;
         }
-        drawTextAt(context, left + dateFirstPartX, depth - 0.9 * h, date.substr(0, slash),
-                   TextAlign::Left | TextAlign::Baseline);
-        drawTextAt(context, left + dateSecondPartX, depth, date.substr(slash + 1), TextAlign::Left | TextAlign::Baseline);
-        drawLogLine(context, left + dateLineStartX, depth - 0.8 * h, left + dateLineEndX, depth - h, innerPen(context));
+        drawTextAt(context, left + dateFirstPartX, depth - 0.9 * textHeight, date.substr(0, slash), baseline);
+        drawTextAt(context, left + dateSecondPartX, depth, date.substr(slash + 1), baseline);
+        drawLogLine(context, left + dateLineStartX, depth - 0.8 * textHeight, left + dateLineEndX, depth - textHeight,
+                    innerPen(context));
     }
 }
 
