@@ -239,9 +239,15 @@ void QtPainterDevice::drawArc(const DeviceRect& bounds, DevicePoint start, Devic
 
 void QtPainterDevice::setFont(const FontRequest& font)
 {
+    // The drawing steps switch between a few slot fonts many times a page;
+    // resolving a face and its metrics again each time is the costly part.
+    const bool sameFace = hasFont_ && font.height == request_.height && font.face == request_.face
+                          && font.underline == request_.underline && font.bold == request_.bold;
     request_ = font;
-    font_ = qtFontOf(font, painter_.device());
-    hasFont_ = true;
+    if (!sameFace) {
+        font_ = qtFontOf(font, painter_.device());
+        hasFont_ = true;
+    }
     painter_.setFont(font_);
 }
 
