@@ -19,6 +19,8 @@ TEST(Cp932Text, SearchesNeverMatchTheSecondByteOfACharacter)
     EXPECT_EQ(findText(sjis("表n"), "\\n"), textNotFound);
     EXPECT_EQ(findText(sjis("表\\n"), "\\n"), 2u);
     EXPECT_EQ(findText("a@b", "@"), 1u);
+    // A stray lead byte does not swallow the ASCII character after it.
+    EXPECT_EQ(findText("\x82$$_QZORIB100", "$$_QZORIB1"), 1u);
     EXPECT_EQ(replaceAllText(sjis("表\\n表"), "\\n", "\r\n"), sjis("表\r\n表"));
     EXPECT_TRUE(endsWithText(sjis("砂"), sjis("砂")));
     EXPECT_FALSE(endsWithText(sjis("ア\x82"), "\x82"));
