@@ -105,19 +105,31 @@ void drawSamples(DrawContext& context)
     const double ruleRight = context.columnX[Column::SampleDepth];
     const double labelX = (context.columnX[Column::SampleDepth - 1] + ruleRight) / 2;
     const int labelPosition = context.settings.sampleDepthLabelPos;
+    const double textHeight = textHeightInY(context);
 
     for (int row = 1; row <= count; ++row) {
         const double upper = depthOf(samples.cell(row, 1));
         if (upper > context.pageBottom)
             break;
-        drawLogLine(context, numberRight, upper, ruleRight, upper, innerPen(context));
-        drawDepthLabel(context, labelX, upper, labelPosition);
         // A sample without its lower depth is drawn as a single line.
-        double lower = upper;
-        if (isNumericText(samples.cell(row, 2)) > 0) {
-            lower = depthOf(samples.cell(row, 2));
+        const bool hasLower = isNumericText(samples.cell(row, 2)) > 0;
+        const double lower = hasLower ? depthOf(samples.cell(row, 2)) : upper;
+        // The labels of a sample shorter than a text line would run into
+        // each other on the same side of their rules; the one that meets the
+        // other goes to the outer side of its rule.
+        int upperPosition = labelPosition;
+        int lowerPosition = labelPosition;
+        if (hasLower && lower - upper < textHeight) {
+            if (labelPosition == 1)
+                upperPosition = 0;
+            else if (labelPosition == 0)
+                lowerPosition = 1;
+        }
+        drawLogLine(context, numberRight, upper, ruleRight, upper, innerPen(context));
+        drawDepthLabel(context, labelX, upper, upperPosition);
+        if (hasLower) {
             drawLogLine(context, numberRight, lower, ruleRight, lower, innerPen(context));
-            drawDepthLabel(context, labelX, lower, labelPosition);
+            drawDepthLabel(context, labelX, lower, lowerPosition);
         }
         if (context.columnX[Column::SampleNumber] - numberLeft >= hiddenColumnWidth)
             drawTextCentredInBox(context, numberLeft, upper, numberRight, lower, samples.cell(row, 3));

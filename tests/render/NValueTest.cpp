@@ -55,11 +55,11 @@ TEST(NValue, CountsAreFractionsOrPlainNumbers)
 
     EXPECT_FALSE(parseBlowCount("").present);
     EXPECT_FALSE(parseBlowCount(sjis("　 ")).present);
-    // A kanji whose second byte is "/" (0x2F) is not a fraction bar.
-    count = parseBlowCount("\x88\x2F");
+    // Only the ASCII "/" separates blows and centimetres.
+    count = parseBlowCount(sjis("50／12"));
     EXPECT_TRUE(count.present);
     EXPECT_FALSE(count.fraction);
-    EXPECT_EQ(count.blows, 0);
+    EXPECT_EQ(count.blows, 50);
 }
 
 TEST(NValue, IntervalLengthStaysVisibleAndShort)

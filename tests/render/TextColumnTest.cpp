@@ -143,6 +143,18 @@ TEST(TextColumnSamples, RulesNumberAndDepthLabels)
     page.prepare();
     drawSamples(page.context);
     EXPECT_EQ(page.texts(" 1.80")[0].align, TextAlign::Center | TextAlign::Bottom);
+
+    // A sample shorter than a text line (0.28 m): the labels go to the outer
+    // sides of the two rules.
+    page.data.sampleRows.setCell(1, 2, "1.18");
+    for (int position : {0, 1}) {
+        page.settings.sampleDepthLabelPos = position;
+        page.prepare();
+        drawSamples(page.context);
+        EXPECT_EQ(page.texts(" 1.00")[0].align, TextAlign::Center | TextAlign::Bottom) << position;
+        EXPECT_EQ(page.texts(" 1.18")[0].align, TextAlign::Center | TextAlign::Top) << position;
+    }
+    page.data.sampleRows.setCell(1, 2, "1.80");
     page.settings.sampleDepthLabelPos = 2;
     page.prepare();
     drawSamples(page.context);
