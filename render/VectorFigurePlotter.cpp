@@ -125,8 +125,8 @@ void FigurePlotter::horizontalLines(double spacing, double offset) const
 {
     if (!hasVisiblePart())
         return;
-    const int first = static_cast<int>(std::floor((visibleTop_ - offset) / spacing));
-    const int last = static_cast<int>(std::ceil((visibleBottom_ - offset) / spacing));
+    const int first = static_cast<int>(std::ceil((visibleTop_ - offset) / spacing));
+    const int last = static_cast<int>(std::floor((visibleBottom_ - offset) / spacing));
     for (int row = first; row <= last; ++row)
         line(visibleLeft_, offset + row * spacing, visibleRight_, offset + row * spacing);
 }
@@ -136,13 +136,14 @@ void FigurePlotter::horizontalDashes(double spacing, double offset, double dash,
     if (!hasVisiblePart())
         return;
     const double period = dash + gap;
-    const int first = static_cast<int>(std::floor((visibleTop_ - offset) / spacing));
-    const int last = static_cast<int>(std::ceil((visibleBottom_ - offset) / spacing));
+    const int first = static_cast<int>(std::ceil((visibleTop_ - offset) / spacing));
+    const int last = static_cast<int>(std::floor((visibleBottom_ - offset) / spacing));
     for (int row = first; row <= last; ++row) {
         const double y = offset + row * spacing;
         const double start = (row & 1) ? shift : 0.0;
-        const int firstDash = static_cast<int>(std::floor((visibleLeft_ - start) / period)) - 1;
-        const int lastDash = static_cast<int>(std::ceil((visibleRight_ - start) / period));
+        // Every dash that reaches into the visible part, and no other.
+        const int firstDash = static_cast<int>(std::ceil((visibleLeft_ - start - dash) / period));
+        const int lastDash = static_cast<int>(std::floor((visibleRight_ - start) / period));
         for (int k = firstDash; k <= lastDash; ++k) {
             const double x = start + k * period;
             line(x, y, x + dash, y);
@@ -154,8 +155,8 @@ void FigurePlotter::verticalLines(double spacing, double offset) const
 {
     if (!hasVisiblePart())
         return;
-    const int first = static_cast<int>(std::floor((visibleLeft_ - offset) / spacing));
-    const int last = static_cast<int>(std::ceil((visibleRight_ - offset) / spacing));
+    const int first = static_cast<int>(std::ceil((visibleLeft_ - offset) / spacing));
+    const int last = static_cast<int>(std::floor((visibleRight_ - offset) / spacing));
     for (int column = first; column <= last; ++column)
         line(offset + column * spacing, visibleTop_, offset + column * spacing, visibleBottom_);
 }
@@ -213,13 +214,13 @@ void FigurePlotter::repeat(const FigureGrid& grid, double reach,
 {
     if (!hasVisiblePart())
         return;
-    const int firstRow = static_cast<int>(std::floor((visibleTop_ - reach - grid.offsetY) / grid.dy));
-    const int lastRow = static_cast<int>(std::ceil((visibleBottom_ + reach - grid.offsetY) / grid.dy));
+    const int firstRow = static_cast<int>(std::ceil((visibleTop_ - reach - grid.offsetY) / grid.dy));
+    const int lastRow = static_cast<int>(std::floor((visibleBottom_ + reach - grid.offsetY) / grid.dy));
     for (int row = firstRow; row <= lastRow; ++row) {
         const double y = grid.offsetY + row * grid.dy;
         const double shift = grid.offsetX + (grid.staggered && (row & 1) ? grid.dx / 2 : 0.0);
-        const int firstColumn = static_cast<int>(std::floor((visibleLeft_ - reach - shift) / grid.dx));
-        const int lastColumn = static_cast<int>(std::ceil((visibleRight_ + reach - shift) / grid.dx));
+        const int firstColumn = static_cast<int>(std::ceil((visibleLeft_ - reach - shift) / grid.dx));
+        const int lastColumn = static_cast<int>(std::floor((visibleRight_ + reach - shift) / grid.dx));
         for (int column = firstColumn; column <= lastColumn; ++column)
             mark(shift + column * grid.dx, y, column, row);
     }

@@ -14,13 +14,12 @@ namespace {
 // Boundary samples of the special figures lie 6 mm apart.
 constexpr double boundarySpacing = 6.0;
 
-// Calls mark(x) at every period along the cell's width, from one period
-// before its left edge.
+// Calls mark(x) at every period along the cell's width.
 template <class Mark>
 void alongWidth(const FigurePlotter& p, double period, Mark mark)
 {
     const int count = static_cast<int>(std::ceil(p.width() / period));
-    for (int k = -1; k <= count; ++k)
+    for (int k = 0; k < count; ++k)
         mark(k * period);
 }
 
@@ -59,17 +58,17 @@ void dashedLine(const FigurePlotter& p, double y)
 void sameLayer(const FigurePlotter& p)
 {
     const double x = p.width() / 2;
-    p.repeat({1000.0, 12.0, x, 0.0, false}, 12.0, [&](double, double y, int, int) {
-        p.line(x, y + 1.5, x, y + 10.5);
-        p.polyline({{x - 0.7, y + 2.5}, {x, y + 1.5}, {x + 0.7, y + 2.5}});
-        p.polyline({{x - 0.7, y + 9.5}, {x, y + 10.5}, {x + 0.7, y + 9.5}});
+    p.repeat({1000.0, 12.0, x, 6.0, false}, 4.5, [&](double, double y, int, int) {
+        p.line(x, y - 4.5, x, y + 4.5);
+        p.polyline({{x - 0.7, y - 3.5}, {x, y - 4.5}, {x + 0.7, y - 3.5}});
+        p.polyline({{x - 0.7, y + 3.5}, {x, y + 4.5}, {x + 0.7, y + 3.5}});
     });
 }
 
 template <int kind>
 void boundarySamples(const FigurePlotter& p)
 {
-    for (double y = boundarySpacing / 2; y < p.height() + boundarySpacing; y += boundarySpacing)
+    for (double y = boundarySpacing / 2; y < p.height(); y += boundarySpacing)
         drawBoundaryKind(p, kind, y);
 }
 

@@ -191,7 +191,9 @@ void fractureZone(const FigurePlotter& p)
         {2.2, 10.4, 5},   {5.2, 10.8, 80}, {8.2, 10.2, 140}, {11.0, 10.6, 55},
     }};
     constexpr double halfLength = 0.8;
-    p.repeat({12.0, 12.0, 0.0, 0.0, false}, 12.0, [&](double x, double y, int, int) {
+    p.repeat({12.0, 12.0, 6.0, 6.0, false}, 5.9, [&](double centreX, double centreY, int, int) {
+        const double x = centreX - 6.0;
+        const double y = centreY - 6.0;
         for (const Stroke& stroke : strokes) {
             for (const double degrees : {stroke.degrees, stroke.degrees + 70.0}) {
                 const double radians = degrees * std::numbers::pi / 180.0;
@@ -224,8 +226,9 @@ void sandyShale(const FigurePlotter& p)
 
 void coal(const FigurePlotter& p)
 {
-    p.repeat({12.0, courseHeight, 0.0, 0.0, false}, courseHeight,
-             [&](double x, double y, int, int) { p.filledBox(x, y + 0.9, x + 12.0, y + 2.1); });
+    // One band a course, across the whole cell.
+    p.repeat({p.width() + courseHeight, courseHeight, 0.0, 0.0, false}, courseHeight,
+             [&](double, double y, int, int) { p.filledBox(0.0, y + 0.9, p.width(), y + 2.1); });
 }
 
 constexpr VectorFigureEntry figures[] = {

@@ -203,11 +203,13 @@ void rubbleMound(const FigurePlotter& p)
         {{0.6, 6.4}, {4.2, 6.2}, {5.8, 8.6}, {4.6, 11.4}, {1.0, 11.0}},
         {{7.0, 6.8}, {10.6, 6.4}, {11.6, 9.4}, {9.8, 11.4}, {6.6, 10.6}},
     }};
-    p.repeat({12.0, 12.0, 0.0, 0.0, false}, 12.0, [&](double x, double y, int, int) {
+    // Each square is placed by its centre, so only squares that reach the
+    // visible part are drawn.
+    p.repeat({12.0, 12.0, 6.0, 6.0, false}, 5.6, [&](double x, double y, int, int) {
         for (const auto& stone : stones) {
             std::vector<FigurePoint> placed;
             for (const FigurePoint& corner : stone)
-                placed.push_back({x + corner.x, y + corner.y});
+                placed.push_back({x - 6.0 + corner.x, y - 6.0 + corner.y});
             p.polygon(placed, false);
         }
     });
