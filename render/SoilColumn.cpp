@@ -144,7 +144,12 @@ void drawFigures(DrawContext& context, double top, double bottom, int flags)
     if ((flags & LayerFlag::ShowFigures) == 0)
         return;
     const ColumnPositions& x = context.columnX;
-    const TextAlign vertical = (flags & LayerFlag::LineUnderDepth) ? TextAlign::Bottom : TextAlign::Top;
+    // Figures stand on their boundary, inside their layer; a layer thinner
+    // than a line of text would push them into the figures of the boundary
+    // above, so they hang below the boundary instead.
+    const bool roomAbove = bottom - top >= textHeightInY(context);
+    const TextAlign vertical =
+        (flags & LayerFlag::LineUnderDepth) && roomAbove ? TextAlign::Bottom : TextAlign::Top;
     auto figure = [&](int column, const std::string& text) {
         if (columnVisible(x, column))
             drawTextAt(context, (x[column - 1] + x[column]) / 2, bottom, text, TextAlign::Center | vertical);

@@ -80,6 +80,20 @@ TEST(SoilColumn, FiguresAtTheBoundaryGiveDepthThicknessAndElevation)
     EXPECT_EQ(page.texts("-0.80").size(), 1u);
 }
 
+TEST(SoilColumn, FiguresOfALayerThinnerThanTheirTextHangBelowTheBoundary)
+{
+    // 28-unit text: 0.28 m at 1:100.
+    LayerPage page;
+    page.layers({{"1.50"}, {"1.70"}, {"2.00"}});
+    page.draw();
+    ASSERT_EQ(page.texts(" 1.50").size(), 1u);
+    EXPECT_EQ(page.texts(" 1.50")[0].align, TextAlign::Center | TextAlign::Bottom);
+    ASSERT_EQ(page.texts(" 1.70").size(), 1u);
+    EXPECT_EQ(page.texts(" 1.70")[0].align, TextAlign::Center | TextAlign::Top);
+    ASSERT_EQ(page.texts(" 2.00").size(), 1u);
+    EXPECT_EQ(page.texts(" 2.00")[0].align, TextAlign::Center | TextAlign::Bottom);
+}
+
 TEST(SoilColumn, ElevationsNearZeroShowZeroAndAnInclinedHoleCountsItsVerticalDepth)
 {
     struct Case {

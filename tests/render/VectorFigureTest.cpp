@@ -2,6 +2,7 @@
 // each drawing its marks inside its cell with the pen it is given.
 #include "render/RecordingDevice.h"
 #include "render/VectorFigures.h"
+#include "settings/LogSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,33 @@ TEST(VectorFigure, MarksRepeatAtSpacingsOfTheSheetWhateverTheCellsSize)
         for (std::size_t k = 1; k < rows.size(); ++k)
             EXPECT_NEAR(rows[k] - rows[k - 1], 1.2 * unitY, 1.0);
     }
+}
+
+TEST(VectorFigure, ACellInLogCoordinatesWithATenMillimetreUnitIsFilledAsThePatternPreviewAsks)
+{
+    RecordingDevice device(254);
+    LogMapping mapping;
+    mapping.dotsPerMmX = mapping.dotsPerMmY = 10.0;
+    mapping.unitX = 10.0;
+    mapping.unitY = 100.0;  // 10 mm per y unit
+    mapping.headerUnit = 0.0;
+    BoringData data;
+    LogSettings settings;
+    RecordingPrompter prompter;
+    DrawContext context(device, mapping, data, settings, prompter);
+    ASSERT_TRUE(drawVectorFigure(context, 500, 10.0, 1.0, 22.0, 3.0, 2, 0x0000FF));
+    const RecordedPrimitive clip = device.primitives.front();
+    ASSERT_EQ(clip.kind, Kind::Clip);
+    EXPECT_EQ(clip.rect.left, 100);
+    EXPECT_EQ(clip.rect.top, 100);
+    EXPECT_EQ(clip.rect.right, 220);
+    EXPECT_EQ(clip.rect.bottom, 300);
+    const std::vector<RecordedPrimitive> lines = device.ofKind(Kind::Line);
+    ASSERT_GE(lines.size(), 16u);
+    EXPECT_EQ(lines[1].points[0].y - lines[0].points[0].y, 12) << "1.2 mm apart";
+    EXPECT_EQ(lines[0].pen.width, 2);
+    EXPECT_EQ(lines[0].pen.color, 0x0000FFu);
+    EXPECT_FALSE(drawVectorFigure(context, 7700, 10.0, 1.0, 22.0, 3.0, 2, 0));
 }
 
 TEST(VectorFigure, TheSpecialBoundaryKindsDrawTheirOwnLines)
