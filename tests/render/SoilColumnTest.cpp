@@ -298,5 +298,38 @@ TEST(SoilColumn, ASpecialCodeDrawsItsBoundaryKindAndContinuesTheLayerAbove)
     }
 }
 
+TEST(SoilColumn, NonsenseInTheLayerCellsStillDrawsAPageInsideTheDevice)
+{
+    const std::vector<std::vector<std::string>> nonsense = {
+        {"-5", "", "", "", "-1", "-1", "abc", "", "-1e308", "nan"},
+        {"0.5", sjis("砂"), "", "", "99999999999999999999", "1e9", "99999999999", "", "inf", "1e400"},
+        {"1.0", sjis("砂"), "", "", "91299", "90099", "-1", "", "99", "1"},
+        {"1.0", std::string(3000, 'x'), std::string(500, '\x81'), "", "10004", "19999.9"},
+        {"1e300", "", "", "", "1153", "", "", "", "", "", "", "421", "10003"},
+        {"2.0", sjis("粘土"), "", "", "12345678", "", "", "", "", "", "", "-7", "1e20"},
+    };
+    for (const int mode : {PatternMode::VectorOnly, PatternMode::VectorThenBitmap, PatternMode::BitmapThenVector,
+                           PatternMode::BitmapOnly}) {
+        LayerPage page;
+        page.settings.patternMode = mode;
+        page.settings.patternLineWidth = 99;
+        page.settings.verticalScale = 0;
+        page.data.setHeadingLine(13, "1e308");
+        page.data.setHeadingLine(24, "nan");
+        test::PatternTestFolder folder(page.settings);
+        folder.addSquare(1100, 32);
+        page.layers(nonsense);
+        page.draw();
+        for (const RecordedPrimitive& primitive : page.device.primitives) {
+            for (const DevicePoint& point : primitive.points) {
+                EXPECT_LE(std::abs(point.x), 32767) << mode;
+                EXPECT_LE(std::abs(point.y), 32767) << mode;
+            }
+            EXPECT_LE(primitive.pen.width, 3) << mode;
+        }
+        EXPECT_FALSE(page.device.primitives.empty()) << mode;
+    }
+}
+
 }  // namespace
 }  // namespace kolv
