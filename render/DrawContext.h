@@ -13,8 +13,6 @@
 
 namespace kolv {
 
-inline constexpr int fontSlotCount = 6;
-
 // Font slots as the drawing steps number them (FontSlot k + 1 of the settings).
 namespace FontRole {
 inline constexpr int Title = 0;             // survey particulars, company name

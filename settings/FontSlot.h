@@ -4,6 +4,8 @@
 
 namespace kolv {
 
+inline constexpr int fontSlotCount = 6;
+
 // One of the six text fonts of the log (heading, frame items, body,
 // observation notes, free notes, footer page part).
 struct FontSlot {

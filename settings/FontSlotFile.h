@@ -11,8 +11,6 @@
 
 namespace kolv {
 
-inline constexpr int fontSlotCount = 6;
-
 // The size and face a slot (1 to 6) takes when its file gives none.
 FontSlot defaultFontSlot(int slot);
 

@@ -112,7 +112,7 @@ struct LogSettings {
     // Reference tables loaded with the settings.
     PatternColorTable patternColors;
     SoilNameMaster soilNameMaster;
-    std::array<FontSlot, 6> fontSlots;  // slots 1..6 at index 0..5
+    std::array<FontSlot, fontSlotCount> fontSlots;  // slots 1..6 at index 0..5
 };
 
 }  // namespace kolv
