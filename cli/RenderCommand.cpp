@@ -24,6 +24,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <unistd.h>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -304,11 +305,24 @@ int runRenderCommand(const std::vector<std::string>& arguments)
     }
     // Rendering needs no display: Qt's offscreen platform unless one was chosen.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // A batch run (cron, CI, a service) often has no per-user runtime folder;
+    // Qt then warns on every run. The offscreen platform keeps nothing there,
+    // so a private folder of its own is enough.
+    char runtimeFolder[] = "/tmp/kolv-runtime-XXXXXX";
+    const bool ownRuntimeFolder = !std::getenv("XDG_RUNTIME_DIR") && mkdtemp(runtimeFolder);
+    if (ownRuntimeFolder)
+        setenv("XDG_RUNTIME_DIR", runtimeFolder, 1);
     static int qtArgumentCount = 1;
     static char programName[] = "kolv-cli";
     static char* qtArguments[] = {programName, nullptr};
-    QGuiApplication application(qtArgumentCount, qtArguments);
-    return render(request);
+    int status = 0;
+    {
+        QGuiApplication application(qtArgumentCount, qtArguments);
+        status = render(request);
+    }
+    if (ownRuntimeFolder)
+        rmdir(runtimeFolder);
+    return status;
 }
 
 }  // namespace kolv
