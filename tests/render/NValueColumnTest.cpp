@@ -6,21 +6,12 @@
 #include <gtest/gtest.h>
 
 using namespace kolv;
+using kolv::test::expectTextAt;
 using kolv::test::PageFixture;
 using kolv::test::sjis;
 using Kind = RecordedPrimitive::Kind;
 
 namespace {
-
-// A text drawn once at the given device point with the given alignment.
-void expectTextAt(const PageFixture& page, const std::string& text, int x, int y, TextAlign align)
-{
-    const auto found = page.texts(text);
-    ASSERT_EQ(found.size(), 1u) << text;
-    EXPECT_EQ(found[0].points[0].x, x) << text;
-    EXPECT_EQ(found[0].points[0].y, y) << text;
-    EXPECT_EQ(found[0].align, align) << text;
-}
 
 std::vector<RecordedPrimitive> ellipses(const PageFixture& page)
 {

@@ -8,6 +8,8 @@
 #include "render/RecordingDevice.h"
 #include "settings/SettingsFile.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -85,5 +87,15 @@ struct PageFixture {
             table.setCell(row, static_cast<int>(cell) + 1, cells[cell]);
     }
 };
+
+// A text drawn once at the given device point with the given alignment.
+inline void expectTextAt(const PageFixture& page, const std::string& text, int x, int y, TextAlign align)
+{
+    const auto found = page.texts(text);
+    ASSERT_EQ(found.size(), 1u) << text;
+    EXPECT_EQ(found[0].points[0].x, x) << text;
+    EXPECT_EQ(found[0].points[0].y, y) << text;
+    EXPECT_EQ(found[0].align, align) << text;
+}
 
 }  // namespace kolv::test
