@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace kolv {
 
@@ -73,6 +74,24 @@ void sortLayers(BoringData& data)
             }
         }
     }
+}
+
+// An exchange file lists its in-situ tests group by group (loading tests,
+// then the others); the drawing walks them in depth order and stops at the
+// first one below the page, so they are put in depth order, keeping the
+// file's order among tests of one depth.
+void sortInSituTestsByDepth(BoringData& data)
+{
+    auto& tests = data.inSituRows;
+    const int count = occupiedRowCount(tests);
+    std::vector<BoringData::InSituTable::Row> rows;
+    for (int row = 1; row <= count; ++row)
+        rows.push_back(tests.row(row));
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return parseLeadingNumber(a[0]) < parseLeadingNumber(b[0]);
+    });
+    for (int row = 1; row <= count; ++row)
+        tests.row(row) = std::move(rows[row - 1]);
 }
 
 template <class Table, class Change>
@@ -194,6 +213,7 @@ void completeFile(BoringData& data, int formatCode, const ColourRowTable* colour
         convertDrillingRows(data);
     } else if (isXmlFormat(formatCode)) {
         sortLayers(data);
+        sortInSituTestsByDepth(data);
         forEachOccupiedRow(data.inSituRows, [](auto& rows, int row) {
             rows.setCell(row, 2, rows.cell(row, 3));
             rows.setCell(row, 3, rows.cell(row, 4));

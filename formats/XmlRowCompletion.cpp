@@ -22,6 +22,9 @@ constexpr const char* importedWaterLevelDisplay = "7";
 // Rows converted from other formats carry this in-situ flag word.
 constexpr const char* convertedInSituFlags = "7";
 constexpr double colourDepthTolerance = 0.001;
+// The level an exchange file writes when no level was measured.
+constexpr double unmeasuredWaterLevel = -99.99;
+constexpr double unmeasuredWaterLevelTolerance = 0.000001;
 
 bool isNumber(std::string_view text)
 {
@@ -201,11 +204,14 @@ void completeGeologicAge(BoringData& data, XmlReaderState& state)
 
 // The file gives the depth of the water below ground; the store keeps levels
 // below ground as negative numbers. A level that is no number makes no row
-// (its negation would read as a level of 0).
+// (its negation would read as a level of 0), nor does -99.99, the files' way
+// of saying that no level was measured.
 void completeWaterLevel(BoringData& data, XmlReaderState& state)
 {
     const auto& fields = state.fields;
     if (!isNumber(fields[1]) || state.waterLevelRows >= BoringData::WaterLevelTable::capacity)
+        return;
+    if (std::fabs(parseLeadingNumber(fields[1]) - unmeasuredWaterLevel) < unmeasuredWaterLevelTolerance)
         return;
     const int row = ++state.waterLevelRows;
     auto& levels = data.waterLevelRows;

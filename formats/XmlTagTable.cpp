@@ -234,6 +234,20 @@ const std::vector<GroupSource> dataGroups = {
          {"孔内水平載荷試験_割線弾性係数", 0},
          {"孔内水平載荷試験_接線弾性係数", 0},
      }},
+    // 4.00 renamed the horizontal loading test; its fields are the same.
+    {XmlGroupKind::HorizontalLoadingTest,
+     "孔内載荷試験",
+     {
+         {"孔内載荷試験_試験深度", 1},
+         {"孔内載荷試験_変形係数", 4},
+         {"孔内載荷試験_試験方法コード", 0},
+         {"孔内載荷試験_試験方法", 0},
+         {"孔内載荷試験_載荷パターン", 0},
+         {"孔内載荷試験_初期圧", 0},
+         {"孔内載荷試験_降伏圧", 0},
+         {"孔内載荷試験_割線弾性係数", 0},
+         {"孔内載荷試験_接線弾性係数", 0},
+     }},
     {XmlGroupKind::OtherInSituTest,
      "その他原位置試験",
      {
@@ -297,7 +311,6 @@ const std::vector<GroupSource> dataGroups = {
 const std::vector<const char*> groupsNotKept = {
     "相対密度稠度",
     "地盤材料の工学的分類",
-    "孔内載荷試験",
     "透水試験",
     "P波試験",
     "S波試験",

@@ -161,8 +161,9 @@ OracleReading readWithQt(const std::string& fileBytes)
                 {depth.toStdString(),
                  (test.value(QStringLiteral("標準貫入試験_合計打撃回数")) + u'/' + penetration).toStdString()});
         } else if (name == u"孔内水位") {
+            // -99.99: no level was measured.
             const QString level = readGroup(xml, name).value(QStringLiteral("孔内水位_孔内水位"));
-            if (beginsWithNumber(level))
+            if (beginsWithNumber(level) && std::fabs(leadingNumber(level) + 99.99) > 1e-6)
                 reading.waterLevels.push_back(QString::asprintf("%+.2f", 0.0 - leadingNumber(level)).toStdString());
         } else if (name == u"試料採取") {
             reading.samples += beginsWithNumber(readGroup(xml, name).value(QStringLiteral("試料採取_上端深度")));
@@ -170,7 +171,7 @@ OracleReading readWithQt(const std::string& fileBytes)
             const QMap<QString, QString> note = readGroup(xml, name);
             reading.notes += beginsWithNumber(note.value(QStringLiteral("観察記事_上端深度")))
                              || beginsWithNumber(note.value(QStringLiteral("観察記事_下端深度")));
-        } else if (name == u"孔内水平載荷試験" || name == u"その他原位置試験") {
+        } else if (name == u"孔内水平載荷試験" || name == u"孔内載荷試験" || name == u"その他原位置試験") {
             const QMap<QString, QString> test = readGroup(xml, name);
             reading.inSituTests += beginsWithNumber(test.value(name + QStringLiteral("_試験深度")))
                                    || beginsWithNumber(test.value(name + QStringLiteral("_上端深度")));
@@ -301,6 +302,16 @@ TEST(XmlCorpus, InSituRowsEndAsTheCompletionAndPostProcessingLeaveThem)
     }
     const auto older = openExchangeFile(xmlRealDir() + "/boring-rs/BED0300.XML");
     EXPECT_EQ(utf8(older->data.inSituRows.cell(1, 2)) + " " + older->data.inSituRows.cell(1, 3), "孔内載荷試験 1.31E+03");
+    // The same survey in 4.00 keeps its loading tests under their new group
+    // name, and its unmeasured level (-99.99) makes no water-level row.
+    const auto newer = openExchangeFile(xmlRealDir() + "/boring-rs/BED0400.XML");
+    std::vector<std::string> loadingTests;
+    for (int row = 1; row <= occupiedRowCount(newer->data.inSituRows); ++row)
+        if (utf8(newer->data.inSituRows.cell(row, 2)) == "孔内載荷試験")
+            loadingTests.push_back(newer->data.inSituRows.cell(row, 1) + " " + newer->data.inSituRows.cell(row, 3));
+    EXPECT_EQ(loadingTests, (std::vector<std::string>{"10.00 1.31E+03", "26.30 2.47E+04"}));
+    for (int row = 1; row <= occupiedRowCount(newer->data.waterLevelRows); ++row)
+        EXPECT_NE(newer->data.waterLevelRows.cell(row, 1), "+99.99");
 }
 
 void expectSameStore(const BoringData& actual, const BoringData& expected)

@@ -256,11 +256,16 @@ TEST(XmlImport, PenetrationTestsInCentimetresAndMillimetres)
 
 TEST(XmlImport, WaterLevelsAreNegatedAndOnlyNumericLevelsMakeRows)
 {
+    // -99.99 (with its type code 91) says that no level was measured.
     const std::string groups = group("孔内水位", {{"孔内水位_測定年月日", "2004-05-20"},
                                                   {"孔内水位_孔内水位", "2.5"},
                                                   {"孔内水位_水位種別備考", "初期水位"}})
                                + "<孔内水位>" + element("孔内水位_測定年月日", "2004-05-21") + "<孔内水位_孔内水位/>"
                                + "</孔内水位>\r\n"
+                               + group("孔内水位", {{"孔内水位_測定年月日", "2004-05-22"},
+                                                    {"孔内水位_孔内水位", "-99.99"},
+                                                    {"孔内水位_水位種別コード", "91"}})
+                               + group("孔内水位", {{"孔内水位_孔内水位", "-99.990"}})
                                + group("孔内水位", {{"孔内水位_測定年月日", "0000-06-01"}, {"孔内水位_孔内水位", "0"}});
     const auto opened = openExchangeBytes(exchangeDocument("DTD_version=\"3.00\"", core(groups)));
     const auto& levels = opened->data.waterLevelRows;
@@ -336,25 +341,35 @@ TEST(XmlImport, SamplesGetMethodLettersAndJoinedTestNames)
     }
 }
 
-TEST(XmlImport, InSituTestsArriveWithNameAndResult)
+TEST(XmlImport, InSituTestsArriveWithNameAndResultInDepthOrder)
 {
+    // The loading test of 4.00 (孔内載荷試験) is the horizontal loading test of
+    // the earlier versions under a new name.
     const std::string groups
         = group("孔内水平載荷試験", {{"孔内水平載荷試験_試験深度", "10.0"},
                                      {"孔内水平載荷試験_試験方法コード", "02"},
                                      {"孔内水平載荷試験_変形係数", "1308"}})
           + group("孔内水平載荷試験", {{"孔内水平載荷試験_試験深度", "26.3"}, {"孔内水平載荷試験_変形係数", "24656"}})
-          + group("孔内載荷試験", {{"孔内載荷試験_試験深度", "12.0"}, {"孔内載荷試験_変形係数", "1.31E+03"}})
+          + group("孔内載荷試験", {{"孔内載荷試験_試験深度", "12.0"},
+                                   {"孔内載荷試験_試験方法コード", "1"},
+                                   {"孔内載荷試験_初期圧", "30"},
+                                   {"孔内載荷試験_変形係数", "1.31E+03"}})
+          + group("孔内載荷試験", {{"孔内載荷試験_試験方法コード", "1"}})
           + group("その他原位置試験", {{"その他原位置試験_試験名", "原位置ベーンせん断試験"},
                                        {"その他原位置試験_上端深度", "10.00"},
                                        {"その他原位置試験_下端深度", "10.84"},
                                        {"その他原位置試験_試験結果", "20.4kN/m2"}});
-    const auto opened = openExchangeBytes(exchangeDocument("DTD_version=\"3.00\"", core(groups)));
-    const auto& tests = opened->data.inSituRows;
-    ASSERT_EQ(occupiedRowCount(tests), 3);
     using Cells = std::vector<std::string>;
-    EXPECT_EQ(rowCells(tests, 1), (Cells{"10.0", "孔内載荷試験", "1308", "7", "", "", "10.0", "7"}));
-    EXPECT_EQ(rowCells(tests, 2), (Cells{"26.3", "孔内載荷試験", "24656", "7", "", "", "26.3", "7"}));
-    EXPECT_EQ(rowCells(tests, 3), (Cells{"10.00", "原位置ベーンせん断試験", "20.4kN/m2", "7", "", "", "10.00", "7"}));
+    for (const char* version : {"DTD_version=\"3.00\"", "DTD_version=\"4.00\""}) {
+        SCOPED_TRACE(version);
+        const auto opened = openExchangeBytes(exchangeDocument(version, core(groups)));
+        const auto& tests = opened->data.inSituRows;
+        ASSERT_EQ(occupiedRowCount(tests), 4);
+        EXPECT_EQ(rowCells(tests, 1), (Cells{"10.0", "孔内載荷試験", "1308", "7", "", "", "10.0", "7"}));
+        EXPECT_EQ(rowCells(tests, 2), (Cells{"10.00", "原位置ベーンせん断試験", "20.4kN/m2", "7", "", "", "10.00", "7"}));
+        EXPECT_EQ(rowCells(tests, 3), (Cells{"12.0", "孔内載荷試験", "1.31E+03", "7", "", "", "12.0", "7"}));
+        EXPECT_EQ(rowCells(tests, 4), (Cells{"26.3", "孔内載荷試験", "24656", "7", "", "", "26.3", "7"}));
+    }
 }
 
 TEST(XmlImport, DrillingProgressOfBothGenerationsBecomesDrillingRows)
