@@ -1,0 +1,10 @@
+#include "dialogs/SettingsDialogs.h"
+
+namespace kolv {
+
+DialogOutcome runSettingsDialog(int, LogDocument&, Prompter&, QWidget*)
+{
+    return DialogOutcome::NotAvailable;
+}
+
+}  // namespace kolv

@@ -1,0 +1,99 @@
+#pragma once
+// The one open borehole: the store, its file, the modified flag and the undo
+// stack, the settings it is drawn with and the page the screen shows. Every
+// edit goes through an undo command; the document never shows a message, it
+// returns what went wrong for the window or the command line to show.
+#include "data/BoringData.h"
+#include "document/DocumentChanges.h"
+#include "formats/OpenDocument.h"
+#include "platform/Issue.h"
+#include "render/LogMapping.h"
+#include "settings/LogSettings.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class QUndoStack;
+
+namespace kolv {
+
+struct OpenResult {
+    OpenStatus status = OpenStatus::CannotOpen;
+    Issues issues;
+};
+
+struct SaveResult {
+    bool saved = false;
+    Issues issues;
+};
+
+class LogDocument : public QObject {
+    Q_OBJECT
+
+public:
+    explicit LogDocument(QObject* parent = nullptr);
+    ~LogDocument() override;
+
+    const BoringData& data() const { return data_; }
+
+    // Every data edit: a copy of data() changed by a dialog, pushed as one undo
+    // step named text. Sets the modified flag; undoing brings back the store
+    // and the flag as they were.
+    void pushEdit(const QString& text, const BoringData& edited);
+    QUndoStack* undoStack() const { return undoStack_; }
+
+    bool isModified() const { return modified_; }
+    void setModified(bool modified);
+
+    // Host path of the document's file; empty for a new document.
+    const std::string& path() const { return path_; }
+
+    LogSettings& settings() { return settings_; }
+    const LogSettings& settings() const { return settings_; }
+    // A settings dialog's OK: takes the edited copy and announces it.
+    void replaceSettings(const LogSettings& edited);
+
+    // The paging state of the screen.
+    ViewState& view() { return view_; }
+    const ViewState& view() const { return view_; }
+    // Announces a change of the shown page made through view().
+    void notifyPageChanged();
+
+    // The paper of the default printer (none: no printer), used by the
+    // after-change step for the metres per page and the page count.
+    void setPrinterPaper(const std::optional<PaperSize>& paper) { printerPaper_ = paper; }
+    const std::optional<PaperSize>& printerPaper() const { return printerPaper_; }
+
+    // A new, empty document: the store cleared, no path, not modified.
+    Issues newDocument();
+    // Reads the file into the store; on any failure the store, the path and
+    // the modified flag stay as they were.
+    OpenResult open(const std::string& hostPath, const OpenOptions& options = {});
+    // Writes the store natively; the previous file stays intact on failure and
+    // the document then stays modified.
+    SaveResult save(const std::string& hostPath);
+
+    // The step that follows every load and reset: settings and masters,
+    // vector pattern codes, the printer's paper, page 1, default captions.
+    Issues refresh();
+
+signals:
+    void changed(kolv::DocumentChanges what);
+
+private:
+    friend class ChangeStoreCommand;
+    void restore(const BoringData& data, bool modified);
+
+    BoringData data_;
+    LogSettings settings_;
+    ViewState view_;
+    std::optional<PaperSize> printerPaper_;
+    std::string path_;
+    bool modified_ = false;
+    QUndoStack* undoStack_;
+};
+
+}  // namespace kolv

@@ -1,0 +1,11 @@
+#include "platform/Issue.h"
+
+namespace kolv {
+
+Answer CollectingPrompter::show(int messageId, const std::string& text, MessageKind kind)
+{
+    issues.push_back({messageId, text, kind});
+    return kind == MessageKind::Question ? Answer::Yes : Answer::Ok;
+}
+
+}  // namespace kolv
