@@ -96,10 +96,26 @@ void writeRows(LineWriter& out, const Table& table, Format format)
         out.line(format(table.row(row)));
 }
 
+// A heading line's own trailing CR LF is its line end, not part of its value.
+std::string_view headingValue(const std::string& heading)
+{
+    return endsWithText(heading, crLf) ? std::string_view(heading).substr(0, heading.size() - 2) : heading;
+}
+
+// Latitude or longitude as "d,m,s" from its three parts as they are written,
+// so that the line reads back as the parts do.
+std::string joinedHeadingParts(const BoringData& data, int firstLine)
+{
+    std::string joined = oneLineText(headingValue(data.headingLine(firstLine)));
+    for (int line = firstLine + 1; line < firstLine + 3; ++line)
+        joined.append(",").append(oneLineText(headingValue(data.headingLine(line))));
+    return joined;
+}
+
 void updateDerivedValues(BoringData& data)
 {
-    data.setHeadingLine(14, data.headingLine(51) + "," + data.headingLine(52) + "," + data.headingLine(53));
-    data.setHeadingLine(15, data.headingLine(54) + "," + data.headingLine(55) + "," + data.headingLine(56));
+    data.setHeadingLine(14, joinedHeadingParts(data, 51));
+    data.setHeadingLine(15, joinedHeadingParts(data, 54));
     layerCount(data);
     sptCount(data);
     const int notes = occupiedRowCount(data.observationRows);
@@ -129,10 +145,7 @@ std::string writeNativeFile(BoringData& data)
 
     out.line("$$Z");
     for (const std::string& heading : data.headingLines) {
-        // A heading line's own trailing CR LF is its line end.
-        const std::string_view text =
-            endsWithText(heading, crLf) ? std::string_view(heading).substr(0, heading.size() - 2) : heading;
-        out.line(oneLineText(text));
+        out.line(oneLineText(headingValue(heading)));
     }
 
     const auto joined = [](int count) { return [count](const auto& cells) { return joinedCells(cells, count); }; };

@@ -194,6 +194,20 @@ TEST(NativeWriter, HeadingLineEndingInCrLfIsWrittenAsItIs)
     EXPECT_EQ(readText(bytes, FormatCode::Native).headingLine(3), sjis("横浜港"));
 }
 
+TEST(NativeWriter, LatitudeAndLongitudeLinesAreJoinedFromTheirPartsAsWritten)
+{
+    BoringData data = clearedStore();
+    data.setHeadingLine(51, "35\r\n");
+    data.setHeadingLine(52, "2\x07" "7");
+    data.setHeadingLine(53, "12.5\r\r\n\r\n");
+    data.setHeadingLine(56, "$$");
+    const std::string bytes = writeNativeFile(data);
+    EXPECT_EQ(data.headingLine(14), "35,27,12.5  ");
+    EXPECT_EQ(data.headingLine(15), sjis(",,＄＄"));
+    BoringData readBack = readText(bytes, FormatCode::Native);
+    EXPECT_EQ(writeNativeFile(readBack), bytes);
+}
+
 TEST(NativeWriter, SaveWritesTheFileOrReportsTheFailure)
 {
     kolv::test::TemporaryFolder folder;
