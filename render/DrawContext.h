@@ -51,6 +51,7 @@ struct DrawContext {
     std::array<FontRequest, fontSlotCount> slotFonts{};
     FontRequest titleFont;
     int currentFontSlot = -1;  // -1: no slot font selected yet
+    FontRequest currentFont;   // the font last given to the device
 };
 
 // Prepares the mapping for the device (title band), the column boundaries, the

@@ -42,6 +42,9 @@ struct FontRequest {
     bool bold = false;
     ColorRef color = 0;
     int escapementTenthsDegree = 0;
+    // Horizontal scale of the glyphs in percent: a text condensed to fit its
+    // place keeps whole glyphs, narrower, at their height.
+    int widthPercent = 100;
 };
 
 struct TextMetrics {

@@ -215,12 +215,101 @@ bool splitsVerticalLines(int depthPerPage)
     return depthPerPage >= 38 && depthPerPage < 60;
 }
 
+namespace {
+
+// A label keeps at least half a character clear of its value.
+constexpr double labelGapInCharacters = 0.5;
+// A value keeps this clear of the next group's label.
+constexpr double valueGapBeforeNextLabel = 1.0;
+
+// Draws a fitted text vertically centred in the row, in the current font
+// narrowed as the fit says.
+void drawFittedInRow(DrawContext& context, double x, double top, double bottom, const FittedText& text)
+{
+    const FontRequest font = context.currentFont;
+    if (text.widthPercent < 100) {
+        FontRequest condensed = font;
+        condensed.widthPercent = text.widthPercent;
+        useFont(context, condensed);
+    }
+    drawTextCentredInBand(context, x, top, bottom, text.text);
+    if (text.widthPercent < 100)
+        useFont(context, font);
+}
+
+// A label spread over its cell as long as its characters keep apart, else
+// condensed into the cell.
+void drawTitleLabel(DrawContext& context, double left, double right, double top, double bottom,
+                    const std::string& label)
+{
+    if (textWidthInX(context, label) <= std::max(right - left, textHeightInX(context)))
+        drawSpreadText(context, left, right, top, bottom, label);
+    else
+        drawFittedInRow(context, left, top, bottom, fitTextToWidth(context, label, right - left));
+}
+
+// Where a text is split into two lines: at the first character boundary
+// where the first line reaches half the width, moved back until the first
+// line fits the room at the narrowest scale.
+std::size_t twoLineSplit(DrawContext& context, const std::string& text, double room)
+{
+    const double half = textWidthInX(context, text) / 2;
+    std::vector<std::size_t> boundaries;
+    for (std::size_t position = 0; position < text.size(); position += characterLength(text, position))
+        boundaries.push_back(position);
+    boundaries.push_back(text.size());
+    std::size_t chosen = 0;
+    for (std::size_t boundary : boundaries) {
+        chosen = boundary;
+        if (textWidthInX(context, text.substr(0, boundary)) >= half)
+            break;
+    }
+    while (chosen > 0 && textWidthInX(context, text.substr(0, chosen)) * narrowestWidthPercent / 100.0 > room) {
+        std::size_t previous = 0;
+        for (std::size_t boundary : boundaries)
+            if (boundary < chosen)
+                previous = boundary;
+        chosen = previous;
+    }
+    return chosen == 0 ? boundaries.size() > 1 ? boundaries[1] : text.size() : chosen;
+}
+
+// A value in its range: as it is, condensed, in two lines at a smaller size
+// (each condensed as needed), and only then cut with "…". Returns the width
+// drawn.
+double drawTitleValue(DrawContext& context, double left, double right, double top, double bottom,
+                      const std::string& value)
+{
+    const double room = right - left;
+    const FittedText single = fitTextToWidth(context, value, room);
+    if (single.widthPercent >= narrowestWidthPercent && single.text == value) {
+        drawFittedInRow(context, left, top, bottom, single);
+        return single.width;
+    }
+    const FontRequest font = context.currentFont;
+    FontRequest smaller = font;
+    const int rowHeight = std::abs(context.mapping.toDeviceY(bottom) - context.mapping.toDeviceY(top));
+    smaller.height = std::min(std::abs(font.height), std::max(rowHeight / 2, 1));
+    useFont(context, smaller);
+    const std::size_t split = twoLineSplit(context, value, room);
+    std::string second(skipLeadingBlanks(value.substr(split)));
+    const FittedText first = fitTextToWidth(context, value.substr(0, split), room);
+    const FittedText rest = fitTextToWidth(context, second, room);
+    const double middle = (top + bottom) / 2;
+    drawFittedInRow(context, left, top, middle, first);
+    drawFittedInRow(context, left, middle, bottom, rest);
+    useFont(context, font);
+    return std::max(first.width, rest.width);
+}
+
+}  // namespace
+
 void drawTitleBlock(DrawContext& context)
 {
     const BoringData& data = context.data;
     const ColumnPositions& columnX = context.columnX;
 
-    selectTitleFont(context);
+    selectBandTitleFont(context);
     const std::string title = logTitle(data);
     const double centre = (columnX[Column::LogLeft] + columnX[Column::LogRight]) / 2;
     drawTextAt(context, centre, titleY, title, TextAlign::Center | TextAlign::Top);
@@ -230,10 +319,14 @@ void drawTitleBlock(DrawContext& context)
         drawLogLine(context, centre - 0.51 * titleWidth, factor * titleHeight + titleY, centre + 0.51 * titleWidth,
                     factor * titleHeight + titleY, innerPen(context));
 
-    selectFontSlot(context, FontRole::Title);
+    selectBandFontSlot(context, FontRole::Title);
     std::array<double, 3> labelStart{};
     for (int group = 0; group < 3; ++group)
         labelStart[group] = titleGroupBaseStart[group] + parseLeadingNumber(data.documentOption(19 + group).value);
+    // A value's range ends before the next group's label; the last group's
+    // at the frame's right edge.
+    const std::array<double, 3> valueEnd{labelStart[1] - valueGapBeforeNextLabel,
+                                         labelStart[2] - valueGapBeforeNextLabel, columnX[Column::LogRight]};
 
     const std::vector<TitleCell> cells{
         {0, 1, 3, data.headingLine(Heading::SurveyName)},
@@ -246,21 +339,19 @@ void drawTitleBlock(DrawContext& context)
         {2, 2, 13, data.headingLine(Heading::Machine)},
         {2, 3, 7, data.headingLine(Heading::Contractor)},
     };
+    const double labelGap = labelGapInCharacters * textHeightInX(context);
     std::array<double, 3> widestValue{};
     for (const TitleCell& cell : cells) {
         const double start = labelStart[cell.group];
         const double valueStart = start + 25;
         const double top = titleRowEdges[cell.row - 1];
         const double bottom = titleRowEdges[cell.row];
-        const double labelEnd = cell.captionEntry == 12 ? start + 25 : start + 20;
-        drawSpreadText(context, start, labelEnd, top, bottom, caption(cell.captionEntry));
-        const double valueWidth = textWidthInX(context, cell.value);
-        widestValue[cell.group] = std::max(widestValue[cell.group], valueWidth);
-        const bool longSurveyName = cell.captionEntry == 3 && valueWidth >= labelStart[1] - valueStart;
-        if (longSurveyName)
-            drawSpreadText(context, valueStart, labelStart[1] - 1, top, bottom, cell.value);
-        else
-            drawTextCentredInBand(context, valueStart, top, bottom, cell.value);
+        const double labelEnd = std::min(cell.captionEntry == 12 ? start + 25 : start + 20, valueStart - labelGap);
+        drawTitleLabel(context, start, labelEnd, top, bottom, caption(cell.captionEntry));
+        if (cell.value.empty())
+            continue;
+        const double drawn = drawTitleValue(context, valueStart, valueEnd[cell.group], top, bottom, cell.value);
+        widestValue[cell.group] = std::max(widestValue[cell.group], drawn);
     }
     for (int group = 0; group < 3; ++group)
         for (int row = 1; row <= 3; ++row)
@@ -276,7 +367,7 @@ void drawHeadings(DrawContext& context)
     const Pen inner = innerPen(context);
     const Pen outer = outerPen(context);
 
-    selectFontSlot(context, FontRole::HeadingLabels);
+    selectBandFontSlot(context, FontRole::HeadingLabels);
 
     // The groups: 現場判定 over the soil name, colour tone and notes;
     // 標準貫入試験 over the N value and blow counts, with 10㎝毎の打撃回数 over
@@ -332,7 +423,7 @@ void drawHeadings(DrawContext& context)
     }
 
     drawNValueGraphScales(context);
-    selectFontSlot(context, FontRole::HeadingLabels);
+    selectBandFontSlot(context, FontRole::HeadingLabels);
 
     drawLogLine(context, left, headingTop, right, headingTop, outer);
     drawLogLine(context, left, headingTop, left, 0.0, outer);

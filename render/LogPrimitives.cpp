@@ -237,13 +237,19 @@ double textHeightInX(DrawContext& context)
     return context.device.textMetrics().height / context.mapping.unitX;
 }
 
+void useFont(DrawContext& context, const FontRequest& font)
+{
+    context.device.setFont(font);
+    context.currentFont = font;
+}
+
 void selectFontSlot(DrawContext& context, int slot)
 {
     if (slot < 0 || slot >= fontSlotCount || !fontCanBeMade(context.slotFonts[slot])) {
         showFontFailure(context);
         return;
     }
-    context.device.setFont(context.slotFonts[slot]);
+    useFont(context, context.slotFonts[slot]);
     context.currentFontSlot = slot;
 }
 
@@ -253,8 +259,100 @@ void selectTitleFont(DrawContext& context)
         showFontFailure(context);
         return;
     }
-    context.device.setFont(context.titleFont);
+    useFont(context, context.titleFont);
     context.currentFontSlot = -1;
+}
+
+namespace {
+
+// The title band's height against its height at 1:100 (10 mm a unit), at most 1.
+double bandShrink(const DrawContext& context)
+{
+    const double full = 10.0 * context.mapping.dotsPerMmY;
+    if (full <= 0.0 || context.mapping.headerUnit >= full)
+        return 1.0;
+    return std::max(context.mapping.headerUnit / full, 0.0);
+}
+
+FontRequest shrunk(FontRequest font, double factor)
+{
+    if (factor < 1.0)
+        font.height = static_cast<int>(std::trunc(font.height * factor));
+    return font;
+}
+
+}  // namespace
+
+void selectBandFontSlot(DrawContext& context, int slot)
+{
+    selectFontSlot(context, slot);
+    if (context.currentFontSlot == slot && bandShrink(context) < 1.0)
+        useFont(context, shrunk(context.slotFonts[slot], bandShrink(context)));
+}
+
+void selectBandTitleFont(DrawContext& context)
+{
+    selectTitleFont(context);
+    if (fontCanBeMade(context.titleFont) && bandShrink(context) < 1.0)
+        useFont(context, shrunk(context.titleFont, bandShrink(context)));
+}
+
+FittedText fitTextToWidth(DrawContext& context, const std::string& text, double width)
+{
+    FittedText fitted{text, 100, textWidthInX(context, text)};
+    if (fitted.width <= width || text.empty())
+        return fitted;
+    const double full = fitted.width;
+    const int percent = static_cast<int>(std::floor(100.0 * std::max(width, 0.0) / full));
+    if (percent >= narrowestWidthPercent) {
+        fitted.widthPercent = percent;
+        fitted.width = full * percent / 100.0;
+        return fitted;
+    }
+    // Cut at the narrowest scale: the longest run of whole characters that
+    // leaves room for the ellipsis.
+    static const std::string ellipsis = "\x81\x63";  // …
+    const double scale = narrowestWidthPercent / 100.0;
+    std::string kept;
+    for (std::size_t position = 0; position < text.size();) {
+        const std::size_t length = characterLength(text, position);
+        const std::string longer = kept + text.substr(position, length);
+        if (textWidthInX(context, longer + ellipsis) * scale > width)
+            break;
+        kept = longer;
+        position += length;
+    }
+    fitted.text = kept + ellipsis;
+    fitted.widthPercent = narrowestWidthPercent;
+    fitted.width = textWidthInX(context, fitted.text) * scale;
+    return fitted;
+}
+
+void drawFittedTextAt(DrawContext& context, double x, double y, const FittedText& text, TextAlign align)
+{
+    if (text.widthPercent >= 100) {
+        drawTextAt(context, x, y, text.text, align);
+        return;
+    }
+    const FontRequest font = context.currentFont;
+    FontRequest condensed = font;
+    condensed.widthPercent = text.widthPercent;
+    useFont(context, condensed);
+    drawTextAt(context, x, y, text.text, align);
+    useFont(context, font);
+}
+
+void drawTextWithin(DrawContext& context, double x, double y, const std::string& text, TextAlign align,
+                    double left, double right)
+{
+    if (text.empty())
+        return;
+    double room = right - x;
+    if (hasAlign(align, TextAlign::Center))
+        room = 2 * std::min(x - left, right - x);
+    else if (hasAlign(align, TextAlign::Right))
+        room = x - left;
+    drawFittedTextAt(context, x, y, fitTextToWidth(context, text, room), align);
 }
 
 }  // namespace kolv

@@ -58,6 +58,27 @@ void drawTextCentredInBand(DrawContext& context, double x, double y1, double y2,
 // character starts at x1, the last ends at x1 + max(x2 - x1, character size).
 void drawSpreadText(DrawContext& context, double x1, double x2, double y1, double y2, const std::string& text);
 
+// Narrowest horizontal scale of a text condensed to fit its place; below it
+// glyphs stop being readable and the text is cut instead.
+inline constexpr int narrowestWidthPercent = 60;
+
+// A one-line text made to fit a width: as it is when it fits, else condensed
+// (widthPercent below 100) down to the narrowest scale, else cut with "…" at
+// that scale. The text is measured in the current font.
+struct FittedText {
+    std::string text;
+    int widthPercent = 100;
+    double width = 0.0;  // x units, as drawn
+};
+FittedText fitTextToWidth(DrawContext& context, const std::string& text, double width);
+// Draws a fitted text with the current font, the font's scale restored after.
+void drawFittedTextAt(DrawContext& context, double x, double y, const FittedText& text, TextAlign align);
+// A one-line text at (x, y) kept between left and right: it is fitted to the
+// room its alignment leaves it there (a centred text to twice the room on its
+// nearer side).
+void drawTextWithin(DrawContext& context, double x, double y, const std::string& text, TextAlign align,
+                    double left, double right);
+
 // Word-wrapped text (line breaks of the text kept, external leading included,
 // not clipped) in the box x1 ... x2 from yTop; returns the height used in y
 // units. measureOnly draws nothing.
@@ -74,5 +95,11 @@ double textHeightInX(DrawContext& context);
 void selectFontSlot(DrawContext& context, int slot);
 // The log title's font: slot 0 at 1.6 times its size.
 void selectTitleFont(DrawContext& context);
+// A font of the title band: the band follows the depth scale, and below 1:100
+// its fonts shrink with it so that its texts keep inside their rows.
+void selectBandFontSlot(DrawContext& context, int slot);
+void selectBandTitleFont(DrawContext& context);
+// Makes font the device's current font.
+void useFont(DrawContext& context, const FontRequest& font);
 
 }  // namespace kolv

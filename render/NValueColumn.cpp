@@ -310,7 +310,7 @@ void drawQuPoints(DrawContext& context)
 
 void drawNValueGraphScales(DrawContext& context)
 {
-    selectFontSlot(context, FontRole::HeadingLabels);
+    selectBandFontSlot(context, FontRole::HeadingLabels);
     const GraphSpan graph = graphSpan(context);
     const int graphMax = graphMaxN(context.settings.maxBlows);
     const auto drawInRows = [&](int subRow, double x, const std::string& text) {

@@ -265,7 +265,8 @@ TextMetrics QtPainterDevice::textMetrics()
 DevicePoint QtPainterDevice::textExtent(const std::string& text)
 {
     const QFontMetricsF metrics = painter_.fontMetrics();
-    return {static_cast<int>(std::lround(metrics.horizontalAdvance(toQString(text)))), textMetrics().height};
+    return {static_cast<int>(std::lround(metrics.horizontalAdvance(toQString(text)) * widthFactor())),
+            textMetrics().height};
 }
 
 void QtPainterDevice::drawText(DevicePoint at, const std::string& text, TextAlign align)
@@ -275,6 +276,7 @@ void QtPainterDevice::drawText(DevicePoint at, const std::string& text, TextAlig
         return;
     const QString qtText = toQString(text);
     const QFontMetricsF metrics = painter_.fontMetrics();
+    const double factor = widthFactor();
     double x = 0.0;
     if (hasAlign(align, TextAlign::Center))
         x = -metrics.horizontalAdvance(qtText) / 2.0;
@@ -290,8 +292,15 @@ void QtPainterDevice::drawText(DevicePoint at, const std::string& text, TextAlig
     painter_.translate(at.x, at.y);
     if (request_.escapementTenthsDegree != 0)
         painter_.rotate(-request_.escapementTenthsDegree / 10.0);
+    if (factor != 1.0)
+        painter_.scale(factor, 1.0);
     painter_.drawText(QPointF(x, baseline), qtText);
     painter_.restore();
+}
+
+double QtPainterDevice::widthFactor() const
+{
+    return request_.widthPercent > 0 && request_.widthPercent < 100 ? request_.widthPercent / 100.0 : 1.0;
 }
 
 int QtPainterDevice::drawWrappedText(const DeviceRect& rect, const std::string& text, bool measureOnly)

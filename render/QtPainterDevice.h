@@ -67,6 +67,8 @@ public:
 
 private:
     bool applyPen(const Pen& pen);
+    // The current font's horizontal scale (only condensing is honoured).
+    double widthFactor() const;
 
     QPainter& painter_;
     int dotsPerInchX_;

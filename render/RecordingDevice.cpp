@@ -41,6 +41,29 @@ std::vector<std::string_view> paragraphsOf(std::string_view text)
 
 }  // namespace
 
+DeviceRect recordedTextBox(const RecordedPrimitive& text)
+{
+    if (text.kind == Kind::WrappedText)
+        return {text.rect.left, text.rect.top, text.rect.right, text.rect.top + text.usedHeight};
+    RecordingDevice measure;
+    measure.setFont(text.font);
+    const DevicePoint extent = measure.textExtent(text.text);
+    const int ascent = measure.textMetrics().ascent;
+    const DevicePoint at = text.points.empty() ? DevicePoint{} : text.points.front();
+    DeviceRect box{at.x, at.y, at.x + extent.x, at.y + extent.y};
+    if (hasAlign(text.align, TextAlign::Center))
+        box.left = at.x - extent.x / 2;
+    else if (hasAlign(text.align, TextAlign::Right))
+        box.left = at.x - extent.x;
+    if (hasAlign(text.align, TextAlign::Baseline))
+        box.top = at.y - ascent;
+    else if (hasAlign(text.align, TextAlign::Bottom))
+        box.top = at.y - extent.y;
+    box.right = box.left + extent.x;
+    box.bottom = box.top + extent.y;
+    return box;
+}
+
 int RecordingDevice::fontHeight() const
 {
     return font_.height != 0 ? std::abs(font_.height) : 16;
@@ -117,7 +140,8 @@ TextMetrics RecordingDevice::textMetrics()
 DevicePoint RecordingDevice::textExtent(const std::string& text)
 {
     const int height = fontHeight();
-    return {static_cast<int>(text.size()) * height / 2, height};
+    const int percent = font_.widthPercent > 0 && font_.widthPercent < 100 ? font_.widthPercent : 100;
+    return {static_cast<int>(text.size()) * height / 2 * percent / 100, height};
 }
 
 void RecordingDevice::drawText(DevicePoint at, const std::string& text, TextAlign align)
@@ -154,6 +178,7 @@ int RecordingDevice::drawWrappedText(const DeviceRect& rect, const std::string& 
     primitive.text = text;
     primitive.font = font_;
     primitive.measureOnly = measureOnly;
+    primitive.usedHeight = lines * height;
     primitives.push_back(std::move(primitive));
     return lines * height;
 }

@@ -3,7 +3,8 @@
 // measures text deterministically, so geometry can be checked without pixels.
 // Text metrics: the cell height is the font's height (16 when it has none),
 // every byte is half the height wide (a double-byte character is square),
-// the ascent is four fifths of the height and there is no external leading.
+// the ascent is four fifths of the height and there is no external leading;
+// a condensed font (widthPercent below 100) narrows every byte alike.
 #include "render/LogDevice.h"
 
 #include <string>
@@ -40,11 +41,15 @@ struct RecordedPrimitive {
     TextAlign align = TextAlign::Left;
     FontRequest font;  // the font current when the text was drawn
     bool measureOnly = false;
+    int usedHeight = 0;  // wrapped text: the height its lines take
     RasterOperation operation = RasterOperation::Copy;
     DeviceRect source;  // bitmap: x, y, x + width, y + height of the source part
     int bitmapWidth = 0;
     int bitmapHeight = 0;
 };
+
+// The box a drawn text or wrapped text covers, by the metrics above.
+DeviceRect recordedTextBox(const RecordedPrimitive& text);
 
 class RecordingDevice : public LogDevice {
 public:

@@ -1,0 +1,25 @@
+#pragma once
+// The geometric check of a drawn page: every text box (by the recording
+// device's metrics) lies on the sheet, is not cut by the clip it was drawn
+// under, and overlaps no other visible text box.
+#include "render/RecordingDevice.h"
+
+#include <string>
+#include <vector>
+
+namespace kolv::test {
+
+struct PlacedTextBox {
+    DeviceRect box;
+    std::string text;  // code page 932
+};
+
+// The texts of a page that can be seen: wholly or partly inside the clip
+// they were drawn under. Measured wrapped texts are left out.
+std::vector<PlacedTextBox> visibleTextBoxes(const RecordingDevice& device, std::vector<std::string>* cutTexts = nullptr);
+
+// What is wrong on the page, one line each (UTF-8): texts off the sheet, cut
+// by the page's clip, or overlapping another text.
+std::vector<std::string> textLayoutFaults(const RecordingDevice& device, const DeviceRect& sheet);
+
+}  // namespace kolv::test
