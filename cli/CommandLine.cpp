@@ -16,6 +16,7 @@ constexpr std::string_view usageText =
     "                [--hscale N] [--vscale N] [--depth-per-page M] [--start DEPTH]\n"
     "                [--paper A3|A4] [--landscape]\n"
     "       kolv-cli check FILE\n"
+    "       kolv-cli export-xml FILE... -o OUT.XML | --out-dir DIR\n"
     "common option: --install-dir DIR   the installation folder (settings, masters, patterns)\n";
 
 bool isListed(std::string_view name, std::initializer_list<std::string_view> options)

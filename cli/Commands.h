@@ -14,4 +14,7 @@ int runConvertCommand(const std::vector<std::string>& arguments);
 // check FILE: the full-width alphanumeric report on stdout.
 int runCheckCommand(const std::vector<std::string>& arguments);
 
+// export-xml FILE... -o OUT.XML | --out-dir DIR: writes exchange files.
+int runExportXmlCommand(const std::vector<std::string>& arguments);
+
 }  // namespace kolv

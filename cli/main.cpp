@@ -21,6 +21,7 @@ constexpr Command commands[] = {
     {"convert", kolv::runConvertCommand},
     {"check", kolv::runCheckCommand},
     {"render", kolv::runRenderCommand},
+    {"export-xml", kolv::runExportXmlCommand},
 };
 
 }  // namespace

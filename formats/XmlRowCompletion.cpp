@@ -4,6 +4,7 @@
 #include "data/Number.h"
 #include "formats/FormatDetection.h"
 #include "formats/SoilPatternLookup.h"
+#include "formats/XmlCodeTables.h"
 #include "platform/Cp932Codec.h"
 
 #include <algorithm>
@@ -143,22 +144,6 @@ void completeObservationFrameLine(BoringData& data, XmlReaderState& state)
         notes.setCell(row, 1, state.fields[1]);
 }
 
-std::string samplingMethodLetter(std::string_view code)
-{
-    switch (isNumber(code) ? parseLeadingInteger(code) : 0) {
-    case 100:
-        return "-";
-    case 250:
-        return "T";
-    case 300:
-        return "D";
-    case 507:
-        return "F";
-    default:
-        return "A";
-    }
-}
-
 void completeSample(BoringData& data, XmlReaderState& state)
 {
     const auto& fields = state.fields;
@@ -185,7 +170,7 @@ void completeInSituTest(BoringData& data, XmlReaderState& state, bool horizontal
     auto& tests = data.inSituRows;
     tests.setCell(row, 1, fields[1]);
     tests.setCell(row, 2, horizontalLoading ? fields[1] : fields[2]);
-    tests.setCell(row, 3, horizontalLoading ? utf8ToCp932("孔内載荷試験") : fields[3]);
+    tests.setCell(row, 3, horizontalLoading ? loadingTestName() : fields[3]);
     tests.setCell(row, 4, fields[4]);
     for (int cell : {5, 6, 7})
         tests.setCell(row, cell, "");

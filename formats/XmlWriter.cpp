@@ -1,0 +1,222 @@
+#include "formats/XmlWriter.h"
+
+#include "data/Cp932Text.h"
+#include "data/Number.h"
+#include "formats/XmlCoreWriter.h"
+#include "formats/XmlExportValues.h"
+#include "formats/XmlLineWriter.h"
+#include "platform/Cp932Codec.h"
+
+namespace kolv {
+
+namespace {
+
+constexpr std::string_view declaration = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>";
+constexpr const char* headingTable = "見出し";
+
+// Heading lines (numbered from 1) that the file carries.
+namespace Heading {
+constexpr int surveyName = 1;
+constexpr int worksName = 2;
+constexpr int location = 3;
+constexpr int orderingOrganisation = 4;
+constexpr int boringName = 5;
+constexpr int startYear = 6;
+constexpr int startMonth = 7;
+constexpr int startDay = 8;
+constexpr int endYear = 9;
+constexpr int endMonth = 10;
+constexpr int endDay = 11;
+constexpr int collarElevation = 13;
+constexpr int chiefEngineer = 16;
+constexpr int siteAgent = 17;
+constexpr int coreExaminer = 18;
+constexpr int boringForeman = 19;
+constexpr int drillingMachine = 20;
+constexpr int engine = 22;
+constexpr int pump = 23;
+constexpr int angle = 24;
+constexpr int direction = 25;
+constexpr int groundSlope = 26;
+constexpr int locationCode = 27;
+constexpr int startEra = 34;
+constexpr int endEra = 35;
+constexpr int totalLength = 37;
+constexpr int companyName = 39;
+constexpr int companyTelephone = 40;
+constexpr int latitudeDegrees = 51;
+constexpr int longitudeDegrees = 54;
+constexpr int logStyle = 57;
+constexpr int secondLevelCode = 58;
+constexpr int thirdLevelCode = 59;
+constexpr int chiefEngineerRegistration = 76;
+}  // namespace Heading
+
+class HeadingWriter {
+public:
+    HeadingWriter(XmlLineWriter& writer, const BoringData& data) : writer_(writer), data_(data) {}
+
+    void text(std::string_view element, int line) { writer_.element(element, data_.headingLine(line), place(line)); }
+
+    void number(std::string_view element, int line)
+    {
+        writer_.element(element, exportNumber(writer_, data_.headingLine(line), place(line)), place(line));
+    }
+
+    void date(std::string_view element, int yearLine, int monthLine, int dayLine, int eraLine)
+    {
+        const std::string value
+            = exportSurveyDate(writer_, data_.headingLine(yearLine), data_.headingLine(monthLine),
+                               data_.headingLine(dayLine), data_.headingLine(eraLine), place(yearLine));
+        writer_.element(element, value, place(yearLine));
+    }
+
+    static XmlCellPlace place(int line) { return {headingTable, line, 0}; }
+
+private:
+    XmlLineWriter& writer_;
+    const BoringData& data_;
+};
+
+void writeStandards(XmlLineWriter& writer)
+{
+    writer.open("基礎情報");
+    writer.emptyElement("適用規格");
+    writer.open("公開フラグ");
+    writer.emptyElement("公開フラグ_コード");
+    writer.close("公開フラグ");
+    writer.close("基礎情報");
+}
+
+void writeCoordinates(XmlLineWriter& writer, HeadingWriter& heading)
+{
+    writer.open("経度緯度情報");
+    const char* longitude[] = {"経度_度", "経度_分", "経度_秒"};
+    const char* latitude[] = {"緯度_度", "緯度_分", "緯度_秒"};
+    for (int part = 0; part < 3; ++part)
+        heading.number(longitude[part], Heading::longitudeDegrees + part);
+    for (int part = 0; part < 3; ++part)
+        heading.number(latitude[part], Heading::latitudeDegrees + part);
+    writer.emptyElement("取得方法コード");
+    writer.emptyElement("読取精度コード");
+    writer.emptyElement("測地系");
+    writer.close("経度緯度情報");
+}
+
+// Line 27 keeps the whole location code, first, second and third level one
+// after the other, as the import joins them; lines 58 and 59 keep the last
+// two levels. A code typed into line 27 that does not end with them is
+// written whole as the first level.
+void writeLocation(XmlLineWriter& writer, const BoringData& data, HeadingWriter& heading)
+{
+    writer.open("調査位置");
+    heading.text("調査位置住所", Heading::location);
+    const std::string& whole = data.headingLine(Heading::locationCode);
+    const std::string lastLevels = data.headingLine(Heading::secondLevelCode) + data.headingLine(Heading::thirdLevelCode);
+    const bool split = !lastLevels.empty() && endsWithText(whole, lastLevels);
+    writer.element("コード1次", split ? whole.substr(0, whole.size() - lastLevels.size()) : whole,
+                   HeadingWriter::place(Heading::locationCode));
+    if (split) {
+        heading.text("コード2次", Heading::secondLevelCode);
+        heading.text("コード3次", Heading::thirdLevelCode);
+    } else {
+        writer.emptyElement("コード2次");
+        writer.emptyElement("コード3次");
+    }
+    writer.close("調査位置");
+}
+
+void writeCompany(XmlLineWriter& writer, HeadingWriter& heading)
+{
+    writer.open("調査会社");
+    heading.text("調査会社_名称", Heading::companyName);
+    heading.text("調査会社_TEL", Heading::companyTelephone);
+    const char* engineers[] = {"調査会社_主任技師", "調査会社_現場代理人", "調査会社_コア鑑定者",
+                               "調査会社_ボーリング責任者"};
+    for (int engineer = 0; engineer < 4; ++engineer) {
+        const std::string role = engineers[engineer];
+        heading.text(role + "_氏名", Heading::chiefEngineer + engineer);
+        heading.text(role + "_地質調査技士登録番号", Heading::chiefEngineerRegistration + engineer);
+    }
+    writer.close("調査会社");
+}
+
+void writeTitleInformation(XmlLineWriter& writer, const BoringData& data)
+{
+    HeadingWriter heading(writer, data);
+    writer.open("標題情報");
+
+    writer.open("調査基本情報");
+    heading.text("事業工事名", Heading::worksName);
+    heading.text("調査名", Heading::surveyName);
+    writer.emptyElement("調査目的");
+    writer.emptyElement("調査対象");
+    heading.text("ボーリング名", Heading::boringName);
+    writer.emptyElement("ボーリング総数");
+    writer.emptyElement("ボーリング連番");
+    writer.close("調査基本情報");
+
+    writeCoordinates(writer, heading);
+    writeLocation(writer, data, heading);
+
+    writer.open("発注機関");
+    heading.text("発注機関名称", Heading::orderingOrganisation);
+    writer.emptyElement("テクリスコード");
+    writer.close("発注機関");
+
+    writer.open("調査期間");
+    heading.date("調査期間_開始年月日", Heading::startYear, Heading::startMonth, Heading::startDay, Heading::startEra);
+    heading.date("調査期間_終了年月日", Heading::endYear, Heading::endMonth, Heading::endDay, Heading::endEra);
+    writer.close("調査期間");
+
+    writeCompany(writer, heading);
+
+    writer.open("ボーリング基本情報");
+    heading.number("孔口標高", Heading::collarElevation);
+    heading.number("総削孔長", Heading::totalLength);
+    heading.text("柱状図様式", Heading::logStyle);
+    heading.number("角度", Heading::angle);
+    heading.number("方位", Heading::direction);
+    heading.number("地盤勾配", Heading::groundSlope);
+    writer.close("ボーリング基本情報");
+
+    writer.open("試錐機");
+    heading.text("試錐機_名称", Heading::drillingMachine);
+    writer.close("試錐機");
+    writer.open("エンジン");
+    heading.text("エンジン_名称", Heading::engine);
+    writer.close("エンジン");
+    writer.open("ポンプ");
+    heading.text("ポンプ_名称", Heading::pump);
+    writer.close("ポンプ");
+
+    writer.close("標題情報");
+}
+
+SurveyYears surveyYears(const BoringData& data)
+{
+    SurveyYears years;
+    years.startYear = westernYear(data.headingLine(Heading::startYear), data.headingLine(Heading::startEra));
+    years.startMonth = static_cast<int>(parseLeadingInteger(data.headingLine(Heading::startMonth)));
+    years.endYear = westernYear(data.headingLine(Heading::endYear), data.headingLine(Heading::endEra));
+    return years;
+}
+
+}  // namespace
+
+XmlExport writeXmlFile(const BoringData& data)
+{
+    XmlExport exported;
+    XmlLineWriter writer(exported.issues);
+    writer.line(declaration);
+    writer.line(utf8ToCp932("<!DOCTYPE ボーリング情報 SYSTEM \"BED0400.DTD\">"));
+    writer.open("ボーリング情報", "DTD_version=\"4.00\"");
+    writeStandards(writer);
+    writeTitleInformation(writer, data);
+    writeCoreInformation(writer, data, surveyYears(data));
+    writer.close("ボーリング情報");
+    exported.bytes = writer.text();
+    return exported;
+}
+
+}  // namespace kolv
