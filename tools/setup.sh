@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-ipafont-mincho
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb poppler-utils)
+          libgtest-dev libgmock-dev libbenchmark-dev xvfb poppler-utils libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -167,18 +167,16 @@ const CarriedCell carriedCells[] = {
     {Data::Drilling, 2, twoDigitMonthAndDay, "month and day come back with two digits"},
 };
 
-// Rows the import puts in another order than stored: layers by depth (the
-// import sorts them), in-situ tests with the loading tests first (the DTD
-// lists that group before the other tests).
+// Rows the import puts in another order than stored: layers by depth, and
+// in-situ tests by depth too, where the file lists the loading tests first
+// (the DTD orders that group before the other tests).
 Rows inImportOrder(Data table, Rows rows)
 {
-    if (table == Data::Layer) {
-        std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-            return parseLeadingNumber(a[0]) < parseLeadingNumber(b[0]);
-        });
-    } else if (table == Data::InSitu) {
+    const auto byDepth = [](const auto& a, const auto& b) { return parseLeadingNumber(a[0]) < parseLeadingNumber(b[0]); };
+    if (table == Data::InSitu)
         std::stable_partition(rows.begin(), rows.end(), [](const auto& row) { return row[1] == loadingTestName(); });
-    }
+    if (table == Data::Layer || table == Data::InSitu)
+        std::stable_sort(rows.begin(), rows.end(), byDepth);
     return rows;
 }
 
