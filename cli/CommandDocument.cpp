@@ -7,28 +7,28 @@
 
 namespace kolv {
 
-int loadCommandSettings(const CommandArguments& arguments, LogSettings& settings, BoringData& data,
-                        Prompter& prompter)
+int loadCommandSession(const CommandArguments& arguments, CommandSession& session, Prompter& prompter)
 {
     const std::string folder = installFolderFor(arguments);
     if (!directoryExists(folder))
         return usageError("the installation folder " + folder + " does not exist");
-    settings.dataRoot = defaultDataRoot();
-    settings.installFolderOverride = folder;
-    clear(data);
-    loadSettings(settings, data, true, prompter);
+    session.settings.dataRoot = defaultDataRoot();
+    session.settings.installFolderOverride = folder;
+    clear(session.blank);
+    loadSettings(session.settings, session.blank, true, prompter);
     return ExitCode::Success;
 }
 
-int openCommandDocument(const CommandArguments& arguments, LogSettings& settings, BoringData& data,
-                        Prompter& prompter)
+int openCommandFile(const CommandSession& session, const std::string& path, LogSettings& settings, BoringData& data,
+                    FileReport& report)
 {
-    if (arguments.files.size() != 1)
-        return usageError(arguments.files.empty() ? "no FILE given" : "more than one FILE given");
-    const int loaded = loadCommandSettings(arguments, settings, data, prompter);
-    if (loaded != ExitCode::Success)
-        return loaded;
-    switch (openDocumentFile(arguments.files.front(), data, settings.soilNameMaster, prompter)) {
+    settings = session.settings;
+    data = session.blank;
+    if (directoryExists(path)) {
+        report.error(readFailureReason(path));
+        return ExitCode::CannotOpen;
+    }
+    switch (openDocumentFile(path, data, settings.soilNameMaster, report)) {
     case OpenStatus::Opened:
         return ExitCode::Success;
     case OpenStatus::CannotOpen:

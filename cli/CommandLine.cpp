@@ -9,16 +9,6 @@ namespace kolv {
 
 namespace {
 
-constexpr std::string_view usageText =
-    "usage: kolv-cli dump FILE\n"
-    "       kolv-cli convert FILE -o OUT.vla\n"
-    "       kolv-cli render FILE -o OUT.pdf|OUT.png|OUT.svg [--pages A-B] [--dpi N]\n"
-    "                [--hscale N] [--vscale N] [--depth-per-page M] [--start DEPTH]\n"
-    "                [--paper A3|A4] [--landscape]\n"
-    "       kolv-cli check FILE\n"
-    "       kolv-cli export-xml FILE... -o OUT.XML | --out-dir DIR\n"
-    "common option: --install-dir DIR   the installation folder (settings, masters, patterns)\n";
-
 bool isListed(std::string_view name, std::initializer_list<std::string_view> options)
 {
     for (std::string_view option : options)
@@ -71,9 +61,10 @@ bool parseCommandArguments(const std::vector<std::string>& arguments,
     return true;
 }
 
-int usageError(std::string_view problem)
+int usageError(std::string_view problem, std::string_view command)
 {
-    std::cerr << "kolv-cli: " << problem << "\n" << usageText;
+    std::cerr << "kolv-cli: " << problem << " (see kolv-cli " << (command.empty() ? "" : std::string(command) + " ")
+              << "--help)" << std::endl;
     return ExitCode::UsageError;
 }
 

@@ -30,6 +30,7 @@ struct CommandArguments {
 
     bool has(std::string_view option) const { return values.count(std::string(option)) > 0; }
     const std::string& value(std::string_view option) const { return values.at(std::string(option)); }
+    bool isSet(std::string_view option) const { return switches.count(std::string(option)) > 0; }
 };
 
 // Splits the arguments into files and the options the command knows: those
@@ -40,9 +41,10 @@ bool parseCommandArguments(const std::vector<std::string>& arguments,
                            std::initializer_list<std::string_view> switchOptions, CommandArguments& parsed,
                            std::string& error);
 
-// Prints "kolv-cli: <problem>" and the usage of every command on stderr and
-// returns ExitCode::UsageError.
-int usageError(std::string_view problem);
+// Prints "kolv-cli: <problem>" and where the usage is explained, one line on
+// stderr, and returns ExitCode::UsageError. With a command the hint names
+// that command's help.
+int usageError(std::string_view problem, std::string_view command = {});
 
 // The installation folder to use: --install-dir when given, else the bundled
 // reference data (share/kolv/Qelm3 beside the installed program, else the

@@ -1,5 +1,6 @@
 #pragma once
-// The commands of kolv-cli that read documents without drawing them.
+// The commands of kolv-cli that read documents without drawing them. Each
+// takes one FILE, or many with --out-dir DIR (one output per FILE).
 #include <string>
 #include <vector>
 

@@ -1,5 +1,5 @@
-#include "cli/CommandDocument.h"
 #include "cli/Commands.h"
+#include "cli/FileCommand.h"
 #include "formats/NativeWriter.h"
 
 namespace kolv {
@@ -8,17 +8,21 @@ int runConvertCommand(const std::vector<std::string>& arguments)
 {
     CommandArguments parsed;
     std::string error;
-    if (!parseCommandArguments(arguments, {installDirOption, "-o"}, {}, parsed, error))
-        return usageError(error);
-    if (!parsed.has("-o") || parsed.value("-o").empty())
-        return usageError("convert needs -o OUT.vla");
-    LogSettings settings;
-    BoringData data;
-    StderrPrompter prompter;
-    const int opened = openCommandDocument(parsed, settings, data, prompter);
-    if (opened != ExitCode::Success)
-        return opened;
-    return saveNativeFile(data, parsed.value("-o"), prompter) ? ExitCode::Success : ExitCode::CannotWrite;
+    if (!parseCommandArguments(arguments, {installDirOption, outputOption, outDirOption, jobsOption}, {}, parsed,
+                               error))
+        return usageError(error, "convert");
+    return runFileCommand({"convert", "OUT.vla", ".vla"}, parsed,
+                          [](const CommandSession& session, const FileTask& task, FileReport& report) {
+                              LogSettings settings;
+                              BoringData data;
+                              const int opened = openCommandFile(session, task.input, settings, data, report);
+                              if (opened != ExitCode::Success)
+                                  return opened;
+                              if (!saveNativeFile(data, task.output, report))
+                                  return ExitCode::CannotWrite;
+                              report.wrote(task.output);
+                              return ExitCode::Success;
+                          });
 }
 
 }  // namespace kolv

@@ -1,8 +1,6 @@
-#include "cli/CommandDocument.h"
 #include "cli/Commands.h"
+#include "cli/FileCommand.h"
 #include "cli/JsonDump.h"
-
-#include <iostream>
 
 namespace kolv {
 
@@ -10,16 +8,17 @@ int runDumpCommand(const std::vector<std::string>& arguments)
 {
     CommandArguments parsed;
     std::string error;
-    if (!parseCommandArguments(arguments, {installDirOption}, {}, parsed, error))
-        return usageError(error);
-    LogSettings settings;
-    BoringData data;
-    StderrPrompter prompter;
-    const int opened = openCommandDocument(parsed, settings, data, prompter);
-    if (opened != ExitCode::Success)
-        return opened;
-    std::cout << dumpJson(data) << std::flush;
-    return std::cout ? ExitCode::Success : ExitCode::CannotWrite;
+    if (!parseCommandArguments(arguments, {installDirOption, outDirOption, jobsOption}, {}, parsed, error))
+        return usageError(error, "dump");
+    return runFileCommand({"dump", {}, ".json"}, parsed,
+                          [](const CommandSession& session, const FileTask& task, FileReport& report) {
+                              LogSettings settings;
+                              BoringData data;
+                              const int opened = openCommandFile(session, task.input, settings, data, report);
+                              if (opened != ExitCode::Success)
+                                  return opened;
+                              return writeTextResult(task, dumpJson(data), report);
+                          });
 }
 
 }  // namespace kolv

@@ -24,11 +24,10 @@ std::string outputInFolder(const std::string& folder, const std::string& file)
     return (std::filesystem::path(folder) / std::filesystem::path(file).stem()).string() + ".XML";
 }
 
-int exportFile(const std::string& file, const std::string& output, const BoringData& defaults,
-               const LogSettings& settings, Prompter& prompter)
+int exportFile(const std::string& file, const std::string& output, const CommandSession& session, Prompter& prompter)
 {
-    BoringData data = defaults;
-    switch (openDocumentFile(file, data, settings.soilNameMaster, prompter)) {
+    BoringData data = session.blank;
+    switch (openDocumentFile(file, data, session.settings.soilNameMaster, prompter)) {
     case OpenStatus::Opened:
         break;
     case OpenStatus::CannotOpen:
@@ -76,16 +75,15 @@ int runExportXmlCommand(const std::vector<std::string>& arguments)
         }
     }
 
-    LogSettings settings;
-    BoringData defaults;
+    CommandSession session;
     StderrPrompter prompter;
-    const int loaded = loadCommandSettings(parsed, settings, defaults, prompter);
+    const int loaded = loadCommandSession(parsed, session, prompter);
     if (loaded != ExitCode::Success)
         return loaded;
     // Every file is tried; the first failure gives the exit status.
     int status = ExitCode::Success;
     for (std::size_t index = 0; index < parsed.files.size(); ++index) {
-        const int result = exportFile(parsed.files[index], outputs[index], defaults, settings, prompter);
+        const int result = exportFile(parsed.files[index], outputs[index], session, prompter);
         if (status == ExitCode::Success)
             status = result;
     }

@@ -1,11 +1,10 @@
 #include "cli/RenderCommand.h"
 
-#include "cli/CommandDocument.h"
-#include "cli/CommandLine.h"
+#include "cli/FileCommand.h"
+#include "cli/LogExtent.h"
 #include "data/BoringData.h"
-#include "platform/Cp932Codec.h"
+#include "data/Number.h"
 #include "platform/FileIo.h"
-#include "platform/Prompter.h"
 #include "render/DocumentChange.h"
 #include "render/LogPage.h"
 #include "render/PrinterPaper.h"
@@ -23,11 +22,12 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <functional>
 #include <iostream>
 #include <optional>
+#include <unistd.h>
 
 namespace kolv {
 
@@ -35,6 +35,8 @@ namespace {
 
 constexpr int defaultDotsPerInch = 150;
 constexpr int largestDotsPerInch = 1200;
+// Below this an A3 page is under 350 pixels wide: no text can be read.
+constexpr int smallestReadableDotsPerInch = 30;
 // The ranges the scale and depth dialog accepts.
 constexpr int smallestScale = 25;
 constexpr int largestScale = 500;
@@ -44,7 +46,6 @@ enum class OutputKind { Pdf, Png, Svg };
 
 struct RenderRequest {
     CommandArguments arguments;
-    std::string output;
     OutputKind kind = OutputKind::Pdf;
     std::optional<std::pair<int, int>> pages;
     int dotsPerInch = defaultDotsPerInch;
@@ -52,7 +53,8 @@ struct RenderRequest {
     std::optional<int> verticalScale;
     std::optional<int> depthPerPage;
     std::optional<double> startDepth;
-    std::optional<PaperSize> paper;
+    std::optional<std::string> paperName;
+    bool landscape = false;
 };
 
 struct UsageError {
@@ -96,22 +98,53 @@ std::pair<int, int> pageRange(const std::string& text)
     const std::optional<int> last = dash == std::string::npos ? first : parseInteger(text.substr(dash + 1));
     if (!first || !last)
         throw UsageError{"--pages expects A-B: " + text};
+    if (*first < 1)
+        throw UsageError{"--pages " + text + ": pages are counted from 1"};
+    if (*first > *last)
+        throw UsageError{"--pages " + text + " is reversed: the first page comes first (" + std::to_string(*last)
+                         + "-" + std::to_string(*first) + ")"};
     return {*first, *last};
+}
+
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::optional<OutputKind> outputKindNamed(const std::string& extension)
+{
+    const std::string name = lowerCase(extension);
+    if (name == "pdf")
+        return OutputKind::Pdf;
+    if (name == "png")
+        return OutputKind::Png;
+    if (name == "svg")
+        return OutputKind::Svg;
+    return std::nullopt;
 }
 
 OutputKind outputKindOf(const std::string& path)
 {
     const std::size_t dot = path.rfind('.');
-    std::string extension = dot == std::string::npos ? std::string() : path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == "pdf")
-        return OutputKind::Pdf;
-    if (extension == "png")
-        return OutputKind::Png;
-    if (extension == "svg")
-        return OutputKind::Svg;
-    throw UsageError{"the output must end in .pdf, .png or .svg: " + path};
+    const std::optional<OutputKind> kind = outputKindNamed(dot == std::string::npos ? std::string() : path.substr(dot + 1));
+    if (!kind)
+        throw UsageError{"the output must end in .pdf, .png or .svg: " + path};
+    return *kind;
+}
+
+const char* extensionOf(OutputKind kind)
+{
+    switch (kind) {
+    case OutputKind::Pdf:
+        return ".pdf";
+    case OutputKind::Png:
+        return ".png";
+    case OutputKind::Svg:
+        return ".svg";
+    }
+    return ".pdf";
 }
 
 RenderRequest parseRequest(const std::vector<std::string>& arguments)
@@ -119,15 +152,24 @@ RenderRequest parseRequest(const std::vector<std::string>& arguments)
     RenderRequest request;
     std::string error;
     if (!parseCommandArguments(arguments,
-                               {"-o", "--pages", "--dpi", "--hscale", "--vscale", "--depth-per-page", "--start",
-                                "--paper", installDirOption},
+                               {outputOption, "--pages", "--dpi", "--hscale", "--vscale", "--depth-per-page", "--start",
+                                "--paper", "--format", installDirOption, outDirOption, jobsOption},
                                {"--landscape"}, request.arguments, error))
         throw UsageError{error};
     const CommandArguments& parsed = request.arguments;
-    if (!parsed.has("-o"))
-        throw UsageError{"no output file (-o)"};
-    request.output = parsed.value("-o");
-    request.kind = outputKindOf(request.output);
+    if (parsed.has(outDirOption)) {
+        const std::string format = parsed.has("--format") ? parsed.value("--format") : "pdf";
+        const std::optional<OutputKind> kind = outputKindNamed(format);
+        if (!kind)
+            throw UsageError{"--format expects pdf, png or svg: " + format};
+        request.kind = *kind;
+    } else {
+        if (parsed.has("--format"))
+            throw UsageError{"--format goes with --out-dir; with -o the name's extension chooses"};
+        if (!parsed.has(outputOption))
+            throw UsageError{"no output file (-o OUT.pdf, OUT.png or OUT.svg)"};
+        request.kind = outputKindOf(parsed.value(outputOption));
+    }
     if (parsed.has("--pages"))
         request.pages = pageRange(parsed.value("--pages"));
     request.dotsPerInch = integerOption(parsed, "--dpi", 1, largestDotsPerInch).value_or(defaultDotsPerInch);
@@ -139,12 +181,51 @@ RenderRequest parseRequest(const std::vector<std::string>& arguments)
         if (!request.startDepth)
             throw UsageError{"--start expects a depth in metres: " + parsed.value("--start")};
     }
+    request.landscape = parsed.isSet("--landscape");
     if (parsed.has("--paper")) {
-        request.paper = standardPaper(parsed.value("--paper"), parsed.switches.count("--landscape") > 0);
-        if (!request.paper)
-            throw UsageError{"--paper expects A3 or A4: " + parsed.value("--paper")};
+        request.paperName = parsed.value("--paper");
+        if (!standardPaper(*request.paperName, false))
+            throw UsageError{"--paper expects A3 or A4: " + *request.paperName};
     }
     return request;
+}
+
+// The sheet: --paper, else the settings' paper defaults (A3 or A4, portrait
+// or landscape); --landscape turns either.
+PaperSize sheetOf(const RenderRequest& request, const LogSettings& settings)
+{
+    const std::string name = request.paperName.value_or(settings.paperSize == 1 ? "A4" : "A3");
+    const bool landscape = request.landscape || (!request.paperName && settings.paperOrientation == 1);
+    return standardPaper(name, landscape).value_or(PaperSize{297, 420});
+}
+
+std::string sheetName(const PaperSize& paper)
+{
+    for (const char* name : {"A3", "A4"})
+        for (bool landscape : {false, true}) {
+            const PaperSize standard = *standardPaper(name, landscape);
+            if (standard.widthMm == paper.widthMm && standard.lengthMm == paper.lengthMm)
+                return std::string(name) + (landscape ? " landscape" : " portrait");
+        }
+    return std::to_string(paper.widthMm) + " x " + std::to_string(paper.lengthMm) + " mm";
+}
+
+std::string sheetOptions(const PaperSize& paper)
+{
+    const std::string name = sheetName(paper);
+    return "--paper " + name.substr(0, 2) + (name.find("landscape") != std::string::npos ? " --landscape" : "");
+}
+
+std::string millimetres(double value)
+{
+    return std::to_string(static_cast<int>(std::lround(value))) + " mm";
+}
+
+std::string metres(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f m", value);
+    return text;
 }
 
 // OUT.png stays OUT.png for one page and becomes OUT-<page>.png for several.
@@ -228,22 +309,92 @@ QByteArray svgOf(const PaperSize& paper, int dotsPerInch, int page, const PagePa
     return bytes;
 }
 
-// The host path is not code page 932, so the message is written here rather
-// than through the prompter.
-bool writeOutput(const std::string& path, const QByteArray& bytes)
+bool writeOutput(const std::string& path, const QByteArray& bytes, FileReport& report)
 {
-    if (!bytes.isEmpty() && writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size())))
+    if (!bytes.isEmpty() && writeFileAtomically(path, std::string_view(bytes.constData(), bytes.size()))) {
+        report.wrote(path);
         return true;
-    std::cerr << cp932ToUtf8(saveFailedMessage()) << " (" << path << ")" << std::endl;
+    }
+    report.setOutput(path);
+    report.show(saveFailedMessageId, saveFailedMessage(), MessageKind::Error);
     return false;
 }
 
-int render(const RenderRequest& request)
+// The depth of the deepest layer or penetration test; 0 for an empty log.
+double deepestRecord(const BoringData& data)
 {
-    StderrPrompter prompter;
+    const int tests = occupiedRowCount(data.sptRows);
+    const double deepestTest = tests > 0 ? parseLeadingNumber(data.sptRows.cell(tests, 1)) : 0.0;
+    return std::max(maximumDepth(data), deepestTest);
+}
+
+// Says on stderr when the pages asked for show nothing of the log: an empty
+// document, a start depth or a page range at or below its last layer or test.
+void warnWhenEmpty(const BoringData& data, const LogSettings& settings, int firstPage, int lastPage,
+                   FileReport& report)
+{
+    if (occupiedRowCount(data.layerRows) == 0 && occupiedRowCount(data.sptRows) == 0) {
+        report.warn("the document holds no layer and no penetration test: the log is empty");
+        return;
+    }
+    // A page starting at the last record shows at most its bottom rule.
+    const double deepest = deepestRecord(data) - 1e-6;
+    const std::string last = " the last layer or test (" + metres(deepestRecord(data)) + ")";
+    if (settings.printStartDepth >= deepest) {
+        report.warn("the start depth " + metres(settings.printStartDepth) + " lies at or below" + last
+                    + ": the pages show no layer or test");
+    } else if (pageStartDepth(settings, firstPage) >= deepest) {
+        const bool one = firstPage == lastPage;
+        report.warn((one ? "page " + std::to_string(firstPage) + " starts at "
+                         : "pages " + std::to_string(firstPage) + "-" + std::to_string(lastPage) + " start at ")
+                    + metres(pageStartDepth(settings, firstPage)) + ", at or below" + last + ": "
+                    + (one ? "it shows" : "they show") + " no layer or test");
+    }
+}
+
+// Says on stderr when the log at the chosen scales is wider or taller than
+// the sheet, and which options make it fit.
+void warnWhenCutOff(const BoringData& data, const LogSettings& settings, const PaperSize& paper, int page,
+                    bool depthFollowsSheet, FileReport& report)
+{
+    const LogExtent extent = measureLogExtent(data, settings, page);
+    if (fitsOnSheet(extent, paper))
+        return;
+    const bool tooWide = extent.widthMm > paper.widthMm + 0.5;
+    const bool tooLong = extent.heightMm > paper.lengthMm + 0.5;
+    std::vector<std::string> remedies;
+    for (const char* name : {"A3", "A4"})
+        for (bool landscape : {false, true}) {
+            const PaperSize other = *standardPaper(name, landscape);
+            if (other.widthMm == paper.widthMm && other.lengthMm == paper.lengthMm)
+                continue;
+            // With the metres per page taken from the sheet, the log's length follows the paper.
+            const bool lengthFits = depthFollowsSheet || extent.heightMm <= other.lengthMm + 0.5;
+            if (extent.widthMm <= other.widthMm + 0.5 && lengthFits)
+                remedies.push_back(sheetOptions(other));
+        }
+    if (tooWide && !tooLong) {
+        if (const int scale = fittingHorizontalScale(data, settings, page, paper))
+            remedies.push_back("--hscale " + std::to_string(scale));
+    }
+    if (tooLong && !depthFollowsSheet)
+        remedies.push_back(std::string(tooWide ? "--hscale with " : "") + "a smaller --depth-per-page");
+    const char* cut = tooWide && tooLong ? "right and lower parts are" : tooWide ? "right part is" : "lower part is";
+    std::string text = "the log is " + millimetres(extent.widthMm) + " wide and " + millimetres(extent.heightMm)
+                       + " long, the sheet (" + sheetName(paper) + ") " + std::to_string(paper.widthMm) + " x "
+                       + std::to_string(paper.lengthMm) + " mm: its " + cut + " cut off";
+    for (std::size_t index = 0; index < remedies.size(); ++index)
+        text += (index == 0 ? "; " : index + 1 == remedies.size() ? " or " : ", ") + remedies[index];
+    if (!remedies.empty())
+        text += remedies.size() == 1 ? " makes it fit" : " make it fit";
+    report.warn(text);
+}
+
+int renderFile(const RenderRequest& request, const CommandSession& session, const FileTask& task, FileReport& report)
+{
     LogSettings settings;
     BoringData data;
-    const int opened = openCommandDocument(request.arguments, settings, data, prompter);
+    const int opened = openCommandFile(session, task.input, settings, data, report);
     if (opened != ExitCode::Success)
         return opened;
 
@@ -256,38 +407,43 @@ int render(const RenderRequest& request)
         if (settings.pageOverlap >= settings.depthPerPage)
             settings.pageOverlap = 0;
     }
+    const bool depthFollowsSheet = settings.depthPerPage <= 0;
+    const PaperSize paper = sheetOf(request, settings);
     ViewState view;
-    applyDocumentChange(data, settings, view, prompter, request.paper);
+    applyDocumentChange(data, settings, view, report, paper);
     if (request.startDepth)
         settings.printStartDepth = clampPrintStartDepth(*request.startDepth);
 
     const int pages = pageCount(settings, maximumDepth(data));
     const auto [firstPage, lastPage] = request.pages.value_or(std::pair{1, pages});
-    if (firstPage < 1 || lastPage > pages || firstPage > lastPage) {
-        return usageError("--pages " + std::to_string(firstPage) + "-" + std::to_string(lastPage)
-                          + " lies outside the pages 1-" + std::to_string(pages));
+    if (lastPage > pages) {
+        report.error("--pages " + std::to_string(firstPage) + "-" + std::to_string(lastPage)
+                     + " runs past the end: the last page is " + std::to_string(pages));
+        return ExitCode::UsageError;
     }
 
+    warnWhenEmpty(data, settings, firstPage, lastPage, report);
+    warnWhenCutOff(data, settings, paper, firstPage, depthFollowsSheet, report);
+
     const int pagesDrawn = lastPage - firstPage + 1;
-    const PaperSize paper = request.paper.value_or(PaperSize{view.paperWidth, view.paperLength});
     const PagePainter paint = [&](QPainter& painter, int page) {
         if (pagesDrawn > 1)
-            std::cerr << "page " << page << "/" << pages << std::endl;
+            report.progress("page " + std::to_string(page) + "/" + std::to_string(pages));
         QtPainterDevice device(painter);
         PageOptions options;
         options.printing = true;
         options.page = page;
-        drawPage(device, data, settings, prompter, options);
+        drawPage(device, data, settings, report, options);
     };
 
     if (request.kind == OutputKind::Pdf) {
         const QByteArray bytes = pdfOf(paper, request.dotsPerInch, firstPage, lastPage, paint);
-        return writeOutput(request.output, bytes) ? ExitCode::Success : ExitCode::CannotWrite;
+        return writeOutput(task.output, bytes, report) ? ExitCode::Success : ExitCode::CannotWrite;
     }
     for (int page = firstPage; page <= lastPage; ++page) {
         const QByteArray bytes = request.kind == OutputKind::Png ? pngOf(paper, request.dotsPerInch, page, paint)
                                                                   : svgOf(paper, request.dotsPerInch, page, paint);
-        if (!writeOutput(pageFileName(request.output, page, pagesDrawn > 1), bytes))
+        if (!writeOutput(pageFileName(task.output, page, pagesDrawn > 1), bytes, report))
             return ExitCode::CannotWrite;
     }
     return ExitCode::Success;
@@ -301,8 +457,11 @@ int runRenderCommand(const std::vector<std::string>& arguments)
     try {
         request = parseRequest(arguments);
     } catch (const UsageError& error) {
-        return usageError(error.message);
+        return usageError(error.message, "render");
     }
+    if (request.dotsPerInch < smallestReadableDotsPerInch)
+        std::cerr << "kolv-cli: warning: --dpi " << request.dotsPerInch << " is below "
+                  << smallestReadableDotsPerInch << ": the text of the log cannot be read" << std::endl;
     // Rendering needs no display: Qt's offscreen platform unless one was chosen.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // A batch run (cron, CI, a service) often has no per-user runtime folder;
@@ -318,7 +477,13 @@ int runRenderCommand(const std::vector<std::string>& arguments)
     int status = 0;
     {
         QGuiApplication application(qtArgumentCount, qtArguments);
-        status = render(request);
+        // Font substitutions are global: set them before any worker draws.
+        installFontSubstitutions();
+        const FileCommand command{"render", "OUT.pdf|OUT.png|OUT.svg", extensionOf(request.kind)};
+        status = runFileCommand(command, request.arguments,
+                                [&request](const CommandSession& session, const FileTask& task, FileReport& report) {
+                                    return renderFile(request, session, task, report);
+                                });
     }
     if (ownRuntimeFolder)
         rmdir(runtimeFolder);

@@ -5,5 +5,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
 build/cli/kolv-cli dump share/samples/harbour.vla > /dev/null
-build/cli/kolv-cli render share/samples/harbour.vla -o sample-harbour.pdf --paper A3
+build/cli/kolv-cli render share/samples/harbour.vla -o sample-harbour.pdf
 echo "The sample log is in $(pwd)/sample-harbour.pdf"

@@ -87,7 +87,7 @@ TEST(Cli, ExitCodesAndMessages)
         {{}, 2, "usage"},
         {{"print", sample("harbour.vla")}, 2, "unknown command"},
         {{"dump"}, 2, "no FILE"},
-        {{"dump", sample("harbour.vla"), sample("inland.vla")}, 2, "more than one FILE"},
+        {{"dump", sample("harbour.vla"), sample("inland.vla")}, 2, "several FILEs need --out-dir"},
         {{"dump", sample("harbour.vla"), "--pages", "1"}, 2, "unknown option"},
         {{"dump", sample("harbour.vla"), "--install-dir"}, 2, "needs a value"},
         {{"dump", sample("harbour.vla"), "--install-dir", folder.file("nowhere")}, 2, "does not exist"},
@@ -223,4 +223,139 @@ TEST(Cli, CheckPrintsTheReportOneFindingALine)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "▼見出し\n(1) 調査Ｎｏ．１  \n▼地質･色調\n( 2.00 m ) 砂（ＳＰ）  \n");
     EXPECT_EQ(runCli({"check", sample("harbour.vla")}).out, "無し\n");
+}
+
+TEST(Cli, HelpListsEveryCommandAndVersionIsPrinted)
+{
+    const struct {
+        std::vector<std::string> arguments;
+        std::vector<std::string> stdoutHolds;
+    } cases[] = {
+        {{"--help"}, {"dump", "convert", "check", "render", "--install-dir", "--out-dir", "-j N", "Exit status"}},
+        {{"-h"}, {"dump", "convert", "check", "render"}},
+        {{"help"}, {"dump", "convert", "check", "render", "OUT-1.png"}},
+        {{"help", "render"}, {"--paper A3|A4", "A3 portrait", "default 150", "default 100", "OUT-1.png", "--landscape"}},
+        {{"render", "--help"}, {"--hscale N", "--vscale N", "--depth-per-page", "--pages A-B", "--format"}},
+        {{"convert", "-h"}, {"convert FILE -o OUT.vla", "--out-dir DIR"}},
+        {{"--version"}, {"kolv-cli "}},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, 0) << c.arguments.front() << "\n" << run.err;
+        EXPECT_TRUE(run.err.empty()) << run.err;
+        for (const std::string& text : c.stdoutHolds)
+            EXPECT_NE(run.out.find(text), std::string::npos) << c.arguments.front() << " lacks " << text;
+    }
+    const CliRun unknown = runCli({"help", "print"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_NE(unknown.err.find("unknown command print"), std::string::npos) << unknown.err;
+}
+
+TEST(Cli, UsageErrorsAreOneLineWithAHintToTheHelp)
+{
+    const std::vector<std::string> cases[] = {
+        {"print"},
+        {"dump"},
+        {"dump", sample("harbour.vla"), "--pages", "1"},
+        {"convert", sample("harbour.vla")},
+        {"convert", sample("harbour.vla"), "--out-dir", "/tmp", "-o", "x.vla"},
+        {"check", sample("harbour.vla"), "-j", "2"},
+    };
+    for (const auto& arguments : cases) {
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.front();
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_NE(run.err.find("--help"), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+}
+
+TEST(Cli, MessagesNameTheFileAndTheReason)
+{
+    TemporaryFolder folder;
+    const std::string text = folder.file("notes.txt");
+    writeFile(text, "just some text\r\n");
+    const std::string subfolder = folder.file("logs.vla");
+    std::filesystem::create_directory(subfolder);
+    const std::string missing = folder.file("missing.vla");
+    const std::string unwritable = folder.file("no/such/folder/out.vla");
+    const struct {
+        std::vector<std::string> arguments;
+        int exitCode;
+        std::string stderrHolds;
+    } cases[] = {
+        {{"dump", text}, 4, "このファイルは開けません ( " + text + " ): the format is not recognised"},
+        {{"check", subfolder}, 3, subfolder + ": it is a folder, not a file"},
+        {{"dump", missing}, 3, "ファイルが見つかりません\n( " + missing + " ): no such file"},
+        {{"convert", sample("harbour.vla"), "-o", unwritable},
+         5,
+         "保存できませんでした ( " + unwritable + " ): the folder " + folder.file("no/such/folder") + " does not exist"},
+        {{"convert", sample("harbour.vla"), "-o", subfolder}, 5, "( " + subfolder + " ): it is a folder"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments[1] << "\n" << run.err;
+        EXPECT_NE(run.err.find(c.stderrHolds), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << run.out;
+    }
+}
+
+TEST(Cli, ConvertPrintsThePathItWrote)
+{
+    TemporaryFolder folder;
+    const std::string out = folder.file("harbour.vla");
+    const CliRun run = runCli({"convert", sample("harbour.vla"), "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, out + "\n");
+}
+
+// Many files at once: names from the inputs, repeated names made unique, a bad
+// file named with its reason while the others are still written, a summary
+// and the exit status of the first failure.
+TEST(Cli, BatchWritesOneOutputPerFileAndKeepsGoingPastABadOne)
+{
+    TemporaryFolder folder;
+    std::filesystem::create_directories(folder.file("a"));
+    std::filesystem::create_directories(folder.file("b"));
+    const std::string first = folder.file("a/LOG.vla");
+    const std::string second = folder.file("b/log.vla");
+    writeFile(first, readFile(sample("harbour.vla")));
+    writeFile(second, readFile(sample("inland.vla")));
+    const std::string bad = folder.file("notes.txt");
+    writeFile(bad, "just some text\r\n");
+    const std::string out = folder.file("out/converted");
+
+    const CliRun run = runCli({"convert", first, bad, second, sample("harbour-quay-no2.xml"), "--out-dir", out, "-j", "3"});
+    EXPECT_EQ(run.exitCode, 4) << run.err;
+    const std::string written[] = {out + "/LOG.vla", out + "/log_2.vla", out + "/harbour-quay-no2.vla"};
+    for (const std::string& path : written) {
+        EXPECT_NE(run.out.find(path + "\n"), std::string::npos) << path << "\n" << run.out;
+        EXPECT_TRUE(std::filesystem::exists(path)) << path;
+    }
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3) << run.out;
+    EXPECT_EQ(readFile(written[0]), readFile(sample("harbour.vla")));
+    EXPECT_EQ(readFile(written[1]), readFile(sample("inland.vla")));
+    EXPECT_NE(run.err.find("kolv-cli: " + bad + ": このファイルは開けません: the format is not recognised"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("4/4 files"), std::string::npos) << "progress on stderr\n" << run.err;
+    EXPECT_NE(run.err.find("3 of 4 files done, 1 failed"), std::string::npos) << run.err;
+
+    const CliRun checked = runCli({"check", first, second, "--out-dir", out, "-j", "1"});
+    ASSERT_EQ(checked.exitCode, 0) << checked.err;
+    EXPECT_EQ(readFile(out + "/LOG.txt"), "無し\n");
+    EXPECT_EQ(readFile(out + "/log_2.txt"), runCli({"check", second}).out);
+    const CliRun dumped = runCli({"dump", first, "--out-dir", out});
+    ASSERT_EQ(dumped.exitCode, 0) << dumped.err;
+    EXPECT_EQ(readFile(out + "/LOG.json"), runCli({"dump", first}).out);
+
+    const std::vector<std::string> usage[] = {
+        {"convert", first, "--out-dir", out, "-j", "0"},
+        {"convert", first, "--out-dir", out, "-j", "many"},
+    };
+    for (const auto& arguments : usage)
+        EXPECT_EQ(runCli(arguments).exitCode, 2) << arguments.back();
+    const CliRun blocked = runCli({"convert", first, "--out-dir", bad});
+    EXPECT_EQ(blocked.exitCode, 5);
+    EXPECT_NE(blocked.err.find(bad), std::string::npos) << blocked.err;
 }

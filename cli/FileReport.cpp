@@ -1,0 +1,110 @@
+#include "cli/FileReport.h"
+
+#include "platform/Cp932Codec.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace kolv {
+
+namespace {
+
+// The ids of the reading and saving messages whose text alone names no file
+// or no reason.
+constexpr int fileNotFoundId = 32790;
+constexpr int cannotOpenId = 32793;
+constexpr int saveFailedId = 4005;
+
+std::string parentFolderOf(const std::string& path)
+{
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+}  // namespace
+
+std::string writeFailureReason(const std::string& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return "it is a folder";
+    const std::string folder = parentFolderOf(path);
+    if (!std::filesystem::exists(folder, error))
+        return "the folder " + folder + " does not exist";
+    if (!std::filesystem::is_directory(folder, error))
+        return folder + " is not a folder";
+    return "no permission to write there, or no space left";
+}
+
+std::string readFailureReason(const std::string& path)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return "it is a folder, not a file";
+    if (!std::filesystem::exists(path, error))
+        return "no such file";
+    return "no permission to read it";
+}
+
+Answer FileReport::show(int messageId, const std::string& text, MessageKind kind)
+{
+    std::string line = cp932ToUtf8(text);
+    if (messageId == cannotOpenId)
+        line += (immediate_ ? " ( " + input_ + " )" : std::string()) + ": the format is not recognised";
+    else if (messageId == fileNotFoundId && line.find(input_) != std::string::npos)
+        line += ": " + readFailureReason(input_);
+    else if (messageId == saveFailedId && !output_.empty())
+        line += " ( " + output_ + " ): " + writeFailureReason(output_);
+    addErrorLine(line);
+    return kind == MessageKind::Question ? Answer::Yes : Answer::Ok;
+}
+
+void FileReport::error(std::string_view text)
+{
+    addErrorLine("kolv-cli: " + input_ + ": " + std::string(text));
+}
+
+void FileReport::warn(std::string_view text)
+{
+    ++warnings_;
+    addErrorLine("kolv-cli: " + input_ + ": warning: " + std::string(text));
+}
+
+void FileReport::progress(std::string_view text)
+{
+    if (immediate_)
+        std::cerr << text << std::endl;
+}
+
+void FileReport::wrote(const std::string& path)
+{
+    if (immediate_)
+        std::cout << path << std::endl;
+    else
+        keptOut_ += path + "\n";
+}
+
+void FileReport::addErrorLine(const std::string& line)
+{
+    if (immediate_) {
+        std::cerr << line << std::endl;
+        return;
+    }
+    // One line a message, led by the file it is about.
+    const std::string lead = "kolv-cli: " + input_ + ": ";
+    std::string kept = line.compare(0, lead.size(), lead) == 0 ? line : lead + line;
+    for (char& c : kept)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    keptErr_ += kept + "\n";
+}
+
+void FileReport::flush(std::ostream& out, std::ostream& err)
+{
+    out << keptOut_ << std::flush;
+    err << keptErr_ << std::flush;
+    keptOut_.clear();
+    keptErr_.clear();
+}
+
+}  // namespace kolv
