@@ -17,11 +17,10 @@ namespace {
 
 constexpr std::string_view outDirOption = "--out-dir";
 
-// DIR/NAME.XML for FILE; the exchange files of a delivery are named in
-// capitals.
+// DIR/NAME.XML for FILE.
 std::string outputInFolder(const std::string& folder, const std::string& file)
 {
-    return (std::filesystem::path(folder) / std::filesystem::path(file).stem()).string() + ".XML";
+    return (std::filesystem::path(folder) / std::filesystem::path(exchangeFilePath(file)).filename()).string();
 }
 
 int exportFile(const std::string& file, const std::string& output, const CommandSession& session, Prompter& prompter)

@@ -52,6 +52,12 @@ constexpr int thirdLevelCode = 59;
 constexpr int chiefEngineerRegistration = 76;
 }  // namespace Heading
 
+const std::string& verticalAngle()
+{
+    static const std::string text = utf8ToCp932("鉛直");
+    return text;
+}
+
 class HeadingWriter {
 public:
     HeadingWriter(XmlLineWriter& writer, const BoringData& data) : writer_(writer), data_(data) {}
@@ -69,6 +75,18 @@ public:
             = exportSurveyDate(writer_, data_.headingLine(yearLine), data_.headingLine(monthLine),
                                data_.headingLine(dayLine), data_.headingLine(eraLine), place(yearLine));
         writer_.element(element, value, place(yearLine));
+    }
+
+    // Harbour logs give a vertical hole's angle in words; the exchange files
+    // write it as 0.
+    void angle(std::string_view element, int line)
+    {
+        if (data_.headingLine(line) != verticalAngle()) {
+            number(element, line);
+            return;
+        }
+        writer_.report(place(line), data_.headingLine(line), "鉛直を角度0として出力しました.");
+        writer_.element(element, "0", place(line));
     }
 
     static XmlCellPlace place(int line) { return {headingTable, line, 0}; }
@@ -175,7 +193,7 @@ void writeTitleInformation(XmlLineWriter& writer, const BoringData& data)
     heading.number("孔口標高", Heading::collarElevation);
     heading.number("総削孔長", Heading::totalLength);
     heading.text("柱状図様式", Heading::logStyle);
-    heading.number("角度", Heading::angle);
+    heading.angle("角度", Heading::angle);
     heading.number("方位", Heading::direction);
     heading.number("地盤勾配", Heading::groundSlope);
     writer.close("ボーリング基本情報");
@@ -203,6 +221,14 @@ SurveyYears surveyYears(const BoringData& data)
 }
 
 }  // namespace
+
+std::string exchangeFilePath(const std::string& documentPath)
+{
+    const std::size_t folderEnd = documentPath.find_last_of("/\\");
+    const std::size_t dot = documentPath.rfind('.');
+    const bool hasExtension = dot != std::string::npos && (folderEnd == std::string::npos || dot > folderEnd + 1);
+    return (hasExtension ? documentPath.substr(0, dot) : documentPath) + ".XML";
+}
 
 XmlExport writeXmlFile(const BoringData& data)
 {

@@ -152,6 +152,8 @@ TEST(XmlExport, ValuesTheFileCannotHoldAreReportedByRowAndCellAndTheFileIsStillW
          element("試料採取_下端深度", "")},
         {"elevation in words", [](BoringData& d) { d.setHeadingLine(13, "abc"); }, "見出し", 13, 0,
          element("孔口標高", "")},
+        {"vertical angle in words", [](BoringData& d) { d.setHeadingLine(24, sjis("鉛直")); }, "見出し", 24, 0,
+         element("角度", "0")},
         {"blows in words", [](BoringData& d) { d.sptRows.setCell(1, 2, sjis("自沈")); }, "Ｎ値", 1, 2,
          element("標準貫入試験_合計打撃回数", "")},
         {"measuring date in words", [](BoringData& d) { d.waterLevelRows.setCell(1, 2, sjis("5月14日")); }, "水位", 1,
@@ -314,6 +316,18 @@ TEST(XmlExport, CodesAreWrittenBackThroughTheImportTables)
     EXPECT_NE(text.find("<その他原位置試験_試験名>現場透水試験</その他原位置試験_試験名>"), std::string::npos);
     EXPECT_LT(text.find("<孔内載荷試験>"), text.find("<その他原位置試験>"));
     expectValid(exported);
+}
+
+TEST(XmlExport, TheExchangeFileIsProposedUnderTheDocumentsName)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"/data/no2.vla", "/data/no2.XML"},
+        {"/data/BED0001.xml", "/data/BED0001.XML"},
+        {"/data.old/no2", "/data.old/no2.XML"},
+        {"C:\\data.old\\no2.vle", "C:\\data.old\\no2.XML"},
+    };
+    for (const auto& [document, proposed] : cases)
+        EXPECT_EQ(exchangeFilePath(document), proposed);
 }
 
 TEST(XmlExport, AnEmptyStoreGivesAValidFileThatOpensEmpty)
