@@ -34,6 +34,8 @@
 //   -99.99 for "no level measured" (reported);
 // - drilling progress: a row without a date (the import keeps only dated
 //   rows); measuring dates come back with two-digit months and days;
+// - characters that code page 932 holds twice (NEC and IBM extensions):
+//   they come back under the code that the conversion prefers;
 // - recovery ratio and qu, free notes and their frame, the document options
 //   (column widths, drawing start) and everything of the settings (fonts,
 //   colours, styles).

@@ -260,9 +260,11 @@ std::vector<CellDifference> carriedCellDifferences(const BoringData& original, c
                     || reported.count(table.menuName + (" " + std::to_string(storedRow)) + "." + std::to_string(carried.cell)))
                     continue;
                 const std::size_t index = static_cast<std::size_t>(carried.cell - 1);
-                compare(differences,
-                        std::string(table.name) + " " + std::to_string(row + 1) + "." + std::to_string(carried.cell),
-                        carried.expected(expectedRows[row][index]), actualRows[row][index]);
+                // A cell that may differ says how it was expected to come back.
+                std::string place = std::string(table.name) + " " + std::to_string(row + 1) + "." + std::to_string(carried.cell);
+                if (carried.whyItMayDiffer)
+                    place += std::string(" (") + carried.whyItMayDiffer + ")";
+                compare(differences, std::move(place), carried.expected(expectedRows[row][index]), actualRows[row][index]);
             }
         }
     }
