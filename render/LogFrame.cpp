@@ -5,6 +5,7 @@
 #include "platform/Cp932Codec.h"
 #include "render/LogPrimitives.h"
 #include "render/NValueColumn.h"
+#include "render/TextColumns.h"
 
 #include <algorithm>
 #include <cmath>
@@ -242,7 +243,20 @@ void drawFittedInRow(DrawContext& context, double x, double top, double bottom, 
 void drawTitleLabel(DrawContext& context, double left, double right, double top, double bottom,
                     const std::string& label)
 {
-    if (textWidthInX(context, label) <= std::max(right - left, textHeightInX(context)))
+    const double characterSize = textHeightInX(context);
+    // The spread ends with a double-byte character's width; a label ending
+    // in a single-byte one ("標高(地盤高)") would reach past its cell by the
+    // spread's last steps, so the cell it is spread over is narrowed.
+    const std::size_t bytes = label.size();
+    std::size_t lastStart = 0;
+    for (std::size_t position = 0; position < bytes; position += characterLength(label, position))
+        lastStart = position;
+    if (bytes >= 3 && lastStart == bytes - 1) {
+        const double last = static_cast<double>(bytes - 1) / static_cast<double>(bytes - 2);
+        const double widest = characterSize + (right - left - characterSize / 2) / last;
+        right = std::min(right, left + std::max(widest, characterSize));
+    }
+    if (textWidthInX(context, label) <= std::max(right - left, characterSize))
         drawSpreadText(context, left, right, top, bottom, label);
     else
         drawFittedInRow(context, left, top, bottom, fitTextToWidth(context, label, right - left));
@@ -511,6 +525,16 @@ void drawBodyFrame(DrawContext& context)
             verticalRule(columnX[k], innerPen(context));
 }
 
+namespace {
+
+// The whole-metre tick of the depth scale, and the room kept beside it.
+constexpr double longestTick = 2.0;
+constexpr double tickGap = 0.2;
+// Marks this close to the page's edges still belong to the page.
+constexpr double depthTolerance = 0.000001;
+
+}  // namespace
+
 void drawDepthScale(DrawContext& context)
 {
     const BoringData& data = context.data;
@@ -522,7 +546,7 @@ void drawDepthScale(DrawContext& context)
             const double y = start + metre + 0.1 * tenth;
             drawLogLine(context, scaleRight, y, scaleRight - (tenth == 5 ? 1.4 : 0.8), y, pen);
         }
-        drawLogLine(context, scaleRight, start + metre + 1, scaleRight - 2.0, start + metre + 1, pen);
+        drawLogLine(context, scaleRight, start + metre + 1, scaleRight - longestTick, start + metre + 1, pen);
     }
 
     selectFontSlot(context, FontRole::Body);
@@ -534,13 +558,35 @@ void drawDepthScale(DrawContext& context)
     if (fraction < 0.00001)
         fraction = 0.0;
     const bool byDepth = parseLeadingInteger(data.headingLine(Heading::ScaleNumbering)) == 1;
-    const double halfHeight = textHeightInY(context) / 2;
+    const double height = textHeightInY(context);
+    const double halfHeight = height / 2;
+    const double left = context.columnX[Column::LogLeft];
+    // With drilling dates in the column the numbers stand right, against the
+    // ticks, and a number that would still touch a date mark is left out.
+    const std::vector<LogBox> dates = drillingDateBoxes(context);
+    const double numberRight = scaleRight - longestTick - tickGap;
     for (int i = 0; i <= context.depthPerPage; ++i) {
         if (i == 0 && firstMetre == elevationMetre)
             continue;
         const long number = byDepth ? firstMetre + i : elevationMetre - firstMetre - i;
         const double mark = byDepth ? static_cast<double>(firstMetre + i) : firstMetre + i + fraction;
-        drawTextAt(context, centre, mark - halfHeight, formatText("%ld", number), TextAlign::Center | TextAlign::Top);
+        if (mark < start - depthTolerance || mark > context.pageBottom + depthTolerance)
+            continue;
+        // A number on the page's top or bottom edge is drawn whole inside the
+        // page, below the heading band.
+        const double top = std::clamp(mark - halfHeight, start, context.pageBottom - height);
+        const std::string text = formatText("%ld", number);
+        if (dates.empty()) {
+            drawTextWithin(context, centre, top, text, TextAlign::Center | TextAlign::Top, left, scaleRight);
+            continue;
+        }
+        const double width = std::min(textWidthInX(context, text), numberRight - left);
+        const bool touchesDate = std::any_of(dates.begin(), dates.end(), [&](const LogBox& date) {
+            return date.left < numberRight && numberRight - width < date.right && date.top < top + height
+                   && top < date.bottom;
+        });
+        if (!touchesDate)
+            drawTextWithin(context, numberRight, top, text, TextAlign::Right | TextAlign::Top, left, numberRight);
     }
 }
 

@@ -99,16 +99,19 @@ void fillBox(DrawContext& context, double x1, double y1, double x2, double y2, C
     context.device.fillRectangle(toDeviceRect(context.mapping, x1, y1, x2, y2), color);
 }
 
-void drawCircle(DrawContext& context, double x, double y, double radius, RadiusAxis axis, const Pen& pen,
-                const ColorRef* fill)
+void drawSheetCircle(DrawContext& context, double x, double y, double radiusMillimetres, const Pen& pen,
+                     const ColorRef* fill)
 {
     if (!drawsSomething(pen))
         return;
-    const double unit = axis == RadiusAxis::X ? context.mapping.unitX : context.mapping.unitY;
-    const double deviceRadius = std::trunc(std::clamp(radius * unit, 0.0, double(deviceCoordinateLimit)));
-    const int r = std::isnan(deviceRadius) ? 0 : static_cast<int>(deviceRadius);
+    const auto deviceRadius = [&](double dotsPerMillimetre) {
+        const double r = std::trunc(std::clamp(radiusMillimetres * dotsPerMillimetre, 0.0, double(deviceCoordinateLimit)));
+        return std::isnan(r) ? 0 : static_cast<int>(r);
+    };
+    const int rx = deviceRadius(context.mapping.dotsPerMmX);
+    const int ry = deviceRadius(context.mapping.dotsPerMmY);
     const DevicePoint centre = toDevice(context.mapping, x, y);
-    context.device.drawEllipse({centre.x - r, centre.y - r, centre.x + r, centre.y + r}, pen, fill);
+    context.device.drawEllipse({centre.x - rx, centre.y - ry, centre.x + rx, centre.y + ry}, pen, fill);
 }
 
 void drawEllipse(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen,
@@ -343,7 +346,7 @@ void drawFittedTextAt(DrawContext& context, double x, double y, const FittedText
 }
 
 void drawTextWithin(DrawContext& context, double x, double y, const std::string& text, TextAlign align,
-                    double left, double right)
+                    double left, double right, const ColorRef* ground)
 {
     if (text.empty())
         return;
@@ -352,7 +355,22 @@ void drawTextWithin(DrawContext& context, double x, double y, const std::string&
         room = 2 * std::min(x - left, right - x);
     else if (hasAlign(align, TextAlign::Right))
         room = x - left;
-    drawFittedTextAt(context, x, y, fitTextToWidth(context, text, room), align);
+    const FittedText fitted = fitTextToWidth(context, text, room);
+    if (ground) {
+        double boxLeft = x;
+        if (hasAlign(align, TextAlign::Center))
+            boxLeft = x - fitted.width / 2;
+        else if (hasAlign(align, TextAlign::Right))
+            boxLeft = x - fitted.width;
+        const double height = textHeightInY(context);
+        double top = y;
+        if (hasAlign(align, TextAlign::Baseline))
+            top = y - height * 0.8;
+        else if (hasAlign(align, TextAlign::Bottom))
+            top = y - height;
+        fillBox(context, boxLeft, top, boxLeft + fitted.width, top + height, *ground);
+    }
+    drawFittedTextAt(context, x, y, fitted, align);
 }
 
 }  // namespace kolv

@@ -25,12 +25,10 @@ void drawDashedLine(DrawContext& context, double x1, double y1, double x2, doubl
 void drawBoxOutline(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen);
 void fillBox(DrawContext& context, double x1, double y1, double x2, double y2, ColorRef color);
 
-// Which axis's unit turns a radius into device units.
-enum class RadiusAxis { X, Y };
-
-// A circle of the given radius around (x, y); fill nullptr for an outline.
-void drawCircle(DrawContext& context, double x, double y, double radius, RadiusAxis axis, const Pen& pen,
-                const ColorRef* fill = nullptr);
+// A circle whose radius is given in millimetres of the sheet, so that it stays
+// round and keeps its size at every scale.
+void drawSheetCircle(DrawContext& context, double x, double y, double radiusMillimetres, const Pen& pen,
+                     const ColorRef* fill = nullptr);
 // The ellipse inscribed in the box.
 void drawEllipse(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen,
                  const ColorRef* fill = nullptr);
@@ -76,8 +74,10 @@ void drawFittedTextAt(DrawContext& context, double x, double y, const FittedText
 // A one-line text at (x, y) kept between left and right: it is fitted to the
 // room its alignment leaves it there (a centred text to twice the room on its
 // nearer side).
+// With ground, the text's box is first filled in that colour, so that lines
+// drawn before (the N-value graph in the test-results column) do not cross it.
 void drawTextWithin(DrawContext& context, double x, double y, const std::string& text, TextAlign align,
-                    double left, double right);
+                    double left, double right, const ColorRef* ground = nullptr);
 
 // Word-wrapped text (line breaks of the text kept, external leading included,
 // not clipped) in the box x1 ... x2 from yTop; returns the height used in y

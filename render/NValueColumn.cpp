@@ -6,6 +6,7 @@
 #include "render/LogPrimitives.h"
 #include "render/NValue.h"
 #include "render/NValueQuScale.h"
+#include "render/TextBandPlacer.h"
 #include "render/TextColumnDepthLabel.h"
 
 #include <algorithm>
@@ -33,7 +34,9 @@ constexpr int scaleTextSubRows = 2;
 // More grid lines than this only come from a broken depth per page; they
 // would lie far off any device.
 constexpr int gridLineLimit = 5000;
-constexpr double plotCircleRadius = 0.08;
+// The plot circle: 0.8 mm of the sheet (0.08 m of depth at 1:100) at every
+// scale.
+constexpr double plotCircleRadiusMillimetres = 0.8;
 constexpr int plotCirclePenWidth = 2;
 constexpr double arrowLength = 3.4;
 constexpr double arrowHeadLength = 2.0;
@@ -42,14 +45,15 @@ constexpr double overRangeEndShift = 0.1;
 constexpr double zeroTextOffset = 3.0;
 constexpr double cannotPenetrateTextOffset = 2.0;
 constexpr double intervalMarkWidth = 0.6;
+constexpr ColorRef whiteGround = 0xFFFFFF;
 constexpr double fractionRuleLeft = 2.2;
 constexpr double fractionRuleRight = 2.4;
 constexpr double fractionRuleRaise = 0.04;
-// The qu symbol radius "印 半径" is set in millimetres of the log at 1:100:
-// a tenth of a metre of depth each, so the circle scales with the depth
-// scale as the N-value circles do.
-constexpr double quRadiusUnit = 0.1;
-constexpr double smallestQuRadius = 0.001;
+// The qu symbol radius "印 半径" is set in millimetres (a tenth of a metre of
+// depth at 1:100); the circle keeps that size on the sheet at every scale,
+// as the N-value circles do.
+constexpr double quRadiusUnit = 1.0;
+constexpr double smallestQuRadius = 0.01;
 constexpr int quCirclePenWidth = 2;
 constexpr std::string_view quScaleLabel = "qu\x92\x6c \x81\x69" "kN/m2\x81\x6a";  // qu値 （kN/m2）
 
@@ -174,8 +178,8 @@ void drawPlotMarks(DrawContext& context, const PlotPoint& point, const NPlotMark
     const Pen linePen = solidPen(context.settings.nGraphLineWidth);
     if (marks.circle) {
         const ColorRef black = 0;
-        drawCircle(context, point.x, point.y, plotCircleRadius, RadiusAxis::Y, solidPen(plotCirclePenWidth),
-                   marks.filledCircle ? &black : nullptr);
+        drawSheetCircle(context, point.x, point.y, plotCircleRadiusMillimetres, solidPen(plotCirclePenWidth),
+                        marks.filledCircle ? &black : nullptr);
     }
     if (marks.overRangeArrow) {
         drawLogLine(context, point.x - arrowLength, point.y, point.x, point.y, linePen);
@@ -183,24 +187,60 @@ void drawPlotMarks(DrawContext& context, const PlotPoint& point, const NPlotMark
     }
     if (marks.zeroLine)
         drawLogLine(context, point.x, point.y, point.x + arrowLength, point.y, linePen);
+    // Over the graph the texts keep a white ground, so that the line of the
+    // next test does not cross them.
+    const auto groundedText = [&](double x, const std::string& text, bool leftAligned) {
+        if (text.empty())
+            return;
+        const double width = textWidthInX(context, text);
+        const double height = textHeightInY(context);
+        const double left = leftAligned ? x : x - width;
+        fillBox(context, left, point.y - height / 2, left + width, point.y + height / 2, whiteGround);
+        drawTextCentredInBand(context, x, point.y, point.y, text, leftAligned ? TextAlign::Left : TextAlign::Right);
+    };
     if (marks.zeroText)
-        drawTextCentredInBand(context, point.x + zeroTextOffset, point.y, point.y, context.settings.nZeroText,
-                              TextAlign::Left);
+        groundedText(point.x + zeroTextOffset, context.settings.nZeroText, true);
     if (marks.cannotPenetrateText)
-        drawTextCentredInBand(context, point.x - cannotPenetrateTextOffset, point.y, point.y,
-                              context.settings.nZeroDenominatorText, TextAlign::Right);
+        groundedText(point.x - cannotPenetrateTextOffset, context.settings.nZeroDenominatorText, false);
 }
 
-void drawTestDepthLabel(DrawContext& context, double depth, double lineY)
+// Where a test's texts go: the line of the counts, with a fraction's upper
+// number above it and its lower number below, and the depth label at the
+// interval's end. The N value's fraction fills the N-value column down to
+// that line, so a label set above the line goes just below it instead.
+struct TestTexts {
+    double countLine = 0.0;
+    double labelLine = 0.0;
+    bool labelShown = false;
+    bool labelBelow = false;
+    double top = 0.0;
+    double bottom = 0.0;
+};
+
+TestTexts testTexts(const DrawContext& context, double depth, double interval, double textHeight)
 {
+    TestTexts texts;
+    const double intervalEnd = depth + interval;
+    texts.countLine = std::min(depth + interval / 2, intervalEnd - textHeight);
+    texts.labelLine = intervalEnd;
     const int position = context.settings.nDepthLabelPos;
-    if (position != 0 && position != 1)
-        return;
+    texts.labelShown = (position == 0 || position == 1) && testDepthLabel(context.data, depth).has_value();
+    texts.labelBelow = position == 1 || texts.countLine + textHeight > intervalEnd - textHeight;
+    texts.top = texts.countLine - textHeight;
+    texts.bottom = std::max(texts.countLine + textHeight,
+                            texts.labelShown && texts.labelBelow ? intervalEnd + textHeight : intervalEnd);
+    return texts;
+}
+
+void drawTestDepthLabel(DrawContext& context, double depth, double lineY, bool below)
+{
     const std::optional<std::string> label = testDepthLabel(context.data, depth);
     if (!label)
         return;
-    const TextAlign vertical = position == 0 ? TextAlign::Bottom : TextAlign::Top;
-    drawTextAt(context, columnCentre(context, Column::NValue), lineY, *label, TextAlign::Center | vertical);
+    const double left = context.columnX[Column::NValue - 1];
+    const double right = context.columnX[Column::NValue];
+    drawTextWithin(context, columnCentre(context, Column::NValue), lineY, *label,
+                   TextAlign::Center | (below ? TextAlign::Top : TextAlign::Bottom), left, right);
 }
 
 }  // namespace
@@ -242,6 +282,10 @@ void drawPenetrationTests(DrawContext& context)
     const double textHeight = textHeightInY(context);
     const bool blackDot = context.settings.outOfRangeBlackDot != 0;
     std::optional<PlotPoint> previous;
+    // A test's texts are written whole on the page that holds its depth;
+    // where tests lie closer than their texts are tall (dense tests, small
+    // depth scales) they move down by at most one text line or are left out.
+    TextBandPlacer placer(context.pageStart, context.pageBottom, textHeight);
 
     for (int row = 1; row <= count; ++row) {
         const double depth = depthOf(tests.cell(row, 1));
@@ -251,18 +295,24 @@ void drawPenetrationTests(DrawContext& context)
         const NValue n = nValue(total);
         const double interval = nValueIntervalLength(n.penetration);
         const double intervalEnd = depth + interval;
-        const double countLine = std::min(depth + interval / 2, intervalEnd - textHeight);
-
-        drawCount(context, Column::NValue, countLine, total, true);
-        drawCount(context, Column::Blows10, countLine, tests.cell(row, 3), false);
-        drawCount(context, Column::Blows20, countLine, tests.cell(row, 4), false);
-        drawCount(context, Column::Blows30, countLine, tests.cell(row, 5), false);
 
         const double markLeft = context.columnX[Column::NValue - 1];
         fillBox(context, markLeft, depth, markLeft + intervalMarkWidth, intervalEnd, 0);
         drawLogLine(context, markLeft, intervalEnd, context.columnX[Column::Blows30], intervalEnd,
                     solidPen(context.settings.innerLineWidth));
-        drawTestDepthLabel(context, depth, intervalEnd);
+
+        const TestTexts texts = testTexts(context, depth, interval, textHeight);
+        const bool onPage = depth >= context.pageStart && depth < context.pageBottom;
+        const std::optional<double> shift = onPage ? placer.place(texts.top, texts.bottom) : std::nullopt;
+        if (shift) {
+            const double countLine = texts.countLine + *shift;
+            drawCount(context, Column::NValue, countLine, total, true);
+            drawCount(context, Column::Blows10, countLine, tests.cell(row, 3), false);
+            drawCount(context, Column::Blows20, countLine, tests.cell(row, 4), false);
+            drawCount(context, Column::Blows30, countLine, tests.cell(row, 5), false);
+            if (texts.labelShown)
+                drawTestDepthLabel(context, depth, texts.labelLine + *shift, texts.labelBelow);
+        }
 
         // A test whose N value has not been entered has no point on the graph
         // (read as 0 blows it would be plotted and labelled as sinking under
@@ -271,7 +321,7 @@ void drawPenetrationTests(DrawContext& context)
             continue;
         const PlotPoint point{graph.left + nPlotOffset(n.value, graphMax, graph.width()), depth + interval / 2,
                               n.value > graphMax};
-        if (context.settings.showConvertedN != 0)
+        if (context.settings.showConvertedN != 0 && shift)
             drawTextCentredInBand(context, columnCentre(context, Column::GraphLeftMargin), point.y, point.y,
                                   nValueText(n.value), TextAlign::Center);
         const bool breaksLine = parseLeadingInteger(tests.cell(row, 6)) != 0;
@@ -303,7 +353,7 @@ void drawQuPoints(DrawContext& context)
             if (isNumericText(qu) < 1)
                 continue;
             const double x = graph.left + quPlotOffset(parseLeadingNumber(qu), scale, graph.width());
-            drawCircle(context, x, depth, radius, RadiusAxis::Y, pen);
+            drawSheetCircle(context, x, depth, radius, pen);
         }
     }
 }

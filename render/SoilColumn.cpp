@@ -4,9 +4,11 @@
 #include "data/Number.h"
 #include "render/LogPrimitives.h"
 #include "render/PatternFill.h"
+#include "render/TextBandPlacer.h"
 #include "render/VectorFigures.h"
 
 #include <algorithm>
+#include <optional>
 #include <cmath>
 
 namespace kolv {
@@ -139,20 +141,27 @@ private:
     double cursor_ = -1e300;
 };
 
-void drawFigures(DrawContext& context, double top, double bottom, int flags)
+void drawFigures(DrawContext& context, TextBandPlacer& placer, double top, double bottom, int flags)
 {
     if ((flags & LayerFlag::ShowFigures) == 0)
         return;
     const ColumnPositions& x = context.columnX;
     // Figures stand on their boundary, inside their layer; a layer thinner
     // than a line of text would push them into the figures of the boundary
-    // above, so they hang below the boundary instead.
-    const bool roomAbove = bottom - top >= textHeightInY(context);
-    const TextAlign vertical =
-        (flags & LayerFlag::LineUnderDepth) && roomAbove ? TextAlign::Bottom : TextAlign::Top;
+    // above, so they hang below the boundary instead. Figures of thin layers
+    // one after the other move down clear of each other, or are left out.
+    const double textHeight = textHeightInY(context);
+    const bool roomAbove = bottom - top >= textHeight;
+    const bool standing = (flags & LayerFlag::LineUnderDepth) && roomAbove;
+    const TextAlign vertical = standing ? TextAlign::Bottom : TextAlign::Top;
+    const double bandTop = standing ? bottom - textHeight : bottom;
+    const std::optional<double> shift = placer.place(bandTop, bandTop + textHeight);
+    if (!shift)
+        return;
     auto figure = [&](int column, const std::string& text) {
         if (columnVisible(x, column))
-            drawTextAt(context, (x[column - 1] + x[column]) / 2, bottom, text, TextAlign::Center | vertical);
+            drawTextWithin(context, (x[column - 1] + x[column]) / 2, bottom + *shift, text,
+                           TextAlign::Center | vertical, x[column - 1], x[column]);
     };
     const double elevation = groundElevation(context.data);
     if (elevation > noElevation) {
@@ -217,6 +226,7 @@ void drawLayers(DrawContext& context)
     WrappedColumn names(x[Column::SoilSymbol], x[Column::SoilName] - textRightGap);
     WrappedColumn colorTones(x[Column::SoilName], x[Column::ColorTone] - textRightGap);
     double top = 0.0;
+    TextBandPlacer figures(context.pageStart, context.pageBottom, textHeightInY(context));
     for (int row = 1; row <= layerRows; ++row) {
         const double bottom = parseLeadingNumber(data.layerRows.cell(row, 1));
         const int flags = layerFlags(data, row);
@@ -234,7 +244,7 @@ void drawLayers(DrawContext& context)
             drawBoundary(context, row, layerRows, bottom, flags);
         if (overlapsPage) {
             if (boundaryOnPage)
-                drawFigures(context, top, bottom, flags);
+                drawFigures(context, figures, top, bottom, flags);
             names.draw(context, soilNameText(context, row, flags), top, bottom);
             colorTones.draw(context, data.layerRows.cell(row, 4), top, bottom);
         }

@@ -5,6 +5,7 @@
 #include "data/Number.h"
 #include "render/LogPrimitives.h"
 #include "render/NValueColumn.h"
+#include "render/TextBandPlacer.h"
 #include "render/TextColumnDepthLabel.h"
 
 #include <algorithm>
@@ -35,10 +36,14 @@ constexpr ColorRef unrecoveredColor = 0xC0C0C0;
 // broken depth, not a core run.
 constexpr double longestRunCentimetres = 1.0e9;
 
-constexpr double dateFirstPartX = 0.4;
-constexpr double dateSecondPartX = 0.8;
-constexpr double dateLineStartX = 0.6;
-constexpr double dateLineEndX = 3.2;
+// The date marks keep clear of the frame's left rule (a thick outer line).
+constexpr double dateFirstPartX = 0.8;
+constexpr double dateSecondPartX = 1.2;
+constexpr double dateLineStartX = 1.0;
+constexpr double dateLineEndX = 3.6;
+constexpr double datePlainX = 0.8;
+// The share of a text line above its baseline.
+constexpr double textAscentShare = 0.8;
 
 double depthOf(const std::string& text)
 {
@@ -50,16 +55,26 @@ Pen innerPen(const DrawContext& context)
     return solidPen(context.settings.innerLineWidth);
 }
 
-// A depth label above (position 0) or below (position 1) its depth line,
-// centred at x; any other position prints nothing.
-void drawDepthLabel(DrawContext& context, double x, double depth, int position)
+constexpr ColorRef whiteGround = 0xFFFFFF;
+
+// One line centred in the box left ... right, upper ... lower, as long as it
+// fits and keeps clear of the texts above it in its column; else fitted to the
+// column and moved down clear of them, or left out.
+void drawTextInBand(DrawContext& context, TextBandPlacer& placer, double left, double right, double upper,
+                    double lower, const std::string& text)
 {
-    if (position != 0 && position != 1)
+    if (text.empty() || upper < context.pageStart || upper > context.pageBottom)
         return;
-    const std::optional<std::string> label = testDepthLabel(context.data, depth);
-    if (!label)
+    const double height = textHeightInY(context);
+    const double top = (upper + lower - height) / 2;
+    const std::optional<double> shift = placer.place(top, top + height);
+    if (!shift)
         return;
-    drawTextAt(context, x, depth, *label, TextAlign::Center | (position == 0 ? TextAlign::Bottom : TextAlign::Top));
+    if (*shift == 0.0 && textWidthInX(context, text) <= right - left) {
+        drawTextCentredInBox(context, left, upper, right, lower, text);
+        return;
+    }
+    drawTextWithin(context, (left + right) / 2, top + *shift, text, TextAlign::Center | TextAlign::Top, left, right);
 }
 
 }  // namespace
@@ -72,6 +87,10 @@ void drawInSituTests(DrawContext& context)
     const double left = context.columnX[Column::GraphLeftMargin];
     const double right = context.columnX[Column::Graph];
     const double lineHeight = textHeightInY(context);
+    const ColorRef white = whiteGround;
+    // Tests whose texts would overprint (two tests at one depth) follow each
+    // other down the column, as the notes do.
+    TextBandPlacer placer(context.pageStart, context.pageBottom, context.pageBottom - context.pageStart);
 
     for (int row = 1; row <= count; ++row) {
         const double depth = depthOf(tests.cell(row, 1));
@@ -83,15 +102,30 @@ void drawInSituTests(DrawContext& context)
             drawLogLine(context, left, depth, left + inSituDepthWidth, depth, innerPen(context));
         if (flags & inSituNoteUnderline)
             drawLogLine(context, left + inSituDepthWidth, depth, right, depth, innerPen(context));
-        if (flags & inSituDepthShown)
-            drawDepthLabel(context, left + inSituDepthWidth / 2, depth, 0);
 
-        drawTextAt(context, left + inSituNoteStart, depth, tests.cell(row, 3), TextAlign::Left | TextAlign::Bottom);
         const double next = row < tests.capacity && isNumericText(tests.cell(row + 1, 1)) > 0
                                 ? depthOf(tests.cell(row + 1, 1))
                                 : depth + inSituNextTestDistance;
         const double drop = next - depth >= 2 * lineHeight ? inSituNoteDrop : 0.0;
-        drawTextAt(context, left + inSituNoteStart, depth + drop, tests.cell(row, 2), TextAlign::Left | TextAlign::Top);
+        // A test's texts belong to the page that holds its depth.
+        if (depth < context.pageStart)
+            continue;
+        const std::optional<double> shift = placer.place(depth - lineHeight, depth + drop + lineHeight);
+        if (!shift)
+            continue;
+        const double line = depth + *shift;
+        if (flags & inSituDepthShown) {
+            const std::optional<std::string> label = testDepthLabel(context.data, depth);
+            if (label)
+                drawTextWithin(context, left + inSituDepthWidth / 2, line, *label, TextAlign::Center | TextAlign::Bottom,
+                               left, left + inSituDepthWidth, &white);
+        }
+        // Over the N-value graph: the texts keep a white ground so that the
+        // graph's line does not cross them.
+        drawTextWithin(context, left + inSituNoteStart, line, tests.cell(row, 3), TextAlign::Left | TextAlign::Bottom,
+                       left, right, &white);
+        drawTextWithin(context, left + inSituNoteStart, line + drop, tests.cell(row, 2),
+                       TextAlign::Left | TextAlign::Top, left, right, &white);
     }
 }
 
@@ -102,10 +136,28 @@ void drawSamples(DrawContext& context)
     const int count = occupiedRowCount(samples);
     const double numberLeft = context.columnX[Column::SampleNumber - 1];
     const double numberRight = context.columnX[Column::SampleNumber];
+    const double labelLeft = context.columnX[Column::SampleDepth - 1];
     const double ruleRight = context.columnX[Column::SampleDepth];
-    const double labelX = (context.columnX[Column::SampleDepth - 1] + ruleRight) / 2;
+    const double labelX = (labelLeft + ruleRight) / 2;
     const int labelPosition = context.settings.sampleDepthLabelPos;
     const double textHeight = textHeightInY(context);
+    // Labels of samples close together move down clear of each other by at
+    // most a line, or are left out; so are the numbers.
+    TextBandPlacer labels(context.pageStart, context.pageBottom, textHeight);
+    TextBandPlacer numbers(context.pageStart, context.pageBottom, textHeight);
+    const auto drawLabel = [&](double depth, int position) {
+        if (position != 0 && position != 1)
+            return;
+        const std::optional<std::string> label = testDepthLabel(context.data, depth);
+        if (!label || depth < context.pageStart || depth > context.pageBottom)
+            return;
+        const double top = position == 0 ? depth - textHeight : depth;
+        const std::optional<double> shift = labels.place(top, top + textHeight);
+        if (shift)
+            drawTextWithin(context, labelX, depth + *shift, *label,
+                           TextAlign::Center | (position == 0 ? TextAlign::Bottom : TextAlign::Top), labelLeft,
+                           ruleRight);
+    };
 
     for (int row = 1; row <= count; ++row) {
         const double upper = depthOf(samples.cell(row, 1));
@@ -126,13 +178,13 @@ void drawSamples(DrawContext& context)
                 lowerPosition = 1;
         }
         drawLogLine(context, numberRight, upper, ruleRight, upper, innerPen(context));
-        drawDepthLabel(context, labelX, upper, upperPosition);
+        drawLabel(upper, upperPosition);
         if (hasLower) {
             drawLogLine(context, numberRight, lower, ruleRight, lower, innerPen(context));
-            drawDepthLabel(context, labelX, lower, lowerPosition);
+            drawLabel(lower, lowerPosition);
         }
         if (context.columnX[Column::SampleNumber] - numberLeft >= hiddenColumnWidth)
-            drawTextCentredInBox(context, numberLeft, upper, numberRight, lower, samples.cell(row, 3));
+            drawTextInBand(context, numbers, numberLeft, numberRight, upper, lower, samples.cell(row, 3));
     }
 }
 
@@ -146,6 +198,7 @@ void drawRecoveryAndQu(DrawContext& context)
     const double ratioLeft = context.columnX[Column::RecoveryRatio - 1];
     const double ratioRight = context.columnX[Column::RecoveryRatio];
     const ColorRef recoveredColor = static_cast<ColorRef>(parseUnsignedAutoBase(context.settings.quSymbolColor));
+    TextBandPlacer ratios(context.pageStart, context.pageBottom, textHeightInY(context));
 
     for (int row = 1; row <= count; ++row) {
         if (isNumericText(rows.cell(row, 2)) < 0)
@@ -159,8 +212,8 @@ void drawRecoveryAndQu(DrawContext& context)
             continue;
         const double run = std::clamp(std::trunc((lower - upper) * 100 + 0.00001), -longestRunCentimetres,
                                       longestRunCentimetres);
-        drawTextCentredInBox(context, ratioLeft, upper, ratioRight, lower,
-                             formatText("%s/%.0f", std::string(skipLeadingBlanks(recovery)).c_str(), run));
+        drawTextInBand(context, ratios, ratioLeft, ratioRight, upper, lower,
+                       formatText("%s/%.0f", std::string(skipLeadingBlanks(recovery)).c_str(), run));
         // The recovered part never reaches past the run it was recovered from.
         const double recoveredEnd =
             upper + std::clamp(parseLeadingNumber(recovery) * 0.01, 0.0, std::max(lower - upper, 0.0));
@@ -169,6 +222,69 @@ void drawRecoveryAndQu(DrawContext& context)
         drawBoxOutline(context, barLeft, upper, barRight, lower, innerPen(context));
     }
     drawQuPoints(context);
+}
+
+namespace {
+
+// A date "m/d" is a small slanted fraction: the month above and left, the
+// day on the depth line, a short slanted rule between them.
+struct DateMark {
+    double depth = 0.0;
+    std::string month;  // empty for a date without "/"
+    std::string day;    // the whole date when it has no "/"
+    LogBox box;
+};
+
+// The date marks of the page, kept inside the page (a mark whose month would
+// reach above the page's top moves down) and clear of each other.
+std::vector<DateMark> dateMarks(DrawContext& context)
+{
+    std::vector<DateMark> marks;
+    const BoringData::DrillingTable& rows = context.data.drillingRows;
+    const int count = occupiedRowCount(rows);
+    const double left = context.columnX[Column::LogLeft];
+    const double textHeight = textHeightInY(context);
+    TextBandPlacer placer(context.pageStart, context.pageBottom, context.pageBottom - context.pageStart);
+    for (int row = 1; row <= count; ++row) {
+        DateMark mark;
+        mark.depth = depthOf(rows.cell(row, 1));
+        if (mark.depth < context.pageStart || mark.depth > context.pageBottom)
+            continue;
+        const std::string& date = rows.cell(row, 2);
+        const std::size_t slash = findText(date, "/");
+        double right = 0.0;
+        double top = mark.depth - textHeight * textAscentShare;
+        if (slash == textNotFound) {
+            mark.day = date;
+            right = left + datePlainX + textWidthInX(context, date);
+        } else {
+            mark.month = date.substr(0, slash);
+            mark.day = date.substr(slash + 1);
+            right = std::max(left + dateFirstPartX + textWidthInX(context, mark.month),
+                             left + dateSecondPartX + textWidthInX(context, mark.day));
+            top -= textHeight;
+        }
+        const double bottom = mark.depth + textHeight * (1.0 - textAscentShare);
+        const std::optional<double> shift = placer.place(top, bottom);
+        if (!shift)
+            continue;
+        mark.depth += *shift;
+        mark.box = {left + dateFirstPartX, top + *shift, right, bottom + *shift};
+        marks.push_back(mark);
+    }
+    return marks;
+}
+
+}  // namespace
+
+std::vector<LogBox> drillingDateBoxes(DrawContext& context)
+{
+    std::vector<LogBox> boxes;
+    if (parseLeadingInteger(context.data.documentOption(18).value) != 1)
+        return boxes;
+    for (const DateMark& mark : dateMarks(context))
+        boxes.push_back(mark.box);
+    return boxes;
 }
 
 void drawDrillingDates(DrawContext& context)
@@ -186,16 +302,18 @@ void drawDrillingDates(DrawContext& context)
     for (int row = 1; row <= count; ++row) {
         const double depth = depthOf(rows.cell(row, 1));
         drawLogLine(context, left, depth, right, depth, innerPen(context));
-        const std::string& date = rows.cell(row, 2);
-        const std::size_t slash = findText(date, "/");
-        if (slash == textNotFound) {
-            drawTextAt(context, left, depth, date, baseline);
+    }
+    for (const DateMark& mark : dateMarks(context)) {
+        if (mark.month.empty()) {
+            drawTextWithin(context, left + datePlainX, mark.depth, mark.day, baseline, left, right);
             continue;
         }
-        drawTextAt(context, left + dateFirstPartX, depth - 0.9 * textHeight, date.substr(0, slash), baseline);
-        drawTextAt(context, left + dateSecondPartX, depth, date.substr(slash + 1), baseline);
-        drawLogLine(context, left + dateLineStartX, depth - 0.8 * textHeight, left + dateLineEndX, depth - textHeight,
-                    innerPen(context));
+        // The month's baseline a whole line above the day's keeps the two
+        // numbers apart.
+        drawTextWithin(context, left + dateFirstPartX, mark.depth - textHeight, mark.month, baseline, left, right);
+        drawTextWithin(context, left + dateSecondPartX, mark.depth, mark.day, baseline, left, right);
+        drawLogLine(context, left + dateLineStartX, mark.depth - 0.8 * textHeight, left + dateLineEndX,
+                    mark.depth - textHeight, innerPen(context));
     }
 }
 

@@ -86,7 +86,10 @@ TEST(TextColumnInSitu, UnderlinesDepthAndNotesByTheFlagWord)
     // The next test lies less than two lines below: the name hugs the line.
     expectTextAt(page, sjis("孔内水平載荷試験"), page.deviceX(left + 20.5), page.deviceY(3.0),
                  TextAlign::Left | TextAlign::Top);
-    expectTextAt(page, "name2", page.deviceX(left + 20.5), page.deviceY(3.45), TextAlign::Left | TextAlign::Top);
+    // Its result would overprint that name (a line of 0.28 m): the second
+    // test's texts move down clear of it, 0.16 m, its underline stays.
+    expectTextAt(page, "result2", page.deviceX(left + 20.5), page.deviceY(3.56), TextAlign::Left | TextAlign::Bottom);
+    expectTextAt(page, "name2", page.deviceX(left + 20.5), page.deviceY(3.61), TextAlign::Left | TextAlign::Top);
     EXPECT_TRUE(page.texts(" 3.40").empty());
     EXPECT_EQ(page.texts(" 8.00").size(), 1u);
     expectTextAt(page, "name3", page.deviceX(left + 20.5), page.deviceY(8.05), TextAlign::Left | TextAlign::Top);
@@ -200,10 +203,12 @@ TEST(TextColumnDrillingDates, DrawnOnlyWhenSwitchedOn)
     const double left = page.column(0);
     EXPECT_EQ(page.linesBetween(left, 5.0, page.column(1), 5.0).size(), 1u);
     const TextAlign baseline = TextAlign::Left | TextAlign::Baseline;
-    expectTextAt(page, "4", page.deviceX(left + 0.4), page.deviceY(5.0 - 0.9 * 0.28), baseline);
-    expectTextAt(page, "12", page.deviceX(left + 0.8), page.deviceY(5.0), baseline);
-    EXPECT_EQ(page.linesBetween(left + 0.6, 5.0 - 0.8 * 0.28, left + 3.2, 5.0 - 0.28).size(), 1u);
-    expectTextAt(page, "0412", page.deviceX(left), page.deviceY(6.0), baseline);
+    // The month stands a whole line above the day, so the two never touch;
+    // both keep clear of the frame's left rule.
+    expectTextAt(page, "4", page.deviceX(left + 0.8), page.deviceY(5.0 - 0.28), baseline);
+    expectTextAt(page, "12", page.deviceX(left + 1.2), page.deviceY(5.0), baseline);
+    EXPECT_EQ(page.linesBetween(left + 1.0, 5.0 - 0.8 * 0.28, left + 3.6, 5.0 - 0.28).size(), 1u);
+    expectTextAt(page, "0412", page.deviceX(left + 0.8), page.deviceY(6.0), baseline);
 }
 
 TEST(TextColumnFreeNotes, NotesOfThePageAndTheBox)
