@@ -140,7 +140,10 @@ void drawCount(DrawContext& context, int column, double lineY, const std::string
     if (!count.present)
         return;
     const double centre = columnCentre(context, column);
-    drawTextAt(context, centre, lineY, formatText("%3ld", count.blows), TextAlign::Center | TextAlign::Bottom);
+    const double left = context.columnX[column - 1];
+    const double right = context.columnX[column];
+    drawTextWithin(context, centre, lineY, formatText("%3ld", count.blows), TextAlign::Center | TextAlign::Bottom,
+                   left, right);
     if (!count.fraction && !nValueColumn)
         return;
     const ColorRef ruleColor = context.slotFonts[FontRole::Body].color;
@@ -148,7 +151,7 @@ void drawCount(DrawContext& context, int column, double lineY, const std::string
     drawLogLine(context, centre - fractionRuleLeft, ruleY, centre + fractionRuleRight, ruleY,
                 solidPen(context.settings.innerLineWidth, ruleColor));
     const long below = count.fraction ? count.penetration : 30;
-    drawTextAt(context, centre, lineY, formatText("%3ld", below), TextAlign::Center | TextAlign::Top);
+    drawTextWithin(context, centre, lineY, formatText("%3ld", below), TextAlign::Center | TextAlign::Top, left, right);
 }
 
 struct PlotPoint {

@@ -16,6 +16,9 @@ namespace {
 constexpr double textLeftInset = 0.2;
 constexpr double textRightInset = 0.8;
 constexpr double leaderSlant = 1.0;
+// The height of a pushed-down note's turn into its line: the gap the cursor
+// keeps between two notes, so the turn stays below the note above.
+constexpr double leaderTurnHeight = 0.03;
 
 // The note's one-character switch: empty or "1" ties the note to its depth
 // with a leader.
@@ -50,10 +53,19 @@ void drawObservationNotes(DrawContext& context)
         const std::string text(stripLineEnd(notes.cell(row, 4)));
         cursor.end(text.empty() ? 0.0 : drawWrappedText(context, textLeft, textRight, placement.textTop, text));
         if (drawsLeader(notes.cell(row, 3))) {
+            // A note pushed down below its depth by the notes above would have
+            // its leader slant across their text; it runs down the column's
+            // rules instead and turns in just above its own line, below the
+            // text of the note above.
             const double c = placement.leaderDepth;
-            drawLogLine(context, left, upper, left + leaderSlant, c, leaderPen);
+            const double turn = std::max(upper, c - leaderTurnHeight);
+            if (turn > upper) {
+                drawLogLine(context, left, upper, left, turn, leaderPen);
+                drawLogLine(context, right, turn, right, upper, leaderPen);
+            }
+            drawLogLine(context, left, turn, left + leaderSlant, c, leaderPen);
             drawLogLine(context, left + leaderSlant, c, right - leaderSlant, c, leaderPen);
-            drawLogLine(context, right - leaderSlant, c, right, upper, leaderPen);
+            drawLogLine(context, right - leaderSlant, c, right, turn, leaderPen);
         }
     }
 }

@@ -181,5 +181,34 @@ TEST(CrowdedText, ScaleNumbersStayInsideThePageAndClearOfDrillingDates)
     EXPECT_EQ(recordedTextBox(page.texts("108")[0]).right, page.deviceX(15.0 - 2.2));
 }
 
+TEST(CrowdedText, NoteLeadersNeverCrossNoteText)
+{
+    PageFixture page;
+    const std::string text = test::sjis("細砂主体、径2～20mmの礫及び貝殻片を混入する。含水中位。");
+    for (const char* depth : {"1.00", "1.02", "1.04", "3.00", "3.10"})
+        page.addRow(page.data.observationRows, {depth, "", "", text + "\r\n" + text, ""});
+    page.prepare();
+    drawObservationNotes(page.context);
+    const auto notes = page.device.ofKind(Kind::WrappedText);
+    ASSERT_EQ(notes.size(), 5u);
+    int leaders = 0;
+    for (const RecordedPrimitive& line : page.device.ofKind(Kind::Line)) {
+        ++leaders;
+        for (int step = 0; step <= 100; ++step) {
+            const double x = line.points[0].x + (line.points[1].x - line.points[0].x) * step / 100.0;
+            const double y = line.points[0].y + (line.points[1].y - line.points[0].y) * step / 100.0;
+            for (const RecordedPrimitive& note : notes) {
+                const DeviceRect box = recordedTextBox(note);
+                EXPECT_FALSE(x > box.left && x < box.right && y > box.top && y < box.bottom)
+                    << "a leader crosses the note at " << box.top;
+            }
+        }
+    }
+    EXPECT_GE(leaders, 15);
+    // A note that is not pushed down keeps its leader: two short slants and
+    // the line along its depth.
+    EXPECT_EQ(page.linesBetween(page.column(9), 1.0, page.column(9) + 1.0, 1.0).size(), 1u);
+}
+
 }  // namespace
 }  // namespace kolv

@@ -48,13 +48,17 @@ TEST(TextColumnObservationNotes, LongNotesPushTheNextOnesDown)
         EXPECT_LT(note.rect.right, page.deviceX(right));
         EXPECT_FALSE(note.measureOnly);
     }
-    // Leaders tie each note's depth to the line above its text.
+    // Leaders tie each note's depth to the line above its text; the pushed
+    // note's leader runs down the column's rules, clear of the first text,
+    // and turns in 0.03 above its line.
     EXPECT_EQ(page.linesBetween(left, 1.00, left + 1, 1.00).size(), 1u);
-    EXPECT_EQ(page.linesBetween(left, 1.02, left + 1, 1.97).size(), 1u);
+    EXPECT_EQ(page.linesBetween(left, 1.02, left, 1.94).size(), 1u);
+    EXPECT_EQ(page.linesBetween(left, 1.94, left + 1, 1.97).size(), 1u);
     EXPECT_EQ(page.linesBetween(left + 1, 1.97, right - 1, 1.97).size(), 1u);
-    EXPECT_EQ(page.linesBetween(right - 1, 1.97, right, 1.02).size(), 1u);
+    EXPECT_EQ(page.linesBetween(right - 1, 1.97, right, 1.94).size(), 1u);
+    EXPECT_EQ(page.linesBetween(right, 1.94, right, 1.02).size(), 1u);
     // The switch "0" draws no leader.
-    EXPECT_EQ(page.device.ofKind(Kind::Line).size(), 6u);
+    EXPECT_EQ(page.device.ofKind(Kind::Line).size(), 8u);
 }
 
 TEST(TextColumnObservationNotes, NotesBelowThePageEndTheColumn)
