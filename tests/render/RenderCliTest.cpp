@@ -260,24 +260,45 @@ TEST(RenderCli, ExitStatusOfUsageErrorsAndFailures)
     EXPECT_FALSE(std::filesystem::exists(folder.file("out.pdf")));
 }
 
-// Reviewed renders of the sample borehole at 50 dpi. After a deliberate
-// change of the drawing, look at the new pages and renew the images with
-//   kolv-cli render tests/fixtures/render/harbour-sample.vla -o IMAGE OPTIONS
-// using the options of the table below.
+// Reviewed renders of the sample borehole at 50 dpi, and of the first page of
+// public exchange files chosen for their difficulty at 40 dpi. After a
+// deliberate change of the drawing, look at the new pages and renew the
+// images with
+//   kolv-cli render INPUT -o tests/fixtures/render/IMAGE OPTIONS
+// using the input and options of the table below.
 TEST(RenderCli, PagesMatchTheReviewedImages)
 {
     struct Case {
+        const char* input;  // in the corpus; nullptr: the sample borehole
         const char* image;
         const char* options;
     };
+    const char* const denseFile = "xml-real/geofukui-jiban-opendata/18000103101301603/DATA/BED0001.XML";
     const Case cases[] = {
-        {"harbour-sample-page1-50dpi.png", "--pages 1-1 --dpi 50"},
-        {"harbour-sample-a3-vscale200-50dpi.png", "--paper A3 --vscale 200 --start 4 --dpi 50"},
+        {nullptr, "harbour-sample-page1-50dpi.png", "--pages 1-1 --dpi 50"},
+        {nullptr, "harbour-sample-a3-vscale200-50dpi.png", "--paper A3 --vscale 200 --start 4 --dpi 50"},
+        // Long survey name and location, dense tests, samples and thin layers.
+        {denseFile, "corpus-dense-page1-40dpi.png", "--paper A3 --pages 1-1 --dpi 40"},
+        {denseFile, "corpus-dense-vscale200-40dpi.png", "--paper A3 --vscale 200 --pages 1-1 --dpi 40"},
+        // 4.00 loading tests beside another in-situ test of the same depth.
+        {"xml-real/boring-rs/BED0400.XML", "corpus-400-page1-40dpi.png", "--paper A3 --pages 1-1 --dpi 40"},
+        // Many notes, off-scale tests, an elevation scale from 227 m.
+        {"xml-real/geofukui-opendata/BOREHOLE_FUKUI_BED10418000011005.xml", "corpus-notes-page1-40dpi.png",
+         "--paper A3 --pages 1-1 --dpi 40"},
+        // A deep borehole without tests: its scale numbers under the heading band.
+        {"xml-real/geofukui-opendata/BOREHOLE_KIK-NET_BED10117000020009.xml", "corpus-deep-page2-40dpi.png",
+         "--paper A3 --pages 2-2 --dpi 40"},
+        // A long survey name at 1:200, close tests.
+        {"xml-real/geofukui-opendata/BOREHOLE_SHIGA_BED-090610-0002.xml", "corpus-long-name-vscale200-40dpi.png",
+         "--paper A3 --vscale 200 --pages 1-1 --dpi 40"},
     };
     test::TemporaryFolder folder;
     for (const Case& c : cases) {
+        if (c.input && !test::corpusAvailable())
+            continue;
+        const std::string input = c.input ? test::corpusDir() + "/" + c.input : sample;
         const std::string rendered = folder.file(c.image);
-        const CliRun run = render(folder, "'" + sample + "' -o '" + rendered + "' " + c.options);
+        const CliRun run = render(folder, "'" + input + "' -o '" + rendered + "' " + c.options);
         ASSERT_EQ(run.status, 0) << run.errors;
         const QImage expected =
             QImage(QString::fromStdString(std::string(KOLV_FIXTURE_DIR) + "/render/" + c.image)).convertToFormat(QImage::Format_RGB32);
