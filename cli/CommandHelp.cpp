@@ -117,7 +117,7 @@ void printUsage(std::ostream& out, const std::vector<std::string_view>& commandN
         const CommandHelp* help = helpOf(name);
         std::string line = "  " + std::string(name);
         if (help) {
-            line.resize(std::max<std::size_t>(line.size() + 2, 13), ' ');
+            line.resize(std::max<std::size_t>(line.size() + 2, 15), ' ');
             line += help->summary;
         }
         out << line << "\n";
