@@ -359,3 +359,24 @@ TEST(Cli, BatchWritesOneOutputPerFileAndKeepsGoingPastABadOne)
     EXPECT_EQ(blocked.exitCode, 5);
     EXPECT_NE(blocked.err.find(bad), std::string::npos) << blocked.err;
 }
+
+// On a terminal the progress is a bar redrawn in place that a message first
+// takes off its line; elsewhere it is plain lines (checked above).
+TEST(Cli, BatchProgressIsABarOnATerminal)
+{
+    TemporaryFolder folder;
+    const std::string bad = folder.file("notes.txt");
+    writeFile(bad, "just some text\r\n");
+    // script(1) gives the program a terminal and copies what it shows to stdout.
+    const std::string command = "script -qec " + quoted(quoted(KOLV_CLI_PATH) + " convert " + quoted(sample("harbour.vla"))
+                                                         + " " + quoted(bad) + " --out-dir " + quoted(folder.file("out"))
+                                                         + " -j 1 >/dev/null")
+                                + " /dev/null > " + quoted(folder.file("screen")) + " 2>&1 </dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status)) << command;
+    const std::string screen = readFile(folder.file("screen"));
+    EXPECT_NE(screen.find("\r\x1b[Kkolv-cli: " + bad + ": "), std::string::npos) << "the bar makes room for a message\n" << screen;
+    EXPECT_NE(screen.find("\r[##############################] 2/2 files, "), std::string::npos) << screen;
+    EXPECT_NE(screen.find(" files/s"), std::string::npos) << screen;
+    EXPECT_EQ(screen.find("kolv-cli: 1/2 files"), std::string::npos) << "no plain lines on a terminal\n" << screen;
+}
