@@ -65,11 +65,12 @@ constexpr CommandHelp helps[] = {
      "line (\"無し\" when there is none). With --out-dir: DIR/NAME.txt for every FILE.\n"},
     {"export-xml", "write the exchange file (XML, DTD 4.00)",
      "usage: kolv-cli export-xml FILE -o OUT.XML\n"
-     "       kolv-cli export-xml FILE... --out-dir DIR\n"
+     "       kolv-cli export-xml FILE... --out-dir DIR [-j N]\n"
      "\n"
      "Reads FILE as the Open command does and writes it as an exchange file\n"
      "(DTD 4.00). Values the exchange file cannot hold are reported on stderr by\n"
-     "row and cell. With --out-dir (an existing folder): DIR/NAME.XML for every FILE.\n"},
+     "row and cell; the file is written all the same. Prints the path of the file\n"
+     "written. With --out-dir: DIR/NAME.XML for every FILE.\n"},
 };
 
 const CommandHelp* helpOf(std::string_view command)
