@@ -238,8 +238,7 @@ void drawFittedInRow(DrawContext& context, double x, double top, double bottom, 
         useFont(context, font);
 }
 
-// A label spread over its cell as long as its characters keep apart, else
-// condensed into the cell.
+// A label spread over its cell (condensed into it when it is wider).
 void drawTitleLabel(DrawContext& context, double left, double right, double top, double bottom,
                     const std::string& label)
 {
@@ -256,10 +255,7 @@ void drawTitleLabel(DrawContext& context, double left, double right, double top,
         const double widest = characterSize + (right - left - characterSize / 2) / last;
         right = std::min(right, left + std::max(widest, characterSize));
     }
-    if (textWidthInX(context, label) <= std::max(right - left, characterSize))
-        drawSpreadText(context, left, right, top, bottom, label);
-    else
-        drawFittedInRow(context, left, top, bottom, fitTextToWidth(context, label, right - left));
+    drawSpreadText(context, left, right, top, bottom, label);
 }
 
 // Where a text is split into two lines: at the first character boundary

@@ -175,8 +175,17 @@ void drawTextCentredInBox(DrawContext& context, double x1, double y1, double x2,
     const int top = box.top + 1;
     const int bottom = box.bottom - 1;
     const int height = context.device.textMetrics().height;
-    context.device.drawText({(box.left + box.right) / 2, (top + bottom - height) / 2}, text,
+    const FittedText fitted = fitTextToWidth(context, text, std::fabs(x2 - x1));
+    const FontRequest font = context.currentFont;
+    if (fitted.widthPercent < 100) {
+        FontRequest condensed = font;
+        condensed.widthPercent = fitted.widthPercent;
+        useFont(context, condensed);
+    }
+    context.device.drawText({(box.left + box.right) / 2, (top + bottom - height) / 2}, fitted.text,
                             TextAlign::Center | TextAlign::Top);
+    if (fitted.widthPercent < 100)
+        useFont(context, font);
 }
 
 void drawTextCentredInBand(DrawContext& context, double x, double y1, double y2, const std::string& text,
@@ -197,6 +206,18 @@ void drawSpreadText(DrawContext& context, double x1, double x2, double y1, doubl
         return;
     const double characterSize = textHeightInX(context);
     const double width = std::max(x2 - x1, characterSize);
+    // Spread over less than its own width the characters would overprint
+    // each other: the text is condensed into the range instead.
+    if (textWidthInX(context, text) > width) {
+        const FittedText fitted = fitTextToWidth(context, text, width);
+        const FontRequest font = context.currentFont;
+        FontRequest condensed = font;
+        condensed.widthPercent = fitted.widthPercent;
+        useFont(context, condensed);
+        drawTextCentredInBand(context, x1, y1, y2, fitted.text);
+        useFont(context, font);
+        return;
+    }
     const std::size_t bytes = text.size();
     const double step = bytes < 3 ? width / 2 : (width - characterSize) / static_cast<double>(bytes - 2);
     for (std::size_t position = 0; position < bytes;) {

@@ -46,7 +46,8 @@ void drawRhombusWithCentreLine(DrawContext& context, double x1, double y1, doubl
 // top/bottom/baseline).
 void drawTextAt(DrawContext& context, double x, double y, const std::string& text,
                 TextAlign align = TextAlign::Left | TextAlign::Top);
-// One line centred in the box shrunk by one device unit on each side; not clipped.
+// One line centred in the box shrunk by one device unit on each side; not
+// clipped; fitted to the box's width.
 void drawTextCentredInBox(DrawContext& context, double x1, double y1, double x2, double y2, const std::string& text);
 // Text vertically centred in the band y1 ... y2 (its top at (top + bottom -
 // text height) / 2), horizontally aligned at x by horizontalAlign.
@@ -54,6 +55,7 @@ void drawTextCentredInBand(DrawContext& context, double x, double y1, double y2,
                            TextAlign horizontalAlign = TextAlign::Left);
 // The text spread evenly over x1 ... x2 of the row y1 ... y2: the first
 // character starts at x1, the last ends at x1 + max(x2 - x1, character size).
+// A text wider than that is condensed (or cut) into it instead, whole.
 void drawSpreadText(DrawContext& context, double x1, double x2, double y1, double y2, const std::string& text);
 
 // Narrowest horizontal scale of a text condensed to fit its place; below it

@@ -1,6 +1,7 @@
 // Every page of every public exchange file and of the bundled samples, drawn
-// as kolv-cli draws it on A3 at the depth scales 1:100 and 1:200: no text
-// leaves the sheet, is cut at a page edge or overprints another text.
+// as kolv-cli draws it on A3 at the depth scales 1:100 and 1:200 (and with
+// columns narrowed by a horizontal scale of 1:150): no text leaves the sheet,
+// is cut at a page edge or overprints another text.
 #include "TextBoxCheck.h"
 
 #include "formats/OpenDocument.h"
@@ -51,8 +52,9 @@ TEST(CorpusLayout, NoTextOverlapsAnotherOrLeavesTheSheet)
     test::TemporaryFolder dataRoot;
     int pagesChecked = 0;
     for (const std::string& file : logFiles()) {
-        for (int verticalScale : {100, 200}) {
-            SCOPED_TRACE(file + " at 1:" + std::to_string(verticalScale));
+        for (const auto& [verticalScale, horizontalScale] : {std::pair{100, 100}, {200, 100}, {100, 150}}) {
+            SCOPED_TRACE(file + " at 1:" + std::to_string(verticalScale) + ", 1:" + std::to_string(horizontalScale)
+                         + " across");
             LogSettings settings;
             settings.dataRoot = dataRoot.path();
             settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
@@ -63,6 +65,7 @@ TEST(CorpusLayout, NoTextOverlapsAnotherOrLeavesTheSheet)
             if (openDocumentFile(file, data, settings.soilNameMaster, prompter) != OpenStatus::Opened)
                 continue;
             settings.verticalScale = verticalScale;
+            settings.horizontalScale = horizontalScale;
             ViewState view;
             applyDocumentChange(data, settings, view, prompter, a3);
             const int pages = pageCount(settings, maximumDepth(data));
@@ -78,7 +81,7 @@ TEST(CorpusLayout, NoTextOverlapsAnotherOrLeavesTheSheet)
             }
         }
     }
-    EXPECT_GT(pagesChecked, 40);
+    EXPECT_GT(pagesChecked, 60);
 }
 
 }  // namespace

@@ -85,6 +85,28 @@ TEST(TextFit, CentredTextsFitTwiceTheRoomOnTheirNearerSide)
 
 
 
+TEST(TextFit, SpreadAndCentredTextsWiderThanTheirRangeAreCondensedWhole)
+{
+    // "ABCDEFGHIJ" is 17.5 mm wide.
+    FitPage spread;
+    drawSpreadText(spread.context, 10.0, 24.0, -5.0, -4.0, "ABCDEFGHIJ");
+    auto texts = spread.device.ofKind(Kind::Text);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "ABCDEFGHIJ");
+    EXPECT_EQ(texts[0].font.widthPercent, 80);
+    // One that fits is still spread character by character.
+    FitPage fits;
+    drawSpreadText(fits.context, 10.0, 30.0, -5.0, -4.0, "ABCDEFGHIJ");
+    EXPECT_EQ(fits.device.ofKind(Kind::Text).size(), 10u);
+
+    FitPage box;
+    drawTextCentredInBox(box.context, 10.0, -5.0, 24.0, -4.0, "ABCDEFGHIJ");
+    texts = box.device.ofKind(Kind::Text);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].font.widthPercent, 80);
+    EXPECT_EQ(box.device.currentFont().widthPercent, 100);
+}
+
 TEST(TitleBlock, LongValuesKeepToTheirRangeAndLabelsClearOfTheirValues)
 {
     struct TitleCase {
