@@ -23,14 +23,25 @@ std::size_t findText(std::string_view text, std::string_view needle, std::size_t
 {
     if (needle.empty())
         return from <= text.size() ? from : textNotFound;
-    std::size_t pos = 0;
-    while (pos < from && pos < text.size())
-        pos += characterLength(text, pos);
-    for (; pos + needle.size() <= text.size(); pos += characterLength(text, pos)) {
-        if (text.compare(pos, needle.size(), needle) == 0)
-            return pos;
+    // A byte below 0x40 is never the second byte of a character, so such a
+    // byte always starts one: a needle beginning with it (a tag, a comma,
+    // "$$") is found by a plain byte search.
+    if (static_cast<unsigned char>(needle.front()) < 0x40)
+        return text.find(needle, from);
+    // Otherwise every byte match is checked against the character boundaries,
+    // walked once from the start of the text.
+    std::size_t boundary = 0;
+    while (boundary < from && boundary < text.size())
+        boundary += characterLength(text, boundary);
+    for (;;) {
+        const std::size_t match = text.find(needle, boundary);
+        if (match == std::string_view::npos)
+            return textNotFound;
+        while (boundary < match)
+            boundary += characterLength(text, boundary);
+        if (boundary == match)
+            return match;
     }
-    return textNotFound;
 }
 
 bool containsText(std::string_view text, std::string_view needle)

@@ -1,5 +1,7 @@
 #include "data/Csv.h"
 
+#include <algorithm>
+
 namespace kolv {
 
 std::string splitCsvField(std::string_view line, int n)
@@ -24,6 +26,27 @@ std::string splitCsvField(std::string_view line, int n)
             field.push_back(c);
     }
     return current == n ? field : std::string();
+}
+
+std::vector<std::string> splitCsvFields(std::string_view line, int count)
+{
+    std::vector<std::string> fields(static_cast<std::size_t>(std::max(count, 0)));
+    std::size_t current = 0;
+    bool quoted = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            continue;
+        }
+        if (c == ',' && !quoted) {
+            if (++current >= fields.size())
+                break;
+            continue;
+        }
+        if (current < fields.size())
+            fields[current].push_back(c);
+    }
+    return fields;
 }
 
 }  // namespace kolv

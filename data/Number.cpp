@@ -108,25 +108,29 @@ unsigned long parseUnsignedAutoBase(std::string_view text)
 
 std::string formatText(const char* format, ...)
 {
-    locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
-    locale_t previous = cLocale ? uselocale(cLocale) : static_cast<locale_t>(0);
+    // The "C" numbers, made once and used by this thread for the call only.
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
+    const locale_t previous = cLocale ? uselocale(cLocale) : static_cast<locale_t>(0);
     va_list arguments;
     va_start(arguments, format);
     va_list copy;
     va_copy(copy, arguments);
-    const int length = std::vsnprintf(nullptr, 0, format, arguments);
+    // Nearly every text fits the buffer on the stack; a longer one is
+    // formatted again at its length.
+    char small[128];
+    const int length = std::vsnprintf(small, sizeof small, format, arguments);
     va_end(arguments);
     std::string result;
-    if (length > 0) {
-        std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, copy);
-        result.assign(buffer.data(), static_cast<std::size_t>(length));
+    if (length > 0 && static_cast<std::size_t>(length) < sizeof small) {
+        result.assign(small, static_cast<std::size_t>(length));
+    } else if (length > 0) {
+        result.resize(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(result.data(), result.size(), format, copy);
+        result.resize(static_cast<std::size_t>(length));
     }
     va_end(copy);
-    if (cLocale) {
+    if (cLocale)
         uselocale(previous);
-        freelocale(cLocale);
-    }
     return result;
 }
 

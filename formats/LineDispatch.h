@@ -3,10 +3,13 @@
 // format's post-processing after the last line.
 #include "data/BoringData.h"
 #include "data/TextTable.h"
+#include "formats/SoilPatternLookup.h"
 #include "formats/XmlReader.h"
 #include "settings/SoilNameMaster.h"
 
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace kolv {
 
@@ -30,6 +33,9 @@ struct LineReaderState {
     // Where "too many csv" is reported (once per file); none stays silent.
     Prompter* prompter = nullptr;
     bool longLineReported = false;
+    // Patterns already looked up for a layer name and hint: a log names the
+    // same few soils again and again.
+    std::unordered_map<std::string, SoilPattern> soilPatterns;
     XmlReaderState xml;
 };
 

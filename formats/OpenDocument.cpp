@@ -59,16 +59,15 @@ OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const
     if (formatCode == FormatCode::XmlUnknownVersion && options.reportUnknownDtdVersion)
         prompter.show(4010, std::string(unknownDtdVersion), MessageKind::Warning);
 
-    // Read into a copy so that the store is untouched until the file is read.
-    BoringData opened = data;
-    clear(opened);
+    // Nothing fails once a format is recognised, so the store is cleared and
+    // read in place.
+    clear(data);
     LineReaderState state;
     state.soilNameMaster = &master;
     state.prompter = &prompter;
     for (std::size_t line = first; line < lines.size(); ++line)
-        dispatchLine(opened, state, formatCode, lines[line]);
-    postProcess(opened, formatCode, state);
-    data = std::move(opened);
+        dispatchLine(data, state, formatCode, lines[line]);
+    postProcess(data, formatCode, state);
     return OpenStatus::Opened;
 }
 

@@ -31,8 +31,9 @@ bool readCsvRow(Table& table, LineReaderState& state, std::string_view line, int
     if (state.row > Table::capacity)
         return false;
     noteLongLine(state, line);
+    std::vector<std::string> fields = splitCsvFields(line, cellCount);
     for (int cell = 1; cell <= cellCount; ++cell)
-        table.setCell(state.row, cell, splitCsvField(line, cell));
+        table.setCell(state.row, cell, std::move(fields[cell - 1]));
     ++state.row;
     return true;
 }
@@ -64,7 +65,11 @@ void readLayerLine(BoringData& data, LineReaderState& state, std::string_view li
     static const SoilNameMaster noMaster;
     const SoilNameMaster& master = state.soilNameMaster ? *state.soilNameMaster : noMaster;
     const std::string& hint = data.layerRows.cell(row, 7);
-    SoilPattern pattern = lookupSoilPattern(name, hint, master, bitmapPatternSet);
+    std::string key = name + '\0' + hint;
+    auto known = state.soilPatterns.find(key);
+    if (known == state.soilPatterns.end())
+        known = state.soilPatterns.emplace(std::move(key), lookupSoilPattern(name, hint, master, bitmapPatternSet)).first;
+    SoilPattern pattern = known->second;
     if (isNumericText(hint) < 1)
         data.layerRows.setCell(row, 5, formatText("%ld.%d", pattern.major, pattern.minor));
     if (data.layerRows.cell(row, 8).empty())
@@ -138,8 +143,9 @@ void readSectionLine(BoringData& data, LineReaderState& state, std::string_view 
     const char section = state.section;
     if (section == 'x' && layout.documentOptions) {
         noteLongLine(state, line);
+        std::vector<std::string> fields = splitCsvFields(line, documentOptionCount);
         for (int item = 1; item <= documentOptionCount; ++item)
-            data.documentOption(item).value = splitCsvField(line, item);
+            data.documentOption(item).value = std::move(fields[item - 1]);
         ++state.row;
     } else if (section == 'Z') {
         readHeadingLine(data, state, line);

@@ -6,6 +6,9 @@
 #include "formats/XmlText.h"
 #include "platform/Cp932Codec.h"
 
+#include <unordered_map>
+#include <vector>
+
 namespace kolv {
 
 namespace {
@@ -105,6 +108,56 @@ void storeLineElement(BoringData& data, XmlReaderState& state, std::string_view 
     }
 }
 
+// The group whose opening tag a line holds, the first in table order when it
+// holds several. Every opening tag starts with "<", which is never the second
+// byte of a character, so only the line's "<" need be looked at, and there
+// only the tags that go on with the same two bytes.
+class OpeningTagIndex {
+public:
+    OpeningTagIndex()
+    {
+        const std::vector<XmlGroup>& groups = xmlTagTable();
+        for (std::size_t group = 0; group < groups.size(); ++group) {
+            const std::string& tag = groups[group].openingTag;
+            if (tag.size() >= 3 && tag[0] == '<')
+                byNextBytes_[keyAt(tag, 1)].push_back(group);
+            else
+                elsewhere_.push_back(group);
+        }
+    }
+
+    const XmlGroup* groupOf(std::string_view line) const
+    {
+        const std::vector<XmlGroup>& groups = xmlTagTable();
+        std::size_t first = groups.size();
+        for (std::size_t group : elsewhere_)
+            if (group < first && containsText(line, groups[group].openingTag))
+                first = group;
+        for (std::size_t open = line.find('<'); open != std::string_view::npos && open + 2 < line.size();
+             open = line.find('<', open + 1)) {
+            const auto candidates = byNextBytes_.find(keyAt(line, open + 1));
+            if (candidates == byNextBytes_.end())
+                continue;
+            for (std::size_t group : candidates->second) {
+                if (group >= first)
+                    break;
+                if (line.compare(open, groups[group].openingTag.size(), groups[group].openingTag) == 0)
+                    first = group;
+            }
+        }
+        return first < groups.size() ? &groups[first] : nullptr;
+    }
+
+private:
+    static unsigned keyAt(std::string_view text, std::size_t pos)
+    {
+        return static_cast<unsigned char>(text[pos]) << 8 | static_cast<unsigned char>(text[pos + 1]);
+    }
+
+    std::unordered_map<unsigned, std::vector<std::size_t>> byNextBytes_;
+    std::vector<std::size_t> elsewhere_;
+};
+
 void openGroup(XmlReaderState& state, const XmlGroup& group)
 {
     state.currentGroup = &group;
@@ -131,12 +184,9 @@ void readXmlLine(BoringData& data, XmlReaderState& state, std::string_view line)
             line.remove_prefix(closing + closingTag.size());
         }
     }
-    for (const XmlGroup& group : xmlTagTable()) {
-        if (containsText(line, group.openingTag)) {
-            openGroup(state, group);
-            break;
-        }
-    }
+    static const OpeningTagIndex openingTags;
+    if (const XmlGroup* group = openingTags.groupOf(line))
+        openGroup(state, *group);
     storeLineElement(data, state, line);
 }
 

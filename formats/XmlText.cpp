@@ -223,8 +223,12 @@ private:
     bool joinable_ = false;
 };
 
+// The first occurrence of needle at or after from, a character boundary.
 std::size_t findFrom(std::string_view text, std::string_view needle, std::size_t from)
 {
+    // A byte below 0x40 always starts a character: a plain byte search.
+    if (!needle.empty() && static_cast<unsigned char>(needle.front()) < 0x40)
+        return text.find(needle, from);
     for (std::size_t pos = from; pos + needle.size() <= text.size(); pos += characterLength(text, pos)) {
         if (text.compare(pos, needle.size(), needle) == 0)
             return pos;

@@ -1,6 +1,10 @@
 #include "platform/Cp932Codec.h"
 
+#include <array>
+#include <atomic>
 #include <cerrno>
+#include <cstdint>
+#include <optional>
 #include <iconv.h>
 
 namespace kolv {
@@ -71,6 +75,53 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t pos)
     return length;
 }
 
+// The code page 932 bytes of every character of the Basic Multilingual
+// Plane met so far, as iconv converts it: 0 when not converted yet, else a
+// mark bit, the byte count and the bytes, or the mark of a character without
+// a code page 932 form. Converting each character once keeps the exchange-file
+// import fast; every thread finds the same bytes, so the entries need no lock.
+constexpr std::uint32_t knownMark = 0x1000000;
+constexpr std::uint32_t noForm = 0xFFFFFFFF;
+std::array<std::atomic<std::uint32_t>, 0x10000> knownCharacters{};
+
+std::uint32_t codePointOf(std::string_view character)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(character[i])); };
+    if (character.size() == 2)
+        return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
+    return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+}
+
+// Appends the bytes of a two- or three-byte UTF-8 character; false when it
+// has no code page 932 form.
+template <class Convert>
+bool appendKnownCharacter(std::string_view character, std::string& output, Convert& convert)
+{
+    std::atomic<std::uint32_t>& known = knownCharacters[codePointOf(character)];
+    std::uint32_t entry = known.load(std::memory_order_relaxed);
+    if (entry == 0) {
+        std::string bytes;
+        if (!convert(character, bytes))
+            entry = noForm;
+        else if (bytes.size() == 1)
+            entry = knownMark | (1u << 16) | static_cast<unsigned char>(bytes[0]);
+        else if (bytes.size() == 2)
+            entry = knownMark | (2u << 16) | (static_cast<unsigned char>(bytes[0]) << 8)
+                    | static_cast<unsigned char>(bytes[1]);
+        else {
+            output += bytes;
+            return !bytes.empty();
+        }
+        known.store(entry, std::memory_order_relaxed);
+    }
+    if (entry == noForm)
+        return false;
+    if (((entry >> 16) & 0xFF) == 2)
+        output.push_back(static_cast<char>((entry >> 8) & 0xFF));
+    output.push_back(static_cast<char>(entry & 0xFF));
+    return true;
+}
+
 }  // namespace
 
 std::string cp932ToUtf8(std::string_view text)
@@ -102,17 +153,26 @@ std::string utf8ToCp932(std::string_view text, int* replacedCount)
     int replaced = 0;
     std::string result;
     result.reserve(text.size());
-    Converter converter("CP932", "UTF-8");
+    std::optional<Converter> converter;
+    const auto convert = [&](std::string_view character, std::string& output) {
+        if (!converter)
+            converter.emplace("CP932", "UTF-8");
+        return converter->valid() && converter->convert(character, output);
+    };
     std::size_t pos = 0;
     while (pos < text.size()) {
-        // Convert runs of ASCII directly, everything else a character at a time.
+        // ASCII is taken as it is, every other character converted on its own.
         const std::size_t length = utf8SequenceLength(text, pos);
         if (length == 1) {
             result.push_back(text[pos]);
             ++pos;
             continue;
         }
-        if (length == 0 || !converter.valid() || !converter.convert(text.substr(pos, length), result)) {
+        const std::string_view character = text.substr(pos, length);
+        const bool converted = length == 0 ? false
+                               : length <= 3 ? appendKnownCharacter(character, result, convert)
+                                             : convert(character, result);
+        if (!converted) {
             result.append(geta);
             ++replaced;
         }

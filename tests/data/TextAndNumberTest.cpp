@@ -21,6 +21,12 @@ TEST(Cp932Text, SearchesNeverMatchTheSecondByteOfACharacter)
     EXPECT_EQ(findText("a@b", "@"), 1u);
     // A stray lead byte does not swallow the ASCII character after it.
     EXPECT_EQ(findText("\x82$$_QZORIB100", "$$_QZORIB1"), 1u);
+    // A search from the middle of a text starts at the next character.
+    EXPECT_EQ(findText(sjis("表\\表\\"), "\\"), 2u);
+    EXPECT_EQ(findText(sjis("表\\表\\"), "\\", 3), 5u);
+    EXPECT_EQ(findText(sjis("ああ"), "\xA0\x82"), textNotFound);
+    EXPECT_EQ(findText(sjis("ああ"), sjis("あ"), 1), 2u);
+    EXPECT_EQ(findText(sjis("ア砂礫"), sjis("礫"), 5), textNotFound);
     EXPECT_EQ(replaceAllText(sjis("表\\n表"), "\\n", "\r\n"), sjis("表\r\n表"));
     EXPECT_TRUE(endsWithText(sjis("砂"), sjis("砂")));
     EXPECT_FALSE(endsWithText(sjis("ア\x82"), "\x82"));
@@ -83,4 +89,13 @@ TEST(Csv, FieldsSplitAtCommasOutsideQuotes)
     EXPECT_EQ(splitCsvField(line, 4), "x");
     EXPECT_EQ(splitCsvField(line, 5), "");
     EXPECT_EQ(splitCsvField(sjis("砂,礫"), 2), sjis("礫"));
+
+    // All fields at once are the fields one at a time.
+    for (const std::string& text : {line, std::string(), std::string(","), std::string("a,\"b,\"c\",d\",e,"),
+                                    std::string("\"unclosed,a,b"), sjis("砂,礫,,")}) {
+        const std::vector<std::string> fields = splitCsvFields(text, 5);
+        ASSERT_EQ(fields.size(), 5u);
+        for (int n = 1; n <= 5; ++n)
+            EXPECT_EQ(fields[n - 1], splitCsvField(text, n)) << text << " field " << n;
+    }
 }

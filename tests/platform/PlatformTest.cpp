@@ -21,6 +21,11 @@ TEST(Cp932Codec, RoundTripsAndFallsBackPerCharacter)
     EXPECT_EQ(cp932ToUtf8(cp932), utf8);
     EXPECT_EQ(utf8ToCp932("a😀b", &replaced), "a\x81\xAC" "b");
     EXPECT_EQ(replaced, 1);
+    // Characters met before convert as they did the first time.
+    for (int time = 0; time < 2; ++time) {
+        EXPECT_EQ(utf8ToCp932("☃港ｱé", &replaced), "\x81\xAC\x8D\x60\xB1\x81\xAC");
+        EXPECT_EQ(replaced, 2);
+    }
     EXPECT_EQ(cp932ToUtf8("a\x85\x40z\xFF"), "a\xEF\xBF\xBDz\xEF\xBF\xBD");
     EXPECT_EQ(cp932ToUtf8(std::string("a\x82", 2)), "a\xEF\xBF\xBD");
     EXPECT_TRUE(looksLikeUtf8("港"));
