@@ -48,8 +48,9 @@ void drawPage(LogDevice& device, const BoringData& data, const LogSettings& sett
     selectFontSlot(context, FontRole::Body);
     drawNValueGrid(context);
     drawDepthScale(context);
-    drawPenetrationTests(context);
+    drawPenetrationTests(context, PlotMarks::Later);
     drawInSituTests(context);
+    drawPenetrationTestMarks(context);
     drawSamples(context);
     drawRecoveryAndQu(context);
     if (drillingDatesShown(data))

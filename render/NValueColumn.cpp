@@ -275,7 +275,7 @@ void drawNValueGrid(DrawContext& context)
                        style10H.gap);
 }
 
-void drawPenetrationTests(DrawContext& context)
+void drawPenetrationTests(DrawContext& context, PlotMarks marks)
 {
     selectFontSlot(context, FontRole::Body);
     const BoringData::SptTable& tests = context.data.sptRows;
@@ -330,8 +330,32 @@ void drawPenetrationTests(DrawContext& context)
         const bool breaksLine = parseLeadingInteger(tests.cell(row, 6)) != 0;
         if (previous && !breaksLine)
             drawGraphSegment(context, *previous, point);
-        drawPlotMarks(context, point, nPlotMarks(n, graphMax, context.settings.nPlotSymbol, blackDot));
+        if (marks == PlotMarks::WithTheTests)
+            drawPlotMarks(context, point, nPlotMarks(n, graphMax, context.settings.nPlotSymbol, blackDot));
         previous = point;
+    }
+}
+
+void drawPenetrationTestMarks(DrawContext& context)
+{
+    selectFontSlot(context, FontRole::Body);
+    const BoringData::SptTable& tests = context.data.sptRows;
+    const int count = occupiedRowCount(tests);
+    const GraphSpan graph = graphSpan(context);
+    const int graphMax = graphMaxN(context.settings.maxBlows);
+    const bool blackDot = context.settings.outOfRangeBlackDot != 0;
+    for (int row = 1; row <= count; ++row) {
+        const double depth = depthOf(tests.cell(row, 1));
+        if (depth > context.pageBottom + testsBelowPage)
+            break;
+        const std::string& total = tests.cell(row, 2);
+        if (isNumericText(total) < 0)
+            continue;
+        const NValue n = nValue(total);
+        const double interval = nValueIntervalLength(n.penetration);
+        const PlotPoint point{graph.left + nPlotOffset(n.value, graphMax, graph.width()), depth + interval / 2,
+                              n.value > graphMax};
+        drawPlotMarks(context, point, nPlotMarks(n, graphMax, context.settings.nPlotSymbol, blackDot));
     }
 }
 

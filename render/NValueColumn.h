@@ -7,7 +7,11 @@ struct DrawContext;
 
 // Body mapping, inside the page clip.
 void drawNValueGrid(DrawContext& context);
-void drawPenetrationTests(DrawContext& context);
+// The plot marks go with their tests, or later, over the texts of the
+// test-results column, whose white ground would otherwise hide a point.
+enum class PlotMarks { WithTheTests, Later };
+void drawPenetrationTests(DrawContext& context, PlotMarks marks = PlotMarks::WithTheTests);
+void drawPenetrationTestMarks(DrawContext& context);
 // The unconfined compression strengths of the recovery table on the graph.
 void drawQuPoints(DrawContext& context);
 

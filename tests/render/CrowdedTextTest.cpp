@@ -4,6 +4,7 @@
 #include "TextColumnFixture.h"
 
 #include "render/LogFrame.h"
+#include "render/LogPage.h"
 #include "render/NValueColumn.h"
 #include "render/TextBandPlacer.h"
 #include "render/TextColumns.h"
@@ -208,6 +209,34 @@ TEST(CrowdedText, NoteLeadersNeverCrossNoteText)
     // A note that is not pushed down keeps its leader: two short slants and
     // the line along its depth.
     EXPECT_EQ(page.linesBetween(page.column(9), 1.0, page.column(9) + 1.0, 1.0).size(), 1u);
+}
+
+TEST(CrowdedText, GraphTextsHaveAWhiteGroundThatHidesNoPoint)
+{
+    PageFixture page;
+    page.settings.nPlotSymbol = 0;
+    page.addRow(page.data.sptRows, {"8.00", "5", "", "", "", "0"});
+    page.addRow(page.data.sptRows, {"9.00", "40", "", "", "", "0"});
+    page.addRow(page.data.inSituRows, {"8.20", test::sjis("原位置ベーンせん断試験"), "20.4kN/m2", "", "", "", "8.20", ""});
+    page.prepare();
+    drawPage(page.device, page.data, page.settings, page.prompter, PageOptions{});
+    std::size_t lastGround = 0;
+    std::size_t firstPoint = page.device.primitives.size();
+    std::size_t lastSegment = 0;
+    for (std::size_t i = 0; i < page.device.primitives.size(); ++i) {
+        const RecordedPrimitive& primitive = page.device.primitives[i];
+        if (primitive.kind == Kind::FilledRectangle && primitive.fillColor == 0xFFFFFF)
+            lastGround = i;
+        if (primitive.kind == Kind::Ellipse)
+            firstPoint = std::min(firstPoint, i);
+        if (primitive.kind == Kind::Line && primitive.points[0].y == page.deviceY(8.15)
+            && primitive.points[1].y == page.deviceY(9.15))
+            lastSegment = i;
+    }
+    // The graph's line lies under the texts' ground; the points over it.
+    EXPECT_GT(lastGround, lastSegment);
+    EXPECT_GT(lastSegment, 0u);
+    EXPECT_GT(firstPoint, lastGround);
 }
 
 }  // namespace
