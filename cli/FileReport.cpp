@@ -55,6 +55,10 @@ Answer FileReport::show(int messageId, const std::string& text, MessageKind kind
         line += ": " + readFailureReason(input_);
     else if (messageId == saveFailedId && !output_.empty())
         line += " ( " + output_ + " ): " + writeFailureReason(output_);
+    // A message that does not name the file (a warning of the reader, of the
+    // drawing) is led by it.
+    if (line.find(input_) == std::string::npos)
+        line = "kolv-cli: " + input_ + ": " + line;
     addErrorLine(line);
     return kind == MessageKind::Question ? Answer::Yes : Answer::Ok;
 }

@@ -279,6 +279,8 @@ TEST(Cli, MessagesNameTheFileAndTheReason)
     std::filesystem::create_directory(subfolder);
     const std::string missing = folder.file("missing.vla");
     const std::string unwritable = folder.file("no/such/folder/out.vla");
+    const std::string unknownVersion = folder.file("v9.xml");
+    writeFile(unknownVersion, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ボーリング情報 DTD_version=\"9.00\">\n</ボーリング情報>\n");
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
@@ -291,12 +293,13 @@ TEST(Cli, MessagesNameTheFileAndTheReason)
          5,
          "保存できませんでした ( " + unwritable + " ): the folder " + folder.file("no/such/folder") + " does not exist"},
         {{"convert", sample("harbour.vla"), "-o", subfolder}, 5, "( " + subfolder + " ): it is a folder"},
+        {{"check", unknownVersion}, 0, "kolv-cli: " + unknownVersion + ": DTDバージョンが不明または未対応です."},
     };
     for (const auto& c : cases) {
         const CliRun run = runCli(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments[1] << "\n" << run.err;
         EXPECT_NE(run.err.find(c.stderrHolds), std::string::npos) << run.err;
-        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_EQ(run.out.empty(), c.exitCode != 0) << run.out;
     }
 }
 

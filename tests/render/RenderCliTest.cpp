@@ -191,6 +191,17 @@ TEST(RenderCli, PngAndSvgFilesArePerPage)
     const QImage first(QString::fromStdString(folder.file("log-1.png")));
     EXPECT_EQ(first.width(), 468);  // A3: 297 mm at 40 dpi
     EXPECT_EQ(first.height(), 661);
+    // The frame's right edge (at 285 mm: 449 pixels) is on the sheet: the
+    // rightmost column that is dark over half the page's height.
+    int frameRight = -1;
+    for (int x = 0; x < first.width(); ++x) {
+        int dark = 0;
+        for (int y = 0; y < first.height(); ++y)
+            dark += qGray(first.pixel(x, y)) < 128 ? 1 : 0;
+        if (dark > first.height() / 2)
+            frameRight = x;
+    }
+    EXPECT_NEAR(frameRight, 449, 3);
 
     const CliRun one = render(folder, "'" + sample + "' -o '" + folder.file("two.svg") + "' --pages 2-2 --dpi 40");
     ASSERT_EQ(one.status, 0) << one.errors;
