@@ -9,7 +9,7 @@ namespace kolv {
 Answer StderrPrompter::show(int, const std::string& text, MessageKind kind)
 {
     std::cerr << cp932ToUtf8(text) << std::endl;
-    return kind == MessageKind::Question ? Answer::Yes : Answer::Ok;
+    return kind == MessageKind::Question || kind == MessageKind::QuestionWithCancel ? Answer::Yes : Answer::Ok;
 }
 
 Answer RecordingPrompter::show(int messageId, const std::string& text, MessageKind kind)

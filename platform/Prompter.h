@@ -7,7 +7,8 @@
 
 namespace kolv {
 
-enum class MessageKind { Information, Warning, Error, Question };
+// Question asks Yes / No; QuestionWithCancel asks Yes / No / Cancel.
+enum class MessageKind { Information, Warning, Error, Question, QuestionWithCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 
 class Prompter {

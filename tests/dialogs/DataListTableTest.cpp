@@ -1,0 +1,273 @@
+// The shared list-table behaviour, on a small dialog of its own: depth, a
+// note, a check box and a column without a field, five rows.
+#include "dialogs/ListTableModel.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace kolv {
+namespace {
+
+using test::sjis;
+
+const ListDialogSpec& smallSpec()
+{
+    static const ListDialogSpec spec = [] {
+        ListDialogSpec s;
+        s.caption = "test";
+        s.capacity = 5;
+        s.storeCellCount = 3;
+        s.fields = {{"深度"}, {"記事"}, {"下線", FieldKind::Check}};
+        s.columns = {{"m", 40, 0, 1, 1}, {"記事", 80, 1, 1, 2}, {"", 10, -1, 0, 0}, {"下線", 30, 2, 2, 3}};
+        return s;
+    }();
+    return spec;
+}
+
+class SmallModel : public ListTableModel {
+public:
+    SmallModel(const std::vector<TextRow>& storeRows, Prompter& prompter) : ListTableModel(smallSpec(), prompter)
+    {
+        openWithStoreRows(storeRows);
+    }
+    void storeInto(BoringData&) const override {}
+    std::vector<TextRow> stored() const { return storeRowsAfterAccept(); }
+    void type(const std::string& depth, const std::string& note = "x")
+    {
+        setField(0, depth);
+        setField(1, note);
+    }
+};
+
+struct SmallDialog : ::testing::Test {
+    RecordingPrompter prompter;
+    std::vector<int> messageIds() const
+    {
+        std::vector<int> ids;
+        for (const auto& message : prompter.messages)
+            ids.push_back(message.id);
+        return ids;
+    }
+};
+
+TEST_F(SmallDialog, OpeningListsRowsWithANumericDepthAndStoresThemPacked)
+{
+    SmallModel model({{"1.00", "a", "1"}, {"2.00", "b", "0"}, {"", "orphan note", ""}, {"4.00", "d", ""}}, prompter);
+    EXPECT_EQ(model.cell(3, 2), "");
+    EXPECT_EQ(model.cell(4, 2), "d");
+    EXPECT_EQ(model.currentRow(), 5);
+    EXPECT_FALSE(model.modified());
+    ASSERT_TRUE(model.accept());
+    const std::vector<TextRow> expected = {{"1.00", "a", "1"}, {"2.00", "b", "0"}, {"4.00", "d", ""}};
+    EXPECT_EQ(model.stored(), expected);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(SmallDialog, AddRefusals)
+{
+    struct Case {
+        const char* name;
+        std::vector<TextRow> rows;
+        std::string depth;
+        std::string note;
+        int message;
+    };
+    const Case cases[] = {
+        {"all fields empty", {}, "", "", 903},
+        {"depth not numeric", {}, "abc", "x", 903},
+        {"depth below -1", {}, "-1.5", "x", 32777},
+        {"depth above 3000", {}, "3000.5", "x", 32777},
+        {"same depth typed differently", {{"1.00", "a"}}, "1", "x", 908},
+        {"at capacity", {{"1"}, {"2"}, {"3"}, {"4"}, {"5"}}, "6", "x", 902},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingPrompter recorder;
+        SmallModel model(c.rows, recorder);
+        model.type(c.depth, c.note);
+        model.add();
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].id, c.message);
+        EXPECT_EQ(model.lastNonEmptyRow(), static_cast<int>(c.rows.size()));
+        EXPECT_TRUE(model.modified());
+    }
+    RecordingPrompter recorder;
+    SmallModel model({{"1.00", "a"}}, recorder);
+    model.type("1");
+    model.add();
+    EXPECT_EQ(recorder.messages[0].text, sjis("同じ 深度データがあります.\n修正なら上書きしてください."));
+}
+
+TEST_F(SmallDialog, AddWritesAfterTheLastNonEmptyRowAndClearsTheFields)
+{
+    SmallModel model({{"1.00", "a"}, {"3.00", "c"}}, prompter);
+    model.type(" 2.5", "new");
+    model.setField(2, "1");
+    model.add();
+    EXPECT_EQ(model.row(3), (TextRow{"2.50", "new", "", "1"}));
+    EXPECT_EQ(model.field(0), "");
+    EXPECT_EQ(model.field(2), "0");
+    EXPECT_EQ(model.currentRow(), 0);
+    EXPECT_EQ(model.takeScrollRequest(), 3);
+    int field = -1;
+    EXPECT_EQ(model.takeFocusRequest(&field), FocusTarget::Field);
+    EXPECT_EQ(field, 0);
+}
+
+TEST_F(SmallDialog, OverwriteFindsTheRowOfTheSameDepth)
+{
+    SmallModel model({{"1.00", "a"}, {"2.00", "b"}, {"3.00", "c"}}, prompter);
+    model.clickRow(3);
+    EXPECT_FALSE(model.addEnabled());
+    model.type("1", "changed");
+    model.overwrite();
+    EXPECT_EQ(model.cell(1, 2), "changed");
+    EXPECT_EQ(model.cell(3, 2), "c");
+    EXPECT_EQ(model.currentRow(), 0);
+    EXPECT_TRUE(model.addEnabled());
+    EXPECT_TRUE(prompter.messages.empty());
+
+    model.type("9", "nowhere");
+    model.overwrite();
+    ASSERT_EQ(messageIds(), std::vector<int>{907});
+    EXPECT_EQ(prompter.messages[0].text, sjis("上書きできません、同じ 深度 がありません."));
+
+    RecordingPrompter empty;
+    SmallModel none({}, empty);
+    none.type("1");
+    none.overwrite();
+    ASSERT_EQ(empty.messages.size(), 1u);
+    EXPECT_EQ(empty.messages[0].id, 904);
+    EXPECT_EQ(none.lastNonEmptyRow(), 0);
+}
+
+TEST_F(SmallDialog, DeleteMovesTheRowsBelowUpAndKeepsCapacityRows)
+{
+    SmallModel model({{"1"}, {"2"}, {"3"}, {"4"}, {"5"}}, prompter);
+    model.deleteRow(2);
+    EXPECT_EQ(model.cell(2, 1), "3");
+    EXPECT_EQ(model.cell(4, 1), "5");
+    EXPECT_EQ(model.cell(5, 1), "");
+    EXPECT_EQ(model.capacity(), 5);
+    EXPECT_TRUE(model.modified());
+    model.deleteRow(0);
+    EXPECT_EQ(model.lastNonEmptyRow(), 4);
+}
+
+TEST_F(SmallDialog, StoreBackSortsByDepthAndReportsDuplicatesAboveZero)
+{
+    SmallModel model({{"2.00", "first"}, {"1.50", "b"}, {"2", "second"}, {"0", "z1"}, {"0.00", "z2"}}, prompter);
+    ASSERT_TRUE(model.accept());
+    std::vector<std::string> order;
+    for (const TextRow& row : model.stored())
+        order.push_back(row[1]);
+    EXPECT_EQ(order, (std::vector<std::string>{"z1", "z2", "b", "first", "second"}));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, sjis("同じ深度があります\r\n 2.00 m \r\n"));
+}
+
+TEST_F(SmallDialog, DuplicateDepthsAreListedAsTyped)
+{
+    struct Case {
+        std::string depth;
+        std::string listed;
+    };
+    for (const Case& c : {Case{"1.5", "1.50"}, Case{"1.505", "1.505"}, Case{"7", "7.00"}}) {
+        RecordingPrompter recorder;
+        SmallModel model({{c.depth, "a"}, {c.depth, "b"}}, recorder);
+        ASSERT_TRUE(model.accept());
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].text, sjis("同じ深度があります\r\n ") + c.listed + " m \r\n");
+    }
+}
+
+TEST_F(SmallDialog, CancelAsksOnlyAfterChanges)
+{
+    SmallModel untouched({{"1.00", "a"}}, prompter);
+    EXPECT_TRUE(untouched.cancel());
+    EXPECT_TRUE(prompter.messages.empty());
+
+    SmallModel refused({{"1.00", "a"}}, prompter);
+    refused.type("");
+    refused.add();
+    prompter.messages.clear();
+    prompter.scriptedAnswers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(refused.cancel());
+    EXPECT_TRUE(refused.cancel());
+    EXPECT_EQ(messageIds(), (std::vector<int>{131, 131}));
+    EXPECT_EQ(prompter.messages[0].kind, MessageKind::Question);
+}
+
+TEST_F(SmallDialog, LiveWriteBackOnlyIntoARowOfTheSameDepth)
+{
+    SmallModel model({{"1.00", "a"}, {"2.00", "b"}}, prompter);
+    model.clickRow(2);
+    EXPECT_EQ(model.field(1), "b");
+    model.setField(1, "edited");
+    model.leaveField(1);
+    EXPECT_EQ(model.cell(2, 2), "edited");
+    EXPECT_TRUE(model.modified());
+    model.setField(0, "5");
+    model.setField(1, "elsewhere");
+    model.leaveField(0);
+    EXPECT_EQ(model.cell(2, 1), "2.00");
+    EXPECT_EQ(model.cell(2, 2), "edited");
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(SmallDialog, InPlaceEditorWalksTheNavigableColumns)
+{
+    SmallModel model({{"1.00", "a"}, {"2.00", "b"}}, prompter);
+    ASSERT_TRUE(model.openInPlace(1, 1));
+    EXPECT_EQ(model.inPlaceText(), "1.00");
+    // Enter: depth, note, then the check column (the empty column is skipped), then the next row.
+    EXPECT_TRUE(model.inPlaceKey(InPlaceKey::Enter, "1.10"));
+    EXPECT_EQ(model.inPlaceColumn(), 2);
+    EXPECT_TRUE(model.inPlaceKey(InPlaceKey::Enter, "a2"));
+    EXPECT_EQ(model.inPlaceColumn(), 4);
+    EXPECT_TRUE(model.inPlaceKey(InPlaceKey::Enter, "1"));
+    EXPECT_EQ(model.inPlaceRow(), 2);
+    EXPECT_EQ(model.inPlaceColumn(), 1);
+    EXPECT_EQ(model.field(1), "b");
+    EXPECT_EQ(model.row(1), (TextRow{"1.10", "a2", "", "1"}));
+    EXPECT_TRUE(model.inPlaceKey(InPlaceKey::Up, "2.00"));
+    EXPECT_EQ(model.inPlaceRow(), 1);
+    EXPECT_FALSE(model.inPlaceKey(InPlaceKey::Up, "1.10"));
+    EXPECT_FALSE(model.inPlaceOpen());
+
+    ASSERT_TRUE(model.openInPlace(5, 1));
+    EXPECT_FALSE(model.inPlaceKey(InPlaceKey::Down, ""));
+    ASSERT_TRUE(model.openInPlace(2, 2));
+    EXPECT_FALSE(model.accept());
+    EXPECT_FALSE(model.inPlaceOpen());
+    EXPECT_TRUE(model.accept());
+}
+
+TEST_F(SmallDialog, PasteGoesThroughTheFieldCheckAndStopsAtARefusedRow)
+{
+    SmallModel model({{"1.00", "a"}}, prompter);
+    EXPECT_EQ(model.pasteRows(2, "2\tpasted\t\t1\r\n3.5\tthird\nnot a depth\tx\n4\tnever\n"), 2);
+    EXPECT_EQ(model.row(2), (TextRow{"2.00", "pasted", "", "1"}));
+    EXPECT_EQ(model.row(3), (TextRow{"3.50", "third", "", "0"}));
+    EXPECT_EQ(model.cell(4, 1), "");
+    ASSERT_EQ(messageIds(), (std::vector<int>{903, 0}));
+    EXPECT_EQ(prompter.messages[1].text, sjis("4行目で貼り付けを中止しました."));
+    EXPECT_TRUE(model.modified());
+
+    prompter.messages.clear();
+    EXPECT_EQ(model.pasteRows(4, "4\ta\n5\tb\n6\tc\n"), 2);
+    EXPECT_EQ(messageIds(), (std::vector<int>{902, 0}));
+}
+
+TEST_F(SmallDialog, CopyGivesTabSeparatedRowsThatPasteBack)
+{
+    SmallModel model({{"1.00", "two\r\nlines", "1"}, {"2.00", "b\tc", "0"}}, prompter);
+    const std::string copied = model.copyRows({1, 2});
+    EXPECT_EQ(copied, "1.00\ttwo  lines\t\t1\n2.00\tb c\t\t0\n");
+    SmallModel other({}, prompter);
+    EXPECT_EQ(other.pasteRows(1, copied), 2);
+    EXPECT_EQ(other.row(2), (TextRow{"2.00", "b c", "", "0"}));
+}
+
+}  // namespace
+}  // namespace kolv
