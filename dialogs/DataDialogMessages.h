@@ -37,7 +37,7 @@ inline constexpr DialogMessage unsuitableInput{32791, "入力データが不適�
 inline constexpr DialogMessage sameDepthHeader{0, "同じ深度があります"};
 inline constexpr DialogMessage frameHeightUnusual{0, "記事欄枠データが異常です.\u3000"};
 inline constexpr DialogMessage missingPatterns{0, "見つからないビットマップパターンがあります."};
-inline constexpr DialogMessage characterNotAllowed{0, "「%1」は柱状図の文字コード(シフトJIS)にない文字のため入力できません."};
+inline constexpr DialogMessage characterNotAllowed{0, "シフトJISにない文字 (%1) は入力できません."};
 inline constexpr DialogMessage pasteStopped{0, "%1行目で貼り付けを中止しました."};
 }  // namespace DataDialogMessage
 

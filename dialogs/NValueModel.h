@@ -20,6 +20,7 @@ public:
     NValueModel(const BoringData& data, Prompter& prompter);
     void storeInto(BoringData& data) const override;
     bool fieldEnabled(int index) const override;
+    void choiceMade(int index) override;
 
     bool tenCentimetreKind() const { return field(Kind) == "1"; }
 
@@ -29,7 +30,6 @@ protected:
     void afterAdd(bool added) override;
     int navigation(int column) const override;
     std::string inPlaceDefault(int row, int column) const override;
-    void choiceMade(int index) override;
 
 private:
     double increment() const;

@@ -1,0 +1,185 @@
+// The data dialogs as the window opens them: typed into, confirmed or
+// cancelled, on the offscreen platform.
+#include "dialogs/DataDialogs.h"
+#include "dialogs/ListTableForm.h"
+#include "document/LogDocument.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+namespace kolv {
+namespace {
+
+using test::sjis;
+
+void ensureApplication()
+{
+    if (QApplication::instance())
+        return;
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argumentCount = 1;
+    static char programName[] = "test_dialogs";
+    static char* arguments[] = {programName, nullptr};
+    static QApplication application(argumentCount, arguments);
+}
+
+template <class Widget>
+Widget* control(QWidget* dialog, const QString& accessibleName)
+{
+    for (Widget* widget : dialog->findChildren<Widget*>())
+        if (widget->accessibleName() == accessibleName)
+            return widget;
+    ADD_FAILURE() << "no control " << accessibleName.toStdString();
+    return nullptr;
+}
+
+// Runs the command's dialog; script acts on it once it is shown.
+DialogOutcome runWith(int command, LogDocument& document, Prompter& prompter,
+                      const std::function<void(ListTableForm*)>& script)
+{
+    QTimer::singleShot(0, [script] {
+        auto* form = qobject_cast<ListTableForm*>(QApplication::activeModalWidget());
+        if (!form) {
+            ADD_FAILURE() << "no list dialog is open";
+            if (QApplication::activeModalWidget())
+                QApplication::activeModalWidget()->close();
+            return;
+        }
+        script(form);
+        if (form->isVisible())
+            form->done(QDialog::Rejected);
+    });
+    return runDataDialog(command, document, prompter, nullptr);
+}
+
+void type(QWidget* form, const QString& field, const QString& text)
+{
+    auto* edit = control<QLineEdit>(form, field);
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    QTest::keyClicks(edit, text);
+}
+
+void press(QWidget* form, const QString& caption)
+{
+    auto* button = control<QPushButton>(form, caption);
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+struct DataDialogWindow : ::testing::Test {
+    DataDialogWindow()
+    {
+        ensureApplication();
+        document.settings().dataRoot = folder.path();
+    }
+    test::TemporaryFolder folder;
+    LogDocument document;
+    RecordingPrompter prompter;
+};
+
+TEST_F(DataDialogWindow, TypedRowIsStoredAsOneUndoStep)
+{
+    const DialogOutcome outcome = runWith(32775, document, prompter, [](ListTableForm* form) {
+        type(form, "深度m", "1.5");
+        type(form, "N値", "12");
+        press(form, "データ追加");
+        EXPECT_EQ(form->list()->item(0, 0)->text(), "1.50");
+        press(form, "OK");
+    });
+    EXPECT_EQ(outcome, DialogOutcome::Accepted);
+    EXPECT_EQ(document.data().sptRows.cell(1, 1), "1.50");
+    EXPECT_EQ(document.data().sptRows.cell(1, 2), "12");
+    EXPECT_TRUE(document.isModified());
+    EXPECT_EQ(document.undoStack()->count(), 1);
+    document.undoStack()->undo();
+    EXPECT_EQ(document.data().sptRows.cell(1, 1), "");
+    EXPECT_FALSE(document.isModified());
+    document.undoStack()->redo();
+    EXPECT_EQ(document.data().sptRows.cell(1, 1), "1.50");
+}
+
+TEST_F(DataDialogWindow, CancelChangesNothing)
+{
+    prompter.scriptedAnswers = {Answer::Yes};
+    const DialogOutcome outcome = runWith(32771, document, prompter, [](ListTableForm* form) {
+        type(form, "水位", "2.5");
+        press(form, "データ追加");
+        EXPECT_EQ(form->list()->item(0, 0)->text(), "-2.50");
+        press(form, "ｷｬﾝｾﾙ");
+    });
+    EXPECT_EQ(outcome, DialogOutcome::Cancelled);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].id, 131);
+    EXPECT_EQ(document.data().waterLevelRows.cell(1, 1), "");
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(document.undoStack()->count(), 0);
+}
+
+TEST_F(DataDialogWindow, CharactersWithoutAShiftJisFormAreRefused)
+{
+    runWith(32776, document, prompter, [](ListTableForm* form) {
+        type(form, "深度 上 m", "1");
+        type(form, "深度 下 m", "2");
+        auto* edit = control<QLineEdit>(form, "深度 下 m");
+        QKeyEvent hangul(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("한"));
+        QApplication::sendEvent(edit, &hangul);
+        EXPECT_EQ(edit->text(), "2");
+        press(form, "OK");
+    });
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_EQ(prompter.messages.back().text, sjis("シフトJISにない文字 (U+D55C) は入力できません."));
+}
+
+TEST_F(DataDialogWindow, PastedRowsAndInPlaceEditing)
+{
+    runWith(32772, document, prompter, [](ListTableForm* form) {
+        QApplication::clipboard()->setText(QString::fromUtf8("1.5\t04/01\n3\t04/02\n"));
+        form->list()->setFocus();
+        form->list()->selectRow(0);
+        QTest::keyClick(form->list(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(form->list()->item(1, 1)->text(), "04/02");
+        const QRect cell = form->list()->visualItemRect(form->list()->item(2, 0));
+        QTest::mouseClick(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mousePress(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseRelease(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        ASSERT_NE(form->cellEditor(), nullptr);
+        QTest::keyClicks(form->cellEditor(), "4");
+        QTest::keyClick(form->cellEditor(), Qt::Key_Return);
+        ASSERT_NE(form->cellEditor(), nullptr);
+        QTest::keyClicks(form->cellEditor(), "04/03");
+        QTest::keyClick(form->cellEditor(), Qt::Key_Up);
+        press(form, "OK");  // ends the edit only
+        EXPECT_EQ(form->cellEditor(), nullptr);
+        EXPECT_TRUE(form->isVisible());
+        control<QCheckBox>(form, "柱状図に表示")->click();
+        press(form, "OK");
+    });
+    EXPECT_EQ(document.data().drillingRows.row(1), (BoringData::DrillingTable::Row{"1.5", "04/01"}));
+    EXPECT_EQ(document.data().drillingRows.row(3), (BoringData::DrillingTable::Row{"4", "04/03"}));
+    EXPECT_EQ(document.data().documentOption(18).value, "1");
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(DataDialogWindow, OtherCommandsAreNotDataDialogs)
+{
+    EXPECT_EQ(runDataDialog(3001, document, prompter, nullptr), DialogOutcome::NotAvailable);
+}
+
+}  // namespace
+}  // namespace kolv
