@@ -34,7 +34,9 @@ void ensureApplication()
     static int argumentCount = 1;
     static char programName[] = "test_dialogs";
     static char* arguments[] = {programName, nullptr};
-    static QApplication application(argumentCount, arguments);
+    // Never destroyed: tearing widgets and the clipboard down among the
+    // program's static objects at exit is not safe.
+    new QApplication(argumentCount, arguments);
 }
 
 template <class Widget>
