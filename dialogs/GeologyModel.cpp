@@ -65,9 +65,8 @@ const ListDialogSpec& geologySpec()
             {"%1", 24, F::Percent1, 1, 9},       {"%2", 24, F::Percent2, 1, 10},
             {":", 20, F::Delimiter, 2, 11},
         };
-        s.pickLists = {{"地質名"}, {"混り"}, {"質"}, {"基本名", true}, {"色調"}};
+        s.pickLists = {{"地質名"}, {"混り"}, {"質"}, {"基本名"}, {"色調"}};
         s.actions = {{"ﾊﾟﾀｰﾝﾁｪｯｸ"}};
-        s.hints = {"ﾋﾞｯﾄﾏｯﾌﾟ図模様"};
         return s;
     }();
     return spec;
