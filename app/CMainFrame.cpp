@@ -14,6 +14,8 @@
 #include "dialogs/DataDialogs.h"
 #include "dialogs/SettingsDialogs.h"
 #include "document/LogDocument.h"
+#include "formats/XmlWriter.h"
+#include "platform/Cp932Codec.h"
 #include "platform/FileIo.h"
 
 #include <QAction>
@@ -44,6 +46,10 @@ namespace {
 const QString programTitle = QStringLiteral("港湾柱状図");
 const QString idleText = QStringLiteral("レディ");
 constexpr int printerlessDotsPerInch = 300;
+// The values the exchange file could not take as stored, listed after an
+// export; the rest are counted.
+constexpr std::size_t exchangeIssuesShown = 15;
+const char* const exchangeFileFilter = "交換用データ(*.XML)|*.XML;*.xml|すべて(*.*)|*.*||";
 
 QString qtText(std::string_view text)
 {
@@ -391,6 +397,11 @@ void CMainFrame::print()
 {
     int pages = preparePrinting();
     printer_.setFromTo(1, pages);
+    // Printing to a file proposes the document's name.
+    if (printer_.outputFormat() == QPrinter::PdfFormat && !document_->path().empty()) {
+        const QFileInfo info(QString::fromStdString(document_->path()));
+        printer_.setOutputFileName(info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf")));
+    }
     QPrintDialog dialog(&printer_, this);
     dialog.setMinMax(1, pages);
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile);
@@ -483,8 +494,36 @@ void CMainFrame::exportPdfCommand()
 
 void CMainFrame::exportXmlCommand()
 {
-    showStatus(QStringLiteral("「%1」はこの版ではまだ使えません")
-                   .arg(plainMenuText(findCommand(command::exportXml)->text)));
+    QString proposed;
+    if (!document_->path().empty())
+        proposed = QString::fromStdString(exchangeFilePath(document_->path()));
+    const QString path = chooser_.saveFileName(this, proposed, QString::fromUtf8(exchangeFileFilter),
+                                               QStringLiteral("XML"));
+    if (!path.isEmpty())
+        exportXml(path);
+}
+
+bool CMainFrame::exportXml(const QString& path)
+{
+    const XmlExport exported = writeXmlFile(document_->data());
+    if (!writeFileAtomically(path.toStdString(), exported.bytes)) {
+        showShellMessage(prompter_, shellMessage::saveFailed, MessageKind::Error);
+        return false;
+    }
+    showStatus(QStringLiteral("交換用データを出力しました: %1").arg(QDir::toNativeSeparators(path)));
+    if (!exported.issues.empty()) {
+        std::string report = utf8ToCp932(shellMessage::exchangeFileIssues.text);
+        std::size_t shown = 0;
+        for (const XmlExportIssue& issue : exported.issues) {
+            if (shown++ == exchangeIssuesShown)
+                break;
+            report += "\n" + describeXmlExportIssue(issue);
+        }
+        if (exported.issues.size() > exchangeIssuesShown)
+            report += utf8ToCp932("\n… ほか " + std::to_string(exported.issues.size() - exchangeIssuesShown) + " 件");
+        prompter_.show(shellMessage::exchangeFileIssues.id, report, MessageKind::Warning);
+    }
+    return true;
 }
 
 void CMainFrame::about()

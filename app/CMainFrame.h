@@ -58,6 +58,8 @@ public:
     // Writes pages first..last as PDF; false when cancelled or not written
     // (the target then stays as it was).
     bool exportPdf(const QString& path, int firstPage, int lastPage);
+    // Writes the store as an exchange file; false when it cannot be written.
+    bool exportXml(const QString& path);
 
     QString statusMessage() const;
 

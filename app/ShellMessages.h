@@ -21,6 +21,8 @@ inline constexpr ShellMessage discardQuestion{0, "データが変更されまし
 inline constexpr ShellMessage saveHint{0, "「名前を付けて保存」または「上書き保存」で保存して下さい. "};
 inline constexpr ShellMessage notStandardExtension{4007, "標準の拡張子ではありません"};
 inline constexpr ShellMessage saveFailed{4005, "保存できませんでした"};
+inline constexpr ShellMessage exchangeFileIssues{
+    0, "交換用データを出力しました. 次の値は記録どおりには出力できませんでした:"};
 inline constexpr ShellMessage screenDrawingOff{0, "表示しません"};
 inline constexpr ShellMessage screenDrawingOn{0, "表示します"};
 }  // namespace shellMessage
