@@ -148,7 +148,7 @@ std::vector<long> bitmapNumbersOf(long code)
 }  // namespace
 
 GeologyModel::GeologyModel(const BoringData& data, const LogSettings& settings, Prompter& prompter)
-    : ListTableModel(geologySpec(), prompter), settings_(settings)
+    : DataListModel(geologySpec(), prompter), settings_(settings)
 {
     const SoilNameMaster& master = settings.soilNameMaster;
     constexpr int set = bitmapPatternSet;

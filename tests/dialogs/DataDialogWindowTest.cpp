@@ -1,6 +1,7 @@
 // The data dialogs as the window opens them: typed into, confirmed or
 // cancelled, on the offscreen platform.
 #include "dialogs/DataDialogs.h"
+#include "dialogs/FullWidthCheckDialog.h"
 #include "dialogs/ListTableForm.h"
 #include "document/LogDocument.h"
 #include "support/TestSupport.h"
@@ -232,6 +233,15 @@ TEST_F(DataDialogWindow, TypedBoreholeSurvivesSaveAndReopen)
     EXPECT_EQ(data.observationRows.cell(1, 5), "1");
     EXPECT_EQ(data.freeNoteRows.row(1), (BoringData::FreeNoteTable::Row{"0", "10", "", "20", sjis("A，B")}));
     EXPECT_EQ(data.freeNoteHeaderCell(2), "30");
+}
+
+TEST_F(DataDialogWindow, FullWidthCheckListsWhereTheCharactersAre)
+{
+    BoringData data;
+    data.layerRows.row(1) = {"2.00", sjis("砂（ＳＰ）"), "", "", "", "", "", "", "", "", ""};
+    FullWidthCheckDialog dialog(data);
+    EXPECT_EQ(dialog.report(), QString::fromUtf8("▼地質･色調\n( 2.00 m ) 砂（ＳＰ）  \n"));
+    EXPECT_EQ(FullWidthCheckDialog(BoringData{}).report(), QString::fromUtf8("無し"));
 }
 
 TEST_F(DataDialogWindow, OtherCommandsAreNotDataDialogs)
