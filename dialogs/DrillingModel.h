@@ -1,11 +1,11 @@
 #pragma once
 // The drilling dates dialog "削孔": the depth reached on a month/day, typed
 // into the list cells only.
-#include "dialogs/DataListModel.h"
+#include "dialogs/ListTableModel.h"
 
 namespace kolv {
 
-class DrillingModel : public DataListModel {
+class DrillingModel : public ListTableModel {
 public:
     enum Field { ShowInLog, Hint };
 

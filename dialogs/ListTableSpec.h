@@ -50,7 +50,9 @@ struct ColumnSpec {
 };
 
 struct PickListSpec {
+    PickListSpec(std::string caption, bool tall = false) : caption(std::move(caption)), tall(tall) {}
     std::string caption;
+    bool tall = false;  // the long list of the dialog (shown higher)
 };
 
 struct ActionSpec {

@@ -3,12 +3,12 @@
 // multi-line note. The notes start from the layers when there are none yet;
 // short texts of the notes master are appended to the note; the notes can
 // be checked for full-width alphanumerics.
-#include "dialogs/DataListModel.h"
+#include "dialogs/ListTableModel.h"
 #include "settings/LogSettings.h"
 
 namespace kolv {
 
-class ObservationNotesModel : public DataListModel {
+class ObservationNotesModel : public ListTableModel {
 public:
     enum Field { Upper, Lower, Note, Underline, Mark };
     enum PickList { ShortTexts };

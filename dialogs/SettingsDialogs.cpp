@@ -1,10 +1,207 @@
 #include "dialogs/SettingsDialogs.h"
 
+#include "dialogs/FieldForm.h"
+#include "dialogs/FontDialog.h"
+#include "dialogs/HeadingDialogModel.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/OptionDialogModels.h"
+#include "dialogs/ScaleDepthModel.h"
+#include "dialogs/StyleSheetDialog.h"
+#include "document/LogDocument.h"
+#include "settings/SettingsStore.h"
+
 namespace kolv {
 
-DialogOutcome runSettingsDialog(int, LogDocument&, Prompter&, QWidget*)
+namespace {
+
+// The command ids of the menu.
+enum Command {
+    HeadingCommand = 1009,
+    ScaleCommand = 3001,
+    FontCommand = 3002,
+    StyleCommand = 3005,
+    ShortTextCommand = 3006,
+    SoilMasterCommand = 3009,
+    KeyOptionsCommand = 3010,
+    SetupCommand = 3011,
+    MasterNamesCommand = 3012,
+    HelpCommand = 1012,
+    PageFooterCommand = 32770,
+    DisplayWidthCommand = 32781,
+    PaperDefaultsCommand = 57610,
+};
+
+DialogOutcome outcomeOf(int result)
 {
-    return DialogOutcome::NotAvailable;
+    return result == QDialog::Accepted ? DialogOutcome::Accepted : DialogOutcome::Cancelled;
+}
+
+// The settings dialogs' OK: the document takes the edited settings and
+// announces them; Sys.ndx is rewritten ("保存できませんでした" when it cannot
+// be, the values then staying in effect).
+void takeSettings(LogDocument& document, const LogSettings& edited, Prompter& prompter)
+{
+    document.replaceSettings(edited);
+    saveSettings(document.settings(), document.settings().settingsPath, prompter);
+}
+
+bool sameOptions(const BoringData& a, const BoringData& b, int first, int last)
+{
+    for (int item = first; item <= last; ++item)
+        if (a.documentOption(item).value != b.documentOption(item).value)
+            return false;
+    return true;
+}
+
+DialogOutcome runHeading(LogDocument& document, Prompter& prompter, QWidget* parent)
+{
+    HeadingDialogModel model(document.data(), document.settings(), prompter);
+    FieldFormDialog dialog(QStringLiteral("見出し"), model, headingDialogFields(), prompter, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return DialogOutcome::Cancelled;
+    model.warnOnAccept(prompter);
+    BoringData edited = document.data();
+    model.apply(edited);
+    LogSettings settings = document.settings();
+    if (checkScaleStart(edited, settings, prompter))
+        document.replaceSettings(settings);
+    document.pushEdit(QStringLiteral("見出し"), edited);
+    return DialogOutcome::Accepted;
+}
+
+DialogOutcome runScale(LogDocument& document, Prompter& prompter, QWidget* parent)
+{
+    LogSettings settings = document.settings();
+    ViewState view = document.view();
+    BoringData edited = document.data();
+    applyPrinterPaper(settings, view, freeNotesHeight(edited), document.printerPaper());
+    ScaleDepthModel model(settings, view, edited);
+    const ScaleDepthOutcome outcome = runScaleDepthPasses(model, settings, view, edited, prompter, [&] {
+        FieldFormDialog dialog(QStringLiteral("縮尺と表示印刷深度"), model, scaleDepthFields(), prompter, parent);
+        return dialog.exec() == QDialog::Accepted;
+    });
+    document.view() = view;
+    if (!outcome.accepted) {
+        document.notifyPageChanged();
+        return DialogOutcome::Cancelled;
+    }
+    if (!sameOptions(edited, document.data(), printStartDepthOption, printStartDepthOption))
+        document.pushEdit(QStringLiteral("縮尺と深度"), edited);
+    if (outcome.save)
+        takeSettings(document, settings, prompter);
+    else
+        document.replaceSettings(settings);
+    return DialogOutcome::Accepted;
+}
+
+DialogOutcome runStyle(LogDocument& document, Prompter& prompter, QWidget* parent)
+{
+    StyleSheetModel model(document.settings(), document.data());
+    StyleSheetDialog dialog(model, prompter, parent);
+    dialog.apply = [&] {
+        LogSettings settings = document.settings();
+        BoringData edited = document.data();
+        model.apply(settings, edited);
+        if (!sameOptions(edited, document.data(), titleGroupOffsetOption, titleGroupOffsetOption + 2))
+            document.pushEdit(QStringLiteral("柱状図様式"), edited);
+        takeSettings(document, settings, prompter);
+    };
+    return outcomeOf(dialog.exec());
+}
+
+DialogOutcome runFonts(LogDocument& document, Prompter& prompter, QWidget* parent)
+{
+    FontDialogModel model(document.settings());
+    FontDialog dialog(model, prompter, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return DialogOutcome::Cancelled;
+    LogSettings settings = document.settings();
+    model.accept(settings);
+    document.replaceSettings(settings);
+    return DialogOutcome::Accepted;
+}
+
+template <class Model>
+DialogOutcome runSettingsFields(const QString& title, Model& model, const std::vector<FieldSpec>& fields,
+                                LogDocument& document, Prompter& prompter, QWidget* parent)
+{
+    FieldFormDialog dialog(title, model, fields, prompter, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return DialogOutcome::Cancelled;
+    LogSettings settings = document.settings();
+    model.apply(settings);
+    takeSettings(document, settings, prompter);
+    return DialogOutcome::Accepted;
+}
+
+DialogOutcome runSetup(LogDocument& document, Prompter& prompter, QWidget* parent)
+{
+    SetupModel model(document.settings());
+    FieldFormDialog dialog(QStringLiteral("セットアップ"), model, setupFields(), prompter, parent);
+    dialog.mayAccept = [&] { return model.mayAccept(prompter); };
+    if (dialog.exec() != QDialog::Accepted)
+        return DialogOutcome::Cancelled;
+    LogSettings settings = document.settings();
+    BoringData edited = document.data();
+    if (model.applyAndReload(settings, edited, prompter))
+        document.replaceSettings(settings);
+    return DialogOutcome::Accepted;
+}
+
+template <class Model>
+DialogOutcome runDocumentFields(const QString& title, Model& model, const std::vector<FieldSpec>& fields,
+                                LogDocument& document, Prompter& prompter, QWidget* parent)
+{
+    FieldFormDialog dialog(title, model, fields, prompter, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return DialogOutcome::Cancelled;
+    BoringData edited = document.data();
+    model.apply(edited, prompter);
+    document.pushEdit(title, edited);
+    return DialogOutcome::Accepted;
+}
+
+}  // namespace
+
+DialogOutcome runSettingsDialog(int commandId, LogDocument& document, Prompter& prompter, QWidget* parent)
+{
+    switch (commandId) {
+    case HeadingCommand:
+        return runHeading(document, prompter, parent);
+    case ScaleCommand:
+        return runScale(document, prompter, parent);
+    case StyleCommand:
+        return runStyle(document, prompter, parent);
+    case FontCommand:
+        return runFonts(document, prompter, parent);
+    case KeyOptionsCommand: {
+        SettingsFieldsModel model(keyOptionsFields(), document.settings());
+        return runSettingsFields(QStringLiteral("キーの動作、データ入力画面のオプション"), model, keyOptionsFields(),
+                                 document, prompter, parent);
+    }
+    case PaperDefaultsCommand: {
+        PaperDefaultsModel model(document.settings());
+        return runSettingsFields(QStringLiteral("印刷用紙の初期設定"), model, paperDefaultsFields(), document, prompter,
+                                 parent);
+    }
+    case SetupCommand:
+        return runSetup(document, prompter, parent);
+    case DisplayWidthCommand: {
+        DisplayWidthModel model(document.settings(), document.data());
+        return runDocumentFields(QStringLiteral("表示幅"), model, displayWidthFields(), document, prompter, parent);
+    }
+    case PageFooterCommand: {
+        PageFooterModel model(document.data(), document.view());
+        return runDocumentFields(QStringLiteral("ページ"), model, pageFooterFields(), document, prompter, parent);
+    }
+    case HelpCommand: {
+        HelpDialog dialog(document.settings(), prompter, parent);
+        dialog.exec();
+        return DialogOutcome::Accepted;
+    }
+    default:
+        return DialogOutcome::NotAvailable;
+    }
 }
 
 }  // namespace kolv

@@ -30,6 +30,7 @@ public:
     {
         openWithStoreRows(storeRows);
     }
+    void storeInto(BoringData&) const override {}
     std::vector<TextRow> stored() const { return storeRowsAfterAccept(); }
     void type(const std::string& depth, const std::string& note = "x")
     {

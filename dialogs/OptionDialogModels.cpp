@@ -1,0 +1,349 @@
+#include "dialogs/OptionDialogModels.h"
+
+#include "data/Cp932Text.h"
+#include "data/Number.h"
+#include "dialogs/SettingsDialogText.h"
+#include "dialogs/StyleSheetModel.h"
+#include "settings/InstallFolder.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsText.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace kolv {
+
+namespace {
+
+FieldSpec spec(const char* key, const char* caption, FieldKind kind, const char* group = "",
+               std::vector<std::string> choices = {}, int LogSettings::*member = nullptr)
+{
+    FieldSpec field;
+    field.key = key;
+    field.caption = caption;
+    field.kind = kind;
+    field.group = group;
+    field.choices = std::move(choices);
+    field.intSetting = member;
+    return field;
+}
+
+constexpr int footerFirstLine = 61;
+constexpr int footerLastLine = 69;
+constexpr int inSituSwitchLine = 72;
+
+std::string line(int number)
+{
+    return "L" + std::to_string(number);
+}
+
+}  // namespace
+
+const std::vector<FieldSpec>& paperDefaultsFields()
+{
+    static const std::vector<FieldSpec> fields{
+        spec("paperAtStartup", "本ソフト起動時に下記の初期設定とする", FieldKind::Check, "", {},
+             &LogSettings::paperAtStartup),
+        spec("paperSize", "用紙サイズ", FieldKind::Radio, "", {"A3", "A4"}, &LogSettings::paperSize),
+        spec("paperOrientation", "印刷の向き", FieldKind::Radio, "", {"縦", "横"}, &LogSettings::paperOrientation),
+        spec("note1", "プリンタが設定内容に対応しているか あらかじめご確認ください.", FieldKind::Label, "注意"),
+        spec("note2", "・ 次の起動時から有効です.", FieldKind::Label, "注意"),
+        spec("note3", "・ 初期設定を行っても、「プリンタの設定」や印刷時\nの「プリンタのプロパティ」画面で変更できます.",
+             FieldKind::Label, "注意"),
+        spec("note4", "・ A3非対応のプリンタでA3設定は避けてください", FieldKind::Label, "注意"),
+    };
+    return fields;
+}
+
+const std::vector<FieldSpec>& keyOptionsFields()
+{
+    static const std::vector<FieldSpec> fields{
+        spec("enterKeyMode", "Enterキー (Returnキー)", FieldKind::Radio, "Enterキー (Returnキー)",
+             {"Windows標準 (OKボタンクリックと同じ)", "次に移動 (次の入力欄に移動)", "確定のみ (OKボタンや次に移動しない)"},
+             &LogSettings::enterKeyMode),
+        spec("enterNote", "漢字変換やドロップダウンリストの選択は常に標準の動作です", FieldKind::Label,
+             "Enterキー (Returnキー)"),
+        spec("scrollToLastRow", "デ－タ一覧表を入力済み最下行までスクロール", FieldKind::Check,
+             "データ入力画面オープン時の表示", {}, &LogSettings::scrollToLastRow),
+    };
+    return fields;
+}
+
+SettingsFieldsModel::SettingsFieldsModel(const std::vector<FieldSpec>& fields, const LogSettings& settings)
+    : fields_(fields)
+{
+    loadSettingsFields(fields_, settings);
+}
+
+PaperDefaultsModel::PaperDefaultsModel(const LogSettings& settings)
+    : SettingsFieldsModel(paperDefaultsFields(), settings)
+{
+    const bool usable = settings.paperAtStartup == 1;
+    setEnabled("paperSize", usable);
+    setEnabled("paperOrientation", usable);
+}
+
+const std::vector<FieldSpec>& setupFields()
+{
+    static const std::vector<FieldSpec> fields = [] {
+        std::vector<FieldSpec> list{
+            spec("drive", "ドライブ", FieldKind::Text, "本システムのインストール場所"),
+            spec("folder", "フォルダ", FieldKind::Text, "本システムのインストール場所"),
+            spec("standard", "標準の設定", FieldKind::Button),
+        };
+        list[0].maxLength = 1;
+        list[1].maxLength = 64;
+        return list;
+    }();
+    return fields;
+}
+
+std::string pathAbnormalMessage()
+{
+    return localText("パス名が異常です");
+}
+
+SetupModel::SetupModel(const LogSettings& settings) : windowsDriveLetter_(settings.windowsDrive.substr(0, 1))
+{
+    setValue("drive", settings.installDrive);
+    setValue("folder", settings.installPath);
+}
+
+void SetupModel::fieldLeft(std::string_view key, Prompter& prompter)
+{
+    if (key != "folder")
+        return;
+    const std::string& folder = value("folder");
+    if (folder.size() <= 1)
+        prompter.show(0, noDataMessage(), MessageKind::Warning);
+    else if (folder[0] != '\\')
+        setValue("folder", "\\" + folder);
+}
+
+void SetupModel::buttonPressed(std::string_view key, Prompter&)
+{
+    if (key != "standard")
+        return;
+    setValue("drive", windowsDriveLetter_);
+    setValue("folder", std::string(defaultInstallPath));
+}
+
+bool SetupModel::mayAccept(Prompter& prompter) const
+{
+    if (!value("drive").empty())
+        return true;
+    prompter.show(0, noDataMessage(), MessageKind::Warning);
+    return false;
+}
+
+bool SetupModel::apply(LogSettings& settings, Prompter& prompter) const
+{
+    const std::string drive = upperCaseText(value("drive"));
+    std::string folder = value("folder");
+    if (!folder.empty() && folder[0] != '\\')
+        folder = "\\" + folder;
+    const bool letter = drive.size() == 1 && drive[0] >= 'A' && drive[0] <= 'Z';
+    if (!letter || folder.size() < 2) {
+        prompter.show(0, pathAbnormalMessage(), MessageKind::Error);
+        return false;
+    }
+    settings.installDrive = drive;
+    settings.installPath = folder;
+    return true;
+}
+
+bool SetupModel::applyAndReload(LogSettings& settings, BoringData& data, Prompter& prompter) const
+{
+    if (!apply(settings, prompter))
+        return false;
+    saveLocationFile(settings, prompter);
+    loadSettings(settings, data, true, prompter);
+    return true;
+}
+
+const std::vector<FieldSpec>& displayWidthFields()
+{
+    static const std::vector<FieldSpec> fields = [] {
+        std::vector<FieldSpec> list = columnWidthFields("表示幅 (増減 x0.1mm)", "全幅");
+        list.push_back(spec("standardWidth", "標準の幅", FieldKind::Shown));
+        list.push_back(spec("L72", "原位置試験", FieldKind::Check));
+        list.push_back(spec("defaults", "初期設定値", FieldKind::Button));
+        list.push_back(spec("defaultsNote", "メニュー「柱状図様式」 の設定値をコピー", FieldKind::Label));
+        list.push_back(spec("zero", "増減すべて 0", FieldKind::Button));
+        list.push_back(spec("sumButton", "合計", FieldKind::Button));
+        for (FieldSpec& field : list)
+            if (field.group.empty())
+                field.column = 1;
+        return list;
+    }();
+    return fields;
+}
+
+DisplayWidthModel::DisplayWidthModel(const LogSettings& settings, const BoringData& data)
+    : defaults_(settings.documentOptionDefaults.begin(), settings.documentOptionDefaults.begin() + columnWidthRowCount)
+{
+    for (int row = 1; row <= columnWidthRowCount; ++row)
+        setValue("adjust" + std::to_string(row),
+                 formatText("%ld", parseLeadingInteger(data.documentOption(row).value)));
+    setValue("standardWidth", "265.0");
+    setValue("L72", data.headingLine(inSituSwitchLine) == "1" ? "1" : "0");
+    updateColumnWidths(*this);
+}
+
+void DisplayWidthModel::fieldLeft(std::string_view key, Prompter&)
+{
+    if (key.starts_with("adjust"))
+        updateColumnWidths(*this);
+}
+
+void DisplayWidthModel::buttonPressed(std::string_view key, Prompter&)
+{
+    for (int row = 1; row <= columnWidthRowCount; ++row) {
+        if (key == "defaults")
+            setValue("adjust" + std::to_string(row), defaults_[row - 1]);
+        else if (key == "zero")
+            setValue("adjust" + std::to_string(row), "0");
+    }
+    updateColumnWidths(*this);
+}
+
+void DisplayWidthModel::apply(BoringData& data, Prompter& prompter) const
+{
+    if (totalLogWidth(*this) > printWidthLimit)
+        prompter.show(0, widthTooLargeMessage(), MessageKind::Warning);
+    for (int row = 1; row <= columnWidthRowCount; ++row)
+        data.documentOption(row).value = value("adjust" + std::to_string(row));
+    data.setHeadingLine(inSituSwitchLine, checked("L72") ? "1" : "0");
+}
+
+const std::vector<FieldSpec>& pageFooterFields()
+{
+    static const std::vector<FieldSpec> fields = [] {
+        const char* number = "ページ番号";
+        const char* top = "上下の位置";
+        const char* left = "左右の位置";
+        const char* paper = "用紙";
+        std::vector<FieldSpec> list{
+            spec("L61", "前文字", FieldKind::Choice, number, {"   <無し>", "-", "("}),
+            spec("L62", "頁(開始頁)", FieldKind::Text, number),
+            spec("L63", "後文字", FieldKind::Choice, number, {"", "-", ")"}),
+            spec("preview", "表示例", FieldKind::Shown, number),
+            spec("L64", "トップマージン mm", FieldKind::Radio, top, {"用紙上端から", "下線から"}),
+            spec("L65", "用紙上端から mm", FieldKind::Text, top),
+            spec("L66", "下線から mm", FieldKind::Text, top),
+            spec("sameAsCompany", "← 業者名と同じ位置", FieldKind::Button, top),
+            spec("L67", "レフトマージン mm", FieldKind::Radio, left, {"用紙左端から", "用紙左右中央"}),
+            spec("L68", "用紙左端から mm", FieldKind::Text, left),
+            spec("L69", "用紙左右中央 mm", FieldKind::Shown, left),
+            spec("paperLength", "用紙長さ-16 mm", FieldKind::Shown, paper),
+            spec("paperWidth", "用紙幅 mm", FieldKind::Shown, paper),
+            spec("standard", "標準の設定", FieldKind::Button),
+        };
+        for (int index = 4; index < static_cast<int>(list.size()); ++index)
+            list[index].column = 1;
+        return list;
+    }();
+    return fields;
+}
+
+PageFooterModel::PageFooterModel(const BoringData& data, const ViewState& view)
+    : paperLength_(view.paperLength), paperWidth_(view.paperWidth)
+{
+    for (int number = footerFirstLine; number <= footerLastLine; ++number)
+        setValue(line(number), data.headingLine(number));
+    for (int number : {64, 67})
+        setValue(line(number), parseLeadingInteger(data.headingLine(number)) == 1 ? "1" : "0");
+    setValue("L69", formatText("%g", paperWidth_ / 2.0));
+    setValue("paperLength", formatText("%d", paperLength_ - 16));
+    setValue("paperWidth", formatText("%d", paperWidth_));
+    if (value("L65").empty() && value("L68").empty())
+        applyStandard();
+    followRadios();
+    updatePreview();
+}
+
+void PageFooterModel::applyStandard()
+{
+    setValue("L65", formatText("%d", paperLength_ - 16));
+    setValue("L66", "2.0");
+    setValue("L68", formatText("%g", std::min(paperWidth_ / 2.0, 150.0)));
+    setValue("L64", "1");
+    setValue("L67", "1");
+}
+
+void PageFooterModel::followRadios()
+{
+    const bool fromTop = integer("L64") == 0;
+    setEnabled("L65", fromTop);
+    setEnabled("L66", !fromTop);
+    setEnabled("sameAsCompany", !fromTop);
+    setEnabled("L68", integer("L67") == 0);
+}
+
+void PageFooterModel::updatePreview()
+{
+    setValue("preview", value("L61") + value("L62") + value("L63"));
+}
+
+void PageFooterModel::fieldLeft(std::string_view key, Prompter&)
+{
+    if (key == "L61") {
+        const std::string none = localText("   <無し>");
+        if (value("L61") == none)
+            setValue("L61", "");
+        if (value("L63").empty()) {
+            if (value("L61") == "(")
+                setValue("L63", ")");
+            else if (value("L61") == "-")
+                setValue("L63", "-");
+        }
+    }
+    followRadios();
+    updatePreview();
+}
+
+void PageFooterModel::buttonPressed(std::string_view key, Prompter&)
+{
+    if (key == "standard")
+        applyStandard();
+    else if (key == "sameAsCompany")
+        setValue("L66", "2.0");
+    followRadios();
+    updatePreview();
+}
+
+void PageFooterModel::apply(BoringData& data, Prompter& prompter) const
+{
+    if (integer("L64") == 0 && parseLeadingNumber(value("L65")) > paperLength_ - 16)
+        prompter.show(0, fillPlaceholder(localText("フッタ表示位置が用紙外の可能性があります \n( %1 mm)"), value("L65")),
+                      MessageKind::Warning);
+    for (int number = footerFirstLine; number <= footerLastLine; ++number)
+        data.setHeadingLine(number, value(line(number)));
+    data.setHeadingLine(64, formatText("%d", integer("L64")));
+    data.setHeadingLine(67, formatText("%d", integer("L67")));
+}
+
+std::string helpFilePath(const LogSettings& settings)
+{
+    return hostPathOf(settings, installFile(settings, "Help.txt"));
+}
+
+std::vector<std::string> helpLines(const LogSettings& settings, Prompter& prompter)
+{
+    std::vector<std::string> lines;
+    if (!readSettingsLines(helpFilePath(settings), lines)) {
+        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(installFile(settings, "Help.txt")),
+                      MessageKind::Error);
+        return {};
+    }
+    for (std::string& text : lines)
+        text = " " + std::string(cutToBytes(text, 118));
+    return lines;
+}
+
+std::string viewerNotStartedMessage()
+{
+    return localText("ヘルプファイルを開くプログラムを起動できませんでした\n( %1 )");
+}
+
+}  // namespace kolv

@@ -1,0 +1,264 @@
+// The settings commands driven through their forms on the offscreen platform.
+#include "SettingsDialogTestSupport.h"
+
+#include "dialogs/FieldModel.h"
+#include "dialogs/SettingsDialogs.h"
+#include "document/LogDocument.h"
+#include "platform/FileIo.h"
+#include "settings/SettingsText.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QUndoStack>
+#include <QUrl>
+
+#include <filesystem>
+
+using namespace kolv;
+using namespace kolv::test;
+
+namespace {
+
+struct OpenDocument {
+    SettingsInstallation install;
+    LogDocument document;
+    RecordingPrompter prompter;
+
+    OpenDocument()
+    {
+        ensureApplication();
+        document.settings() = install.settings;
+        document.newDocument();
+    }
+    std::string sysNdx() const { return readFile(install.file("Sys.ndx")); }
+    std::string sysLine(int line) const { return splitLines(sysNdx()).at(line); }
+    DialogOutcome run(int command) { return runSettingsDialog(command, document, prompter, nullptr); }
+};
+
+// Every change the document announces.
+struct ChangeLog {
+    std::vector<DocumentChanges> changes;
+    explicit ChangeLog(LogDocument& document)
+    {
+        QObject::connect(&document, &LogDocument::changed, [this](DocumentChanges what) { changes.push_back(what); });
+    }
+    bool settingsChanged() const
+    {
+        for (DocumentChanges what : changes)
+            if (what.testFlag(DocumentChange::Settings))
+                return true;
+        return false;
+    }
+};
+
+void typeInto(QDialog& dialog, const char* key, const char* utf8)
+{
+    auto* edit = qobject_cast<QLineEdit*>(controlOf(dialog, key));
+    ASSERT_NE(edit, nullptr) << key;
+    edit->setText(QString::fromUtf8(utf8));
+    emit edit->editingFinished();
+}
+
+}  // namespace
+
+TEST(SettingsDialogsEndToEnd, KeyOptionsOkRewritesSysNdxAndAnnouncesTheChange)
+{
+    OpenDocument open;
+    ASSERT_EQ(open.sysLine(69), "1");
+    ChangeLog log(open.document);
+    whenDialogShows([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("キーの動作、データ入力画面のオプション"));
+        qobject_cast<QRadioButton*>(controlOf(dialog, "enterKeyMode.2"))->click();
+        qobject_cast<QCheckBox*>(controlOf(dialog, "scrollToLastRow"))->setChecked(true);
+        clickButton(dialog, "OK");
+    });
+    EXPECT_EQ(open.run(3010), DialogOutcome::Accepted);
+    EXPECT_EQ(open.sysLine(69), "2");
+    EXPECT_EQ(open.sysLine(70), "1");
+    EXPECT_EQ(open.document.settings().enterKeyMode, 2);
+    ASSERT_EQ(log.changes.size(), 1u);
+    EXPECT_TRUE(log.settingsChanged());
+    EXPECT_FALSE(open.document.isModified());
+}
+
+TEST(SettingsDialogsEndToEnd, CancelWritesNothing)
+{
+    for (int command : {3010, 57610, 3005, 3001, 3011, 3002}) {
+        OpenDocument open;
+        std::filesystem::remove(open.install.file("Sys.ndx"));
+        const std::string fonts = readFile(open.install.file("Font1.ndx"));
+        ChangeLog log(open.document);
+        whenDialogShows([](QDialog& dialog) { dialog.reject(); });
+        EXPECT_EQ(open.run(command), DialogOutcome::Cancelled) << command;
+        EXPECT_FALSE(fileExists(open.install.file("Sys.ndx"))) << command;
+        EXPECT_EQ(readFile(open.install.file("Font1.ndx")), fonts);
+        EXPECT_FALSE(log.settingsChanged()) << command;
+        EXPECT_FALSE(open.document.isModified());
+    }
+}
+
+TEST(SettingsDialogsEndToEnd, StyleSheetAppliesWithoutClosingAndRefusesOutOfRange)
+{
+    OpenDocument open;
+    ChangeLog log(open.document);
+    whenDialogShows([&](QDialog& dialog) {
+        auto* tabs = dialog.findChild<QTabWidget*>();
+        ASSERT_EQ(tabs->count(), 4);
+        EXPECT_EQ(tabs->tabText(2), QStringLiteral("マージン 見出し位置"));
+        tabs->setCurrentIndex(1);
+        typeInto(dialog, "outerLineWidth", "5");
+        clickButton(dialog, "適用");
+        EXPECT_EQ(open.sysLine(18), "5");
+        EXPECT_EQ(open.document.settings().outerLineWidth, 5);
+        EXPECT_TRUE(dialog.isVisible());
+
+        typeInto(dialog, "outerLineWidth", "21");
+        clickButton(dialog, "OK");
+        EXPECT_TRUE(dialog.isVisible()) << "an out-of-range width keeps the sheet open";
+        ASSERT_FALSE(open.prompter.messages.empty());
+        EXPECT_EQ(open.prompter.messages.back().id, integerRangeMessageId);
+        typeInto(dialog, "outerLineWidth", "abc");
+        tabs->setCurrentIndex(0);
+        EXPECT_EQ(tabs->currentIndex(), 1) << "the page with text in a number field stays";
+
+        typeInto(dialog, "outerLineWidth", "3");
+        tabs->setCurrentIndex(2);
+        typeInto(dialog, "heading1", "-3");
+        clickButton(dialog, "OK");
+    });
+    EXPECT_EQ(open.run(3005), DialogOutcome::Accepted);
+    EXPECT_EQ(open.sysLine(18), "3");
+    EXPECT_EQ(open.document.data().documentOption(19).value, "-10.0");
+    EXPECT_TRUE(open.document.isModified()) << "the heading offsets are the document's";
+    open.document.undoStack()->undo();
+    EXPECT_EQ(open.document.data().documentOption(19).value, "");
+    EXPECT_TRUE(log.settingsChanged());
+}
+
+TEST(SettingsDialogsEndToEnd, HeadingOkIsOneUndoStepAndSetsTheStartDepth)
+{
+    OpenDocument open;
+    whenDialogShows([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("見出し"));
+        typeInto(dialog, "L1", "港湾施設調査");
+        typeInto(dialog, "L13", "3.25");
+        typeInto(dialog, "L51", "35");
+        typeInto(dialog, "L52", "40");
+        typeInto(dialog, "L53", "10");
+        typeInto(dialog, "L54", "139");
+        typeInto(dialog, "L55", "44");
+        typeInto(dialog, "L56", "20");
+        EXPECT_EQ(qobject_cast<QLineEdit*>(controlOf(dialog, "meshCode"))->text(), QStringLiteral("53394509xxx"));
+        qobject_cast<QCheckBox*>(controlOf(dialog, "harbourOnly"))->setChecked(true);
+        EXPECT_FALSE(controlOf(dialog, "L51")->isEnabled());
+        clickButton(dialog, "OK");
+    });
+    EXPECT_EQ(open.run(1009), DialogOutcome::Accepted);
+    const BoringData& data = open.document.data();
+    EXPECT_EQ(data.headingLine(1), sjis("港湾施設調査"));
+    EXPECT_EQ(data.headingLine(51), "35");
+    EXPECT_EQ(data.documentOption(17).value, "1");
+    EXPECT_EQ(data.documentOption(16).value, "-0.75");
+    EXPECT_TRUE(open.document.isModified());
+    open.document.undoStack()->undo();
+    EXPECT_EQ(open.document.data().headingLine(1), "");
+    EXPECT_FALSE(open.document.isModified());
+}
+
+TEST(SettingsDialogsEndToEnd, UnwritableSettingsFileKeepsTheValuesInMemory)
+{
+    OpenDocument open;
+    // A folder where the file should be: nothing can replace it.
+    std::filesystem::remove(open.install.file("Sys.ndx"));
+    std::filesystem::create_directory(open.install.file("Sys.ndx"));
+    whenDialogShows([](QDialog& dialog) {
+        qobject_cast<QRadioButton*>(controlOf(dialog, "enterKeyMode.0"))->click();
+        clickButton(dialog, "OK");
+    });
+    EXPECT_EQ(open.run(3010), DialogOutcome::Accepted);
+    ASSERT_EQ(open.prompter.messages.size(), 1u);
+    EXPECT_EQ(open.prompter.messages[0].text, saveFailedMessage());
+    EXPECT_EQ(open.document.settings().enterKeyMode, 0);
+}
+
+TEST(SettingsDialogsEndToEnd, DisplayWidthAndPageFooterAreDocumentValues)
+{
+    OpenDocument open;
+    whenDialogShows([](QDialog& dialog) {
+        typeInto(dialog, "adjust7", "60");
+        EXPECT_EQ(qobject_cast<QLineEdit*>(controlOf(dialog, "width7"))->text(), QStringLiteral("51.0"));
+        clickButton(dialog, "OK");
+    });
+    EXPECT_EQ(open.run(32781), DialogOutcome::Accepted);
+    EXPECT_EQ(open.document.data().documentOption(7).value, "60");
+    ASSERT_EQ(open.prompter.messages.size(), 1u) << "271.0 mm is too wide, and stored all the same";
+    EXPECT_TRUE(open.document.isModified());
+
+    whenDialogShows([](QDialog& dialog) {
+        typeInto(dialog, "L62", "5");
+        clickButton(dialog, "OK");
+    });
+    EXPECT_EQ(open.run(32770), DialogOutcome::Accepted);
+    EXPECT_EQ(open.document.data().headingLine(62), "5");
+    EXPECT_EQ(open.document.data().headingLine(67), "1");
+    EXPECT_EQ(open.document.undoStack()->count(), 2);
+}
+
+TEST(SettingsDialogsEndToEnd, ScaleDialogReopensOnCorrectionAndSavesTheLastPass)
+{
+    OpenDocument open;
+    open.document.view().paperLength = 297;
+    int shown = 0;
+    std::function<void(QDialog&)> pass = [&](QDialog& dialog) {
+        ++shown;
+        if (shown == 1) {
+            typeInto(dialog, "depthPerPage", "10");
+            typeInto(dialog, "overlap", "10");
+            typeInto(dialog, "vertical", "200");
+            whenDialogShows(pass);
+        } else {
+            EXPECT_EQ(qobject_cast<QLineEdit*>(controlOf(dialog, "overlap"))->text(), QStringLiteral("0"));
+        }
+        clickButton(dialog, "OK");
+    };
+    whenDialogShows(pass);
+    EXPECT_EQ(open.run(3001), DialogOutcome::Accepted);
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(open.document.settings().verticalScale, 200);
+    EXPECT_EQ(open.sysLine(43), "10");
+    EXPECT_EQ(open.sysLine(44), "0");
+}
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+TEST(SettingsDialogsEndToEnd, HelpListsTheFileAndOpensItWithTheDesktopViewer)
+{
+    OpenDocument open;
+    writeFile(open.install.file("Help.txt"), sjis("操作の説明\r\n印刷の仕方\r\n"));
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    whenDialogShows([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("操作＆ヘルプ"));
+        clickButton(dialog, "開いて印刷");
+        dialog.accept();
+    });
+    open.run(1012);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    ASSERT_EQ(recorder.opened.size(), 1);
+    EXPECT_EQ(recorder.opened[0].toLocalFile().toStdString(), open.install.file("Help.txt"));
+    EXPECT_TRUE(open.prompter.messages.empty());
+}
+
+#include "SettingsDialogsEndToEndTest.moc"
