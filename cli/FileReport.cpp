@@ -70,7 +70,6 @@ void FileReport::error(std::string_view text)
 
 void FileReport::warn(std::string_view text)
 {
-    ++warnings_;
     addErrorLine("kolv-cli: " + input_ + ": warning: " + std::string(text));
 }
 

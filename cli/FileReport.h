@@ -32,10 +32,6 @@ public:
     // Where the command writes, so that a failed save can name it.
     void setOutput(std::string path) { output_ = std::move(path); }
 
-    const std::string& input() const { return input_; }
-    bool immediate() const { return immediate_; }
-    bool hasWarnings() const { return warnings_ > 0; }
-
     // Prints what was kept and empties it.
     void flush(std::ostream& out, std::ostream& err);
 
@@ -45,7 +41,6 @@ private:
     std::string input_;
     std::string output_;
     bool immediate_;
-    int warnings_ = 0;
     std::string keptOut_;
     std::string keptErr_;
 };

@@ -38,6 +38,7 @@ inline constexpr DialogMessage sameDepthHeader{0, "同じ深度があります"}
 inline constexpr DialogMessage frameHeightUnusual{0, "記事欄枠データが異常です.\u3000"};
 inline constexpr DialogMessage missingPatterns{0, "見つからないビットマップパターンがあります."};
 inline constexpr DialogMessage characterNotAllowed{0, "シフトJISにない文字 (%1) は入力できません."};
+inline constexpr DialogMessage controlCharacterNotAllowed{0, "制御文字 (%1) は入力できません."};
 inline constexpr DialogMessage pasteStopped{0, "%1行目で貼り付けを中止しました."};
 }  // namespace DataDialogMessage
 

@@ -33,7 +33,7 @@ constexpr int FreeNotes = 32774;
 constexpr int FullWidthCheck = 32782;
 }  // namespace DataCommand
 
-std::unique_ptr<ListTableModel> makeModel(int commandId, const BoringData& data, const LogSettings& settings,
+std::unique_ptr<DataListModel> makeModel(int commandId, const BoringData& data, const LogSettings& settings,
                                           Prompter& prompter)
 {
     switch (commandId) {
@@ -69,7 +69,7 @@ DialogOutcome runDataDialog(int commandId, LogDocument& document, Prompter& prom
         dialog.exec();
         return DialogOutcome::Accepted;
     }
-    std::unique_ptr<ListTableModel> model = makeModel(commandId, document.data(), document.settings(), prompter);
+    std::unique_ptr<DataListModel> model = makeModel(commandId, document.data(), document.settings(), prompter);
     if (!model)
         return DialogOutcome::NotAvailable;
     const LogSettings& settings = document.settings();

@@ -28,7 +28,7 @@ const ListDialogSpec& drillingSpec()
 
 }  // namespace
 
-DrillingModel::DrillingModel(const BoringData& data, Prompter& prompter) : ListTableModel(drillingSpec(), prompter)
+DrillingModel::DrillingModel(const BoringData& data, Prompter& prompter) : DataListModel(drillingSpec(), prompter)
 {
     openWithStoreRows(tableRows(data.drillingRows));
     fields()[ShowInLog] = data.documentOption(18).value == "1" ? "1" : "0";

@@ -1,11 +1,11 @@
 #pragma once
 // The drilling dates dialog "削孔": the depth reached on a month/day, typed
 // into the list cells only.
-#include "dialogs/ListTableModel.h"
+#include "dialogs/DataListModel.h"
 
 namespace kolv {
 
-class DrillingModel : public ListTableModel {
+class DrillingModel : public DataListModel {
 public:
     enum Field { ShowInLog, Hint };
 

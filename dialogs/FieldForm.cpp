@@ -41,9 +41,9 @@ QString label(const std::string& caption)
     return QString::fromStdString(caption);
 }
 
-bool editsText(FieldKind kind)
+bool editsText(FormFieldKind kind)
 {
-    return kind == FieldKind::Text || kind == FieldKind::Integer || kind == FieldKind::ColorText;
+    return kind == FormFieldKind::Text || kind == FormFieldKind::Integer || kind == FormFieldKind::ColorText;
 }
 
 }  // namespace
@@ -55,7 +55,7 @@ QString captionText(const std::string& caption)
     return text.trimmed();
 }
 
-FieldForm::FieldForm(FieldModel& model, const std::vector<FieldSpec>& fields, Prompter& prompter, QWidget* parent)
+FieldForm::FieldForm(FieldModel& model, const std::vector<FormField>& fields, Prompter& prompter, QWidget* parent)
     : QWidget(parent), model_(model), fields_(fields), prompter_(prompter)
 {
     build();
@@ -69,7 +69,7 @@ void FieldForm::build()
     std::map<std::pair<int, std::string>, QFormLayout*> groups;
     std::map<int, QHBoxLayout*> buttonRows;
     std::map<QFormLayout*, QHBoxLayout*> lastRows;
-    for (const FieldSpec& field : fields_) {
+    for (const FormField& field : fields_) {
         QVBoxLayout*& column = columnLayouts[field.column];
         if (!column) {
             column = new QVBoxLayout;
@@ -79,7 +79,7 @@ void FieldForm::build()
         control->setObjectName(QString::fromStdString(field.key));
         control->setAccessibleName(captionText(field.caption));
         controls_[field.key] = control;
-        if (field.group.empty() && field.kind == FieldKind::Button) {
+        if (field.group.empty() && field.kind == FormFieldKind::Button) {
             QHBoxLayout*& row = buttonRows[field.column];
             if (!row) {
                 row = new QHBoxLayout;
@@ -101,8 +101,8 @@ void FieldForm::build()
                 column->addWidget(box);
             }
         }
-        const bool captionInside = field.kind == FieldKind::Check || field.kind == FieldKind::Button ||
-                                   field.kind == FieldKind::ColorButton || field.kind == FieldKind::Label;
+        const bool captionInside = field.kind == FormFieldKind::Check || field.kind == FormFieldKind::Button ||
+                                   field.kind == FormFieldKind::ColorButton || field.kind == FormFieldKind::Label;
         QHBoxLayout*& row = lastRows[form];
         if (field.sameRow && row) {
             if (!captionInside) {
@@ -127,34 +127,34 @@ void FieldForm::build()
         column->addStretch();
 }
 
-QWidget* FieldForm::makeControl(const FieldSpec& field)
+QWidget* FieldForm::makeControl(const FormField& field)
 {
     const std::string key = field.key;
     switch (field.kind) {
-    case FieldKind::Text:
-    case FieldKind::Integer:
-    case FieldKind::ColorText:
-    case FieldKind::Shown: {
+    case FormFieldKind::Text:
+    case FormFieldKind::Integer:
+    case FormFieldKind::ColorText:
+    case FormFieldKind::Shown: {
         auto* edit = new QLineEdit;
-        edit->setReadOnly(field.kind == FieldKind::Shown);
+        edit->setReadOnly(field.kind == FormFieldKind::Shown);
         if (field.maxLength > 0)
             edit->setMaxLength(field.maxLength);
         // Wide enough for what the field may hold.
         const int characterWidth = edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
         const int characters = field.maxLength > 0 ? std::min(field.maxLength, 36) : 18;
         edit->setMinimumWidth(characterWidth * std::max(characters, 3) + 12);
-        if (field.kind == FieldKind::Integer)
+        if (field.kind == FormFieldKind::Integer)
             edit->setMaximumWidth(characterWidth * 8 + 12);
         connect(edit, &QLineEdit::editingFinished, this, [this, key] { changed(key); });
         edit->installEventFilter(this);
         return edit;
     }
-    case FieldKind::Check: {
+    case FormFieldKind::Check: {
         auto* box = new QCheckBox(label(field.caption));
         connect(box, &QCheckBox::toggled, this, [this, key] { changed(key); });
         return box;
     }
-    case FieldKind::Radio: {
+    case FormFieldKind::Radio: {
         auto* holder = new QWidget;
         auto* layout = new QHBoxLayout(holder);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -171,10 +171,10 @@ QWidget* FieldForm::makeControl(const FieldSpec& field)
         connect(group, &QButtonGroup::idClicked, this, [this, key] { changed(key); });
         return holder;
     }
-    case FieldKind::Choice:
-    case FieldKind::FixedChoice: {
+    case FormFieldKind::Choice:
+    case FormFieldKind::FixedChoice: {
         auto* combo = new QComboBox;
-        combo->setEditable(field.kind == FieldKind::Choice);
+        combo->setEditable(field.kind == FormFieldKind::Choice);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->setMinimumContentsLength(field.maxLength > 0 ? std::min(field.maxLength, 12) : 12);
         std::vector<std::string> entries = model_.entries(key);
@@ -197,7 +197,7 @@ QWidget* FieldForm::makeControl(const FieldSpec& field)
         connect(combo, &QComboBox::activated, this, [this, key] { changed(key); });
         return combo;
     }
-    case FieldKind::PickList: {
+    case FormFieldKind::PickList: {
         auto* list = new QListWidget;
         for (const std::string& entry : model_.entries(key))
             list->addItem(fromLocal(entry));
@@ -210,12 +210,12 @@ QWidget* FieldForm::makeControl(const FieldSpec& field)
         });
         return list;
     }
-    case FieldKind::ColorButton: {
+    case FormFieldKind::ColorButton: {
         auto* button = new QPushButton(label(field.caption));
         connect(button, &QPushButton::clicked, this, [this, field] { chooseColour(field); });
         return button;
     }
-    case FieldKind::Button: {
+    case FormFieldKind::Button: {
         auto* button = new QPushButton(label(field.caption));
         connect(button, &QPushButton::clicked, this, [this, key] {
             commitEdits();
@@ -224,7 +224,7 @@ QWidget* FieldForm::makeControl(const FieldSpec& field)
         });
         return button;
     }
-    case FieldKind::Label:
+    case FormFieldKind::Label:
         break;
     }
     auto* text = new QLabel(label(field.caption));
@@ -232,7 +232,7 @@ QWidget* FieldForm::makeControl(const FieldSpec& field)
     return text;
 }
 
-void FieldForm::chooseColour(const FieldSpec& field)
+void FieldForm::chooseColour(const FormField& field)
 {
     commitEdits();
     const QColor initial = toQColor(static_cast<ColorRef>(parseUnsignedAutoBase(model_.value(field.target))));
@@ -255,17 +255,17 @@ void FieldForm::changed(const std::string& key)
 
 void FieldForm::commitEdits()
 {
-    for (const FieldSpec& field : fields_) {
+    for (const FormField& field : fields_) {
         QWidget* control = controls_.at(field.key);
         if (editsText(field.kind)) {
             model_.setValue(field.key, toLocal(static_cast<QLineEdit*>(control)->text()));
-        } else if (field.kind == FieldKind::Check) {
+        } else if (field.kind == FormFieldKind::Check) {
             model_.setValue(field.key, static_cast<QCheckBox*>(control)->isChecked() ? "1" : "0");
-        } else if (field.kind == FieldKind::Radio) {
+        } else if (field.kind == FormFieldKind::Radio) {
             const int checked = radioGroups_.at(field.key)->checkedId();
             if (checked >= 0)
                 model_.setValue(field.key, std::to_string(checked));
-        } else if (field.kind == FieldKind::Choice || field.kind == FieldKind::FixedChoice) {
+        } else if (field.kind == FormFieldKind::Choice || field.kind == FormFieldKind::FixedChoice) {
             model_.setValue(field.key, toLocal(static_cast<QComboBox*>(control)->currentText()));
         }
     }
@@ -274,23 +274,23 @@ void FieldForm::commitEdits()
 void FieldForm::refresh()
 {
     refreshing_ = true;
-    for (const FieldSpec& field : fields_) {
+    for (const FormField& field : fields_) {
         QWidget* control = controls_.at(field.key);
         control->setEnabled(model_.isEnabled(field.key));
         const QString text = fromLocal(model_.value(field.key));
-        if (editsText(field.kind) || field.kind == FieldKind::Shown) {
+        if (editsText(field.kind) || field.kind == FormFieldKind::Shown) {
             auto* edit = static_cast<QLineEdit*>(control);
             if (edit->text() != text)
                 edit->setText(text);
-            if (field.kind == FieldKind::ColorText) {
+            if (field.kind == FormFieldKind::ColorText) {
                 QPalette palette = edit->palette();
                 palette.setColor(QPalette::Text,
                                  toQColor(static_cast<ColorRef>(parseUnsignedAutoBase(model_.value(field.key)))));
                 edit->setPalette(palette);
             }
-        } else if (field.kind == FieldKind::Check) {
+        } else if (field.kind == FormFieldKind::Check) {
             static_cast<QCheckBox*>(control)->setChecked(model_.value(field.key) == "1");
-        } else if (field.kind == FieldKind::Radio) {
+        } else if (field.kind == FormFieldKind::Radio) {
             QButtonGroup* group = radioGroups_.at(field.key);
             int index = 0;
             if (parseWholeNumber(model_.value(field.key), index) && group->button(index)) {
@@ -300,7 +300,7 @@ void FieldForm::refresh()
                 checked->setChecked(false);
                 group->setExclusive(true);
             }
-        } else if (field.kind == FieldKind::Choice || field.kind == FieldKind::FixedChoice) {
+        } else if (field.kind == FormFieldKind::Choice || field.kind == FormFieldKind::FixedChoice) {
             auto* combo = static_cast<QComboBox*>(control);
             const int found = combo->findText(text, Qt::MatchExactly);
             if (combo->isEditable()) {
@@ -344,7 +344,7 @@ bool FieldForm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-FieldFormDialog::FieldFormDialog(const QString& title, FieldModel& model, const std::vector<FieldSpec>& fields,
+FieldFormDialog::FieldFormDialog(const QString& title, FieldModel& model, const std::vector<FormField>& fields,
                                  Prompter& prompter, QWidget* parent)
     : QDialog(parent), form_(new FieldForm(model, fields, prompter, this))
 {

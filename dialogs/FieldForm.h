@@ -1,5 +1,5 @@
 #pragma once
-// The Qt form of a FieldModel: builds one control per FieldSpec, in group
+// The Qt form of a FieldModel: builds one control per FormField, in group
 // boxes and columns, names each control after its caption (accessible name)
 // and its key (object name), passes edits to the model and shows the model's
 // values and enabled states again after every change.
@@ -21,7 +21,7 @@ class FieldForm : public QWidget {
     Q_OBJECT
 
 public:
-    FieldForm(FieldModel& model, const std::vector<FieldSpec>& fields, Prompter& prompter, QWidget* parent = nullptr);
+    FieldForm(FieldModel& model, const std::vector<FormField>& fields, Prompter& prompter, QWidget* parent = nullptr);
 
     // Takes the text of every edit field into the model (before OK).
     void commitEdits();
@@ -36,12 +36,12 @@ protected:
 
 private:
     void build();
-    QWidget* makeControl(const FieldSpec& field);
+    QWidget* makeControl(const FormField& field);
     void changed(const std::string& key);
-    void chooseColour(const FieldSpec& field);
+    void chooseColour(const FormField& field);
 
     FieldModel& model_;
-    const std::vector<FieldSpec>& fields_;
+    const std::vector<FormField>& fields_;
     Prompter& prompter_;
     std::map<std::string, QWidget*> controls_;
     std::map<std::string, QButtonGroup*> radioGroups_;
@@ -55,7 +55,7 @@ class FieldFormDialog : public QDialog {
     Q_OBJECT
 
 public:
-    FieldFormDialog(const QString& title, FieldModel& model, const std::vector<FieldSpec>& fields, Prompter& prompter,
+    FieldFormDialog(const QString& title, FieldModel& model, const std::vector<FormField>& fields, Prompter& prompter,
                     QWidget* parent = nullptr);
     FieldForm* form() const { return form_; }
     std::function<bool()> mayAccept;

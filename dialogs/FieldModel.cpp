@@ -70,10 +70,10 @@ void FieldModel::fieldEntered(std::string_view) {}
 
 void FieldModel::buttonPressed(std::string_view, Prompter&) {}
 
-std::string FieldModel::firstInvalidInteger(const std::vector<FieldSpec>& fields, Prompter& prompter) const
+std::string FieldModel::firstInvalidInteger(const std::vector<FormField>& fields, Prompter& prompter) const
 {
-    for (const FieldSpec& field : fields) {
-        if (field.kind != FieldKind::Integer || !isEnabled(field.key))
+    for (const FormField& field : fields) {
+        if (field.kind != FormFieldKind::Integer || !isEnabled(field.key))
             continue;
         int number = 0;
         if (!parseWholeNumber(value(field.key), number)) {
@@ -89,9 +89,9 @@ std::string FieldModel::firstInvalidInteger(const std::vector<FieldSpec>& fields
     return {};
 }
 
-void FieldModel::loadSettingsFields(const std::vector<FieldSpec>& fields, const LogSettings& settings)
+void FieldModel::loadSettingsFields(const std::vector<FormField>& fields, const LogSettings& settings)
 {
-    for (const FieldSpec& field : fields) {
+    for (const FormField& field : fields) {
         if (field.intSetting)
             setValue(field.key, formatText("%d", settings.*field.intSetting));
         else if (field.textSetting)
@@ -99,9 +99,9 @@ void FieldModel::loadSettingsFields(const std::vector<FieldSpec>& fields, const 
     }
 }
 
-void FieldModel::storeSettingsFields(const std::vector<FieldSpec>& fields, LogSettings& settings) const
+void FieldModel::storeSettingsFields(const std::vector<FormField>& fields, LogSettings& settings) const
 {
-    for (const FieldSpec& field : fields) {
+    for (const FormField& field : fields) {
         if (field.intSetting)
             settings.*field.intSetting = integer(field.key);
         else if (field.textSetting)

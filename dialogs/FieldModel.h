@@ -1,6 +1,6 @@
 #pragma once
 // The working copy of a form-like dialog: one text per control, keyed by a
-// short name. The controls themselves are declared in a table (FieldSpec):
+// short name. The controls themselves are declared in a table (FormField):
 // what differs between the small settings dialogs is that table, not code.
 // Values are code page 932 text; a check box holds "1" or "0", a radio group
 // the 0-based index of its chosen button as "%d".
@@ -15,7 +15,7 @@
 
 namespace kolv {
 
-enum class FieldKind {
+enum class FormFieldKind {
     Text,         // edit field
     Integer,      // edit field holding a whole number, checked against its range
     Shown,        // read-only field filled by the dialog
@@ -30,10 +30,10 @@ enum class FieldKind {
     Label,        // a caption alone
 };
 
-struct FieldSpec {
+struct FormField {
     std::string key;
     std::string caption;  // UTF-8; also the control's accessible name
-    FieldKind kind = FieldKind::Text;
+    FormFieldKind kind = FormFieldKind::Text;
     std::string group;    // UTF-8 caption of the group box the control sits in
     int minimum = 0;      // Integer: accepted range
     int maximum = 0;
@@ -79,11 +79,11 @@ public:
     // Checks the Integer fields of the table in order; the first one that is
     // not a whole number or lies outside its range gets its message, and the
     // result is that field's key (empty when every field is fine).
-    std::string firstInvalidInteger(const std::vector<FieldSpec>& fields, Prompter& prompter) const;
+    std::string firstInvalidInteger(const std::vector<FormField>& fields, Prompter& prompter) const;
 
     // Copies the bound settings values into the fields, and back.
-    void loadSettingsFields(const std::vector<FieldSpec>& fields, const LogSettings& settings);
-    void storeSettingsFields(const std::vector<FieldSpec>& fields, LogSettings& settings) const;
+    void loadSettingsFields(const std::vector<FormField>& fields, const LogSettings& settings);
+    void storeSettingsFields(const std::vector<FormField>& fields, LogSettings& settings) const;
 
 private:
     std::map<std::string, std::string, std::less<>> values_;

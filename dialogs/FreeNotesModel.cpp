@@ -32,7 +32,7 @@ constexpr int frameHeightCell = 2;
 
 }  // namespace
 
-FreeNotesModel::FreeNotesModel(const BoringData& data, Prompter& prompter) : ListTableModel(freeNotesSpec(), prompter)
+FreeNotesModel::FreeNotesModel(const BoringData& data, Prompter& prompter) : DataListModel(freeNotesSpec(), prompter)
 {
     openWithStoreRows(tableRows(data.freeNoteRows));
     fields()[FrameHeight] = data.freeNoteHeaderCell(frameHeightCell);

@@ -2,11 +2,11 @@
 // The free notes dialog "自由記事 柱状図下部に表示": notes printed in the
 // frame at the foot of the log, keyed by page and position, typed into the
 // list cells only, and the height of that frame.
-#include "dialogs/ListTableModel.h"
+#include "dialogs/DataListModel.h"
 
 namespace kolv {
 
-class FreeNotesModel : public ListTableModel {
+class FreeNotesModel : public DataListModel {
 public:
     enum Field { FrameHeight };
 

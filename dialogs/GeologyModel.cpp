@@ -65,9 +65,8 @@ const ListDialogSpec& geologySpec()
             {"%1", 24, F::Percent1, 1, 9},       {"%2", 24, F::Percent2, 1, 10},
             {":", 20, F::Delimiter, 2, 11},
         };
-        s.pickLists = {{"地質名"}, {"混り"}, {"質"}, {"基本名", true}, {"色調"}};
+        s.pickLists = {{"地質名"}, {"混り"}, {"質"}, {"基本名"}, {"色調"}};
         s.actions = {{"ﾊﾟﾀｰﾝﾁｪｯｸ"}};
-        s.hints = {"ﾋﾞｯﾄﾏｯﾌﾟ図模様"};
         return s;
     }();
     return spec;
@@ -149,7 +148,7 @@ std::vector<long> bitmapNumbersOf(long code)
 }  // namespace
 
 GeologyModel::GeologyModel(const BoringData& data, const LogSettings& settings, Prompter& prompter)
-    : ListTableModel(geologySpec(), prompter), settings_(settings)
+    : DataListModel(geologySpec(), prompter), settings_(settings)
 {
     const SoilNameMaster& master = settings.soilNameMaster;
     constexpr int set = bitmapPatternSet;

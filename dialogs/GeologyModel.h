@@ -3,12 +3,12 @@
 // by the depth of its lower boundary. Names are typed or composed from the
 // lists of the soil-name master (modifiers, qualifiers and alternations
 // "互層"), colours from the colour-tone master.
-#include "dialogs/ListTableModel.h"
+#include "dialogs/DataListModel.h"
 #include "settings/LogSettings.h"
 
 namespace kolv {
 
-class GeologyModel : public ListTableModel {
+class GeologyModel : public DataListModel {
 public:
     enum Field {
         Depth, DepthLine, Name, NameLine, Auxiliary, AuxiliaryLine, Colour, ColourLine, Pattern1, Pattern1Line,

@@ -28,9 +28,9 @@ constexpr int checkLines[] = {38, 47};
 constexpr int engineerNameLines[] = {16, 17, 18, 19};
 constexpr int machineLines[] = {20, 21, 22, 23};
 
-FieldSpec line(int number, const char* caption, const char* group, int maxLength = 0, int column = 0)
+FormField line(int number, const char* caption, const char* group, int maxLength = 0, int column = 0)
 {
-    FieldSpec field;
+    FormField field;
     field.key = headingLineKey(number);
     field.caption = caption;
     field.group = group;
@@ -39,7 +39,7 @@ FieldSpec line(int number, const char* caption, const char* group, int maxLength
     return field;
 }
 
-FieldSpec kindOf(FieldSpec field, FieldKind kind, std::vector<std::string> choices = {})
+FormField kindOf(FormField field, FormFieldKind kind, std::vector<std::string> choices = {})
 {
     field.kind = kind;
     field.choices = std::move(choices);
@@ -47,15 +47,15 @@ FieldSpec kindOf(FieldSpec field, FieldKind kind, std::vector<std::string> choic
 }
 
 // The control follows the previous one on its row.
-FieldSpec after(FieldSpec field)
+FormField after(FormField field)
 {
     field.sameRow = true;
     return field;
 }
 
-FieldSpec special(const char* key, const char* caption, FieldKind kind, const char* group, int column)
+FormField special(const char* key, const char* caption, FormFieldKind kind, const char* group, int column)
 {
-    FieldSpec field;
+    FormField field;
     field.key = key;
     field.caption = caption;
     field.kind = kind;
@@ -64,7 +64,7 @@ FieldSpec special(const char* key, const char* caption, FieldKind kind, const ch
     return field;
 }
 
-std::vector<FieldSpec> buildFields()
+std::vector<FormField> buildFields()
 {
     const char* survey = "調査";
     const char* period = "調査期間";
@@ -78,56 +78,56 @@ std::vector<FieldSpec> buildFields()
         line(1, "調査名", survey, 120),
         line(2, "事業工事名", survey),
         line(3, "調査位置", survey, 120),
-        kindOf(line(4, "発注機関", survey), FieldKind::Choice),
+        kindOf(line(4, "発注機関", survey), FormFieldKind::Choice),
         line(5, "ボーリングNo", survey, 32),
         line(13, "孔口標高m", survey, 8),
-        after(kindOf(line(38, "文字として表示", survey), FieldKind::Check)),
-        kindOf(line(12, "種別", survey, 16), FieldKind::Choice),
+        after(kindOf(line(38, "文字として表示", survey), FormFieldKind::Check)),
+        kindOf(line(12, "種別", survey, 16), FormFieldKind::Choice),
         line(37, "最終深さ m", survey),
-        after(kindOf(line(47, "文字として表示", survey), FieldKind::Check)),
-        special("geologyDepth", "地質深度", FieldKind::Shown, survey, 0),
-        kindOf(line(34, "始", period, 8), FieldKind::Choice, {"平成", "昭和"}),
+        after(kindOf(line(47, "文字として表示", survey), FormFieldKind::Check)),
+        special("geologyDepth", "地質深度", FormFieldKind::Shown, survey, 0),
+        kindOf(line(34, "始", period, 8), FormFieldKind::Choice, {"平成", "昭和"}),
         after(line(6, "年", period, 8)),
         after(line(7, "月", period, 4)),
         after(line(8, "日", period, 4)),
-        kindOf(line(35, "至", period, 8), FieldKind::Choice, {"平成", "昭和"}),
+        kindOf(line(35, "至", period, 8), FormFieldKind::Choice, {"平成", "昭和"}),
         after(line(9, "年", period, 8)),
         after(line(10, "月", period, 4)),
         after(line(11, "日", period, 4)),
         line(51, "北緯", position, 4),
         after(line(52, "゜", position, 4)),
         after(line(53, "’", position, 8)),
-        after(special("latitudeSecondsMark", "”", FieldKind::Label, position, 0)),
+        after(special("latitudeSecondsMark", "”", FormFieldKind::Label, position, 0)),
         line(54, "東経", position, 4),
         after(line(55, "゜", position, 4)),
         after(line(56, "’", position, 8)),
-        after(special("longitudeSecondsMark", "”", FieldKind::Label, position, 0)),
+        after(special("longitudeSecondsMark", "”", FormFieldKind::Label, position, 0)),
         line(27, "ボーリングコードNo", position, 11),
-        after(special("meshCode", "メッシュ", FieldKind::Shown, position, 0)),
-        kindOf(line(41, "技術者1", engineers, 0, 1), FieldKind::Choice,
+        after(special("meshCode", "メッシュ", FormFieldKind::Shown, position, 0)),
+        kindOf(line(41, "技術者1", engineers, 0, 1), FormFieldKind::Choice,
                {"主任技術者", "照査技術者", "管理技術者", blank}),
         after(line(16, "氏名", engineers, 0, 1)),
-        kindOf(line(42, "技術者2", engineers, 0, 1), FieldKind::Choice,
+        kindOf(line(42, "技術者2", engineers, 0, 1), FormFieldKind::Choice,
                {"現場代理人", "管理技術者", "現場作業責任者", blank, ""}),
         after(line(17, "氏名", engineers, 0, 1)),
-        kindOf(line(43, "技術者3", engineers, 0, 1), FieldKind::Choice, {"コア鑑定者", blank, ""}),
+        kindOf(line(43, "技術者3", engineers, 0, 1), FormFieldKind::Choice, {"コア鑑定者", blank, ""}),
         after(line(18, "氏名", engineers, 0, 1)),
-        kindOf(line(44, "技術者4", engineers, 0, 1), FieldKind::Choice, {"ボーリング責任者", blank}),
+        kindOf(line(44, "技術者4", engineers, 0, 1), FormFieldKind::Choice, {"ボーリング責任者", blank}),
         after(line(19, "氏名", engineers, 0, 1)),
-        special("engineerList", "技術者一覧", FieldKind::PickList, engineers, 1),
+        special("engineerList", "技術者一覧", FormFieldKind::PickList, engineers, 1),
         line(20, "試錐機 (使用機械)", machines, 0, 1),
         line(21, "ハンマー", machines, 0, 1),
         line(22, "エンジン", machines, 0, 1),
         line(23, "ポンプ", machines, 0, 1),
-        special("machineList", "使用機械一覧", FieldKind::PickList, machines, 1),
+        special("machineList", "使用機械一覧", FormFieldKind::PickList, machines, 1),
         line(24, "角度", machines, 6, 1),
         line(25, "方向", machines, 6, 1),
         line(26, "地盤勾配", machines, 6, 1),
-        kindOf(line(48, "深さ0mの表示", display, 0, 2), FieldKind::Radio, {"GL", "標高", "表示しない"}),
-        kindOf(line(50, "試料原位置深度", display, 0, 2), FieldKind::Radio, {"深さ", "標高", "GL"}),
-        kindOf(line(36, "標尺", display, 0, 2), FieldKind::Radio, {"標高(港湾様式)", "深度"}),
-        special("printStart", "印刷開始深度", FieldKind::Shown, display, 2),
-        kindOf(line(70, "タイトル", sheet, 0, 2), FieldKind::Choice,
+        kindOf(line(48, "深さ0mの表示", display, 0, 2), FormFieldKind::Radio, {"GL", "標高", "表示しない"}),
+        kindOf(line(50, "試料原位置深度", display, 0, 2), FormFieldKind::Radio, {"深さ", "標高", "GL"}),
+        kindOf(line(36, "標尺", display, 0, 2), FormFieldKind::Radio, {"標高(港湾様式)", "深度"}),
+        special("printStart", "印刷開始深度", FormFieldKind::Shown, display, 2),
+        kindOf(line(70, "タイトル", sheet, 0, 2), FormFieldKind::Choice,
                {"土 質 柱 状 図", "港 湾 柱 状 図", "ボ ー リ ン グ 柱 状 図", "ボーリング柱状図", ""}),
         line(39, "調査業者名 (実施者名)", sheet, 80, 2),
         line(40, "TEL", sheet, 0, 2),
@@ -135,7 +135,7 @@ std::vector<FieldSpec> buildFields()
         line(33, "メモ", sheet, 32, 2),
         line(29, "code1", sheet, 0, 2),
         after(line(30, "code2", sheet, 0, 2)),
-        special("harbourOnly", "港湾柱状図に反映する項目のみ有効にする", FieldKind::Check, sheet, 2),
+        special("harbourOnly", "港湾柱状図に反映する項目のみ有効にする", FormFieldKind::Check, sheet, 2),
     };
 }
 
@@ -182,9 +182,9 @@ double scaleFraction(double value)
 
 }  // namespace
 
-const std::vector<FieldSpec>& headingDialogFields()
+const std::vector<FormField>& headingDialogFields()
 {
-    static const std::vector<FieldSpec> fields = buildFields();
+    static const std::vector<FormField> fields = buildFields();
     return fields;
 }
 

@@ -18,7 +18,7 @@ inline constexpr int scaleStartDepthMessageId = 4043;
 inline constexpr int scaleStartElevationMessageId = 4042;
 
 // The controls of the form, in the order they are laid out.
-const std::vector<FieldSpec>& headingDialogFields();
+const std::vector<FormField>& headingDialogFields();
 
 // Key of the field that holds a heading line.
 std::string headingLineKey(int line);

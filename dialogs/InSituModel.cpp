@@ -69,7 +69,7 @@ int positionIndex(const std::string& cellText)
 }  // namespace
 
 InSituModel::InSituModel(const BoringData& data, const LogSettings& settings, Prompter& prompter)
-    : ListTableModel(inSituSpec(), prompter)
+    : DataListModel(inSituSpec(), prompter)
 {
     testNames_ = shortTextLines(settings, ShortTextMasterKind::Insitu, prompter);
     openWithStoreRows(tableRows(data.inSituRows));

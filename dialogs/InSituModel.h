@@ -3,12 +3,12 @@
 // name, its result, a symbol for the section drawing, the position of the
 // notes against the depth line and display flags. A second test at a depth
 // already listed may be added after a question.
-#include "dialogs/ListTableModel.h"
+#include "dialogs/DataListModel.h"
 #include "settings/LogSettings.h"
 
 namespace kolv {
 
-class InSituModel : public ListTableModel {
+class InSituModel : public DataListModel {
 public:
     enum Field { Depth, DepthLine, DepthShown, Name, NoteLine, Result, Symbol, Position, Word, NotesColumn, DepthBelow };
     enum PickList { NameTexts, ResultTexts };

@@ -65,11 +65,22 @@ ListTableForm::ListTableForm(ListTableModel& model, const ListFormOptions& optio
     layout->addWidget(buildButtons());
 
     refresh();
-    const int last = model.lastFilledRow();
+}
+
+void ListTableForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    // The list opens at its top, or, with the list-scroll option, with the
+    // row after the last filled one at the bottom of the view.
+    const int last = model_.lastFilledRow();
     if (options_.scrollToLastRow && last > 0)
-        list_->scrollToItem(list_->item(std::min(last + 1, model.capacity()) - 1, 0));
-    if (model.currentRow() > 0)
-        list_->selectRow(model.currentRow() - 1);
+        list_->scrollToItem(list_->item(std::min(last + 1, model_.capacity()) - 1, 0),
+                            QAbstractItemView::EnsureVisible);
+    else
+        list_->scrollToTop();
 }
 
 void ListTableForm::buildList()
@@ -92,14 +103,18 @@ void ListTableForm::buildList()
         // The column widths were chosen for a 9-point system font; they grow
         // with the font so that the headings stay readable.
         const int pixels = std::max(column.width, list_->fontMetrics().horizontalAdvance(qt(column.heading)) + 10);
-        list_->setColumnWidth(c, column.width <= 1 ? 1 : pixels);
-        width += list_->columnWidth(c);
+        list_->setColumnWidth(c, pixels);
+        // A column of width 1 carries a value through without showing it.
+        list_->setColumnHidden(c, column.width <= 1);
+        if (column.width > 1)
+            width += pixels;
     }
     for (int r = 0; r < model_.capacity(); ++r)
         for (int c = 0; c < model_.columnCount(); ++c)
             list_->setItem(r, c, new QTableWidgetItem);
     list_->setMinimumWidth(std::min(width, 980));
-    list_->setMinimumHeight(list_->verticalHeader()->defaultSectionSize() * 12);
+    list_->setMinimumHeight(list_->verticalHeader()->defaultSectionSize() * 16);
+    list_->horizontalHeader()->setStretchLastSection(true);
     list_->installEventFilter(this);
 
     connect(list_, &QTableWidget::cellClicked, this, [this](int row, int column) {
@@ -259,7 +274,7 @@ QWidget* ListTableForm::buildPickLists()
         for (const std::string& line : model_.pickLines(static_cast<int>(i)))
             pickList->addItem(screenText(line));
         pickList->setMinimumWidth(110);
-        pickList->setMaximumWidth(spec.pickLists[i].tall ? 180 : 150);
+        pickList->setMaximumWidth(spec.pickLists.size() > 2 ? 160 : 230);
         const int list = static_cast<int>(i);
         connect(pickList, &QListWidget::itemClicked, this, [this, list, pickList](QListWidgetItem* item) {
             model_.pick(list, pickList->row(item));

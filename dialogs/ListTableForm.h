@@ -40,6 +40,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct FieldControl {
@@ -74,6 +75,7 @@ private:
     std::vector<FieldControl> fields_;
     std::vector<QListWidget*> pickLists_;
     bool refreshing_ = false;
+    bool shown_ = false;
 };
 
 }  // namespace kolv

@@ -72,6 +72,8 @@ public:
     bool accept();
     // Cancel: false when the user chose to stay.
     bool cancel();
+    // The rows to store after OK: the list in store order, as store rows.
+    const std::vector<TextRow>& storeRowsAfterAccept() const { return accepted_; }
 
     // Mouse and keys on the list. row 0: no row was hit.
     void clickRow(int row);
@@ -96,9 +98,6 @@ public:
     // True when the editor stays open on inPlaceRow / inPlaceColumn.
     bool inPlaceKey(InPlaceKey key, const std::string& text);
 
-    // The working copy into the store (after accept returned true).
-    virtual void storeInto(BoringData& data) const = 0;
-
     // Rows as tab-separated lines (spreadsheet copy), code page 932.
     std::string copyRows(const std::vector<int>& rows) const;
     // Tab-separated lines into the list from fromRow on, each through the
@@ -109,8 +108,6 @@ protected:
     // Opening: the store rows (all of them, in store order, as vectors of
     // their cells). A row is listed when its cell 1 is numeric.
     void openWithStoreRows(const std::vector<TextRow>& storeRows);
-    // The store rows after OK: the list in store order, converted.
-    const std::vector<TextRow>& storeRowsAfterAccept() const { return accepted_; }
 
     // Hooks of the dialogs.
     virtual TextRow listRowFromStore(const TextRow& storeRow) const;

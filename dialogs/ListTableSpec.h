@@ -50,9 +50,7 @@ struct ColumnSpec {
 };
 
 struct PickListSpec {
-    PickListSpec(std::string caption, bool tall = false) : caption(std::move(caption)), tall(tall) {}
     std::string caption;
-    bool tall = false;  // the long list of the dialog (shown higher)
 };
 
 struct ActionSpec {

@@ -78,7 +78,7 @@ std::string nValueFromStages(const std::string& first, const std::string& second
     return penetration == 30 ? formatText("%2d", n) : formatText("%2d/%ld", n, penetration);
 }
 
-NValueModel::NValueModel(const BoringData& data, Prompter& prompter) : ListTableModel(nValueSpec(), prompter)
+NValueModel::NValueModel(const BoringData& data, Prompter& prompter) : DataListModel(nValueSpec(), prompter)
 {
     openWithStoreRows(tableRows(data.sptRows));
     if (lastFilledRow() > 0) {

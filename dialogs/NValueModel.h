@@ -3,7 +3,7 @@
 // depth. The N value is typed (30 cm kind) or computed from the blow counts
 // of the three 10 cm stages (10 cm kind); the next test depth is proposed
 // from the depth increment.
-#include "dialogs/ListTableModel.h"
+#include "dialogs/DataListModel.h"
 
 namespace kolv {
 
@@ -12,7 +12,7 @@ namespace kolv {
 // else "%2d/%d" with the total penetration; empty when no stage is numeric.
 std::string nValueFromStages(const std::string& first, const std::string& second, const std::string& third);
 
-class NValueModel : public ListTableModel {
+class NValueModel : public DataListModel {
 public:
     enum Field { Depth, NValue, Stage1, Stage2, Stage3, NoJoin, Kind, Increment };
     enum KindChoice { ThirtyCentimetre = 0, TenCentimetre = 1 };

@@ -56,7 +56,7 @@ std::vector<TextRow> notesSeededFromLayers(const BoringData& data)
 }
 
 ObservationNotesModel::ObservationNotesModel(const BoringData& data, const LogSettings& settings, Prompter& prompter)
-    : ListTableModel(notesSpec(), prompter)
+    : DataListModel(notesSpec(), prompter)
 {
     shortTexts_ = shortTextLines(settings, ShortTextMasterKind::Notes, prompter);
     // Without notes the rows start from the layers; they reach the store

@@ -3,12 +3,12 @@
 // multi-line note. The notes start from the layers when there are none yet;
 // short texts of the notes master are appended to the note; the notes can
 // be checked for full-width alphanumerics.
-#include "dialogs/ListTableModel.h"
+#include "dialogs/DataListModel.h"
 #include "settings/LogSettings.h"
 
 namespace kolv {
 
-class ObservationNotesModel : public ListTableModel {
+class ObservationNotesModel : public DataListModel {
 public:
     enum Field { Upper, Lower, Note, Underline, Mark };
     enum PickList { ShortTexts };

@@ -15,10 +15,10 @@ namespace kolv {
 
 namespace {
 
-FieldSpec spec(const char* key, const char* caption, FieldKind kind, const char* group = "",
+FormField spec(const char* key, const char* caption, FormFieldKind kind, const char* group = "",
                std::vector<std::string> choices = {}, int LogSettings::*member = nullptr)
 {
-    FieldSpec field;
+    FormField field;
     field.key = key;
     field.caption = caption;
     field.kind = kind;
@@ -39,37 +39,37 @@ std::string line(int number)
 
 }  // namespace
 
-const std::vector<FieldSpec>& paperDefaultsFields()
+const std::vector<FormField>& paperDefaultsFields()
 {
-    static const std::vector<FieldSpec> fields{
-        spec("paperAtStartup", "本ソフト起動時に下記の初期設定とする", FieldKind::Check, "", {},
+    static const std::vector<FormField> fields{
+        spec("paperAtStartup", "本ソフト起動時に下記の初期設定とする", FormFieldKind::Check, "", {},
              &LogSettings::paperAtStartup),
-        spec("paperSize", "用紙サイズ", FieldKind::Radio, "", {"A3", "A4"}, &LogSettings::paperSize),
-        spec("paperOrientation", "印刷の向き", FieldKind::Radio, "", {"縦", "横"}, &LogSettings::paperOrientation),
-        spec("note1", "プリンタが設定内容に対応しているか あらかじめご確認ください.", FieldKind::Label, "注意"),
-        spec("note2", "・ 次の起動時から有効です.", FieldKind::Label, "注意"),
+        spec("paperSize", "用紙サイズ", FormFieldKind::Radio, "", {"A3", "A4"}, &LogSettings::paperSize),
+        spec("paperOrientation", "印刷の向き", FormFieldKind::Radio, "", {"縦", "横"}, &LogSettings::paperOrientation),
+        spec("note1", "プリンタが設定内容に対応しているか あらかじめご確認ください.", FormFieldKind::Label, "注意"),
+        spec("note2", "・ 次の起動時から有効です.", FormFieldKind::Label, "注意"),
         spec("note3", "・ 初期設定を行っても、「プリンタの設定」や印刷時\nの「プリンタのプロパティ」画面で変更できます.",
-             FieldKind::Label, "注意"),
-        spec("note4", "・ A3非対応のプリンタでA3設定は避けてください", FieldKind::Label, "注意"),
+             FormFieldKind::Label, "注意"),
+        spec("note4", "・ A3非対応のプリンタでA3設定は避けてください", FormFieldKind::Label, "注意"),
     };
     return fields;
 }
 
-const std::vector<FieldSpec>& keyOptionsFields()
+const std::vector<FormField>& keyOptionsFields()
 {
-    static const std::vector<FieldSpec> fields{
-        spec("enterKeyMode", "Enterキー (Returnキー)", FieldKind::Radio, "Enterキー (Returnキー)",
+    static const std::vector<FormField> fields{
+        spec("enterKeyMode", "Enterキー (Returnキー)", FormFieldKind::Radio, "Enterキー (Returnキー)",
              {"Windows標準 (OKボタンクリックと同じ)", "次に移動 (次の入力欄に移動)", "確定のみ (OKボタンや次に移動しない)"},
              &LogSettings::enterKeyMode),
-        spec("enterNote", "漢字変換やドロップダウンリストの選択は常に標準の動作です", FieldKind::Label,
+        spec("enterNote", "漢字変換やドロップダウンリストの選択は常に標準の動作です", FormFieldKind::Label,
              "Enterキー (Returnキー)"),
-        spec("scrollToLastRow", "デ－タ一覧表を入力済み最下行までスクロール", FieldKind::Check,
+        spec("scrollToLastRow", "デ－タ一覧表を入力済み最下行までスクロール", FormFieldKind::Check,
              "データ入力画面オープン時の表示", {}, &LogSettings::scrollToLastRow),
     };
     return fields;
 }
 
-SettingsFieldsModel::SettingsFieldsModel(const std::vector<FieldSpec>& fields, const LogSettings& settings)
+SettingsFieldsModel::SettingsFieldsModel(const std::vector<FormField>& fields, const LogSettings& settings)
     : fields_(fields)
 {
     loadSettingsFields(fields_, settings);
@@ -83,13 +83,13 @@ PaperDefaultsModel::PaperDefaultsModel(const LogSettings& settings)
     setEnabled("paperOrientation", usable);
 }
 
-const std::vector<FieldSpec>& setupFields()
+const std::vector<FormField>& setupFields()
 {
-    static const std::vector<FieldSpec> fields = [] {
-        std::vector<FieldSpec> list{
-            spec("drive", "ドライブ", FieldKind::Text, "本システムのインストール場所"),
-            spec("folder", "フォルダ", FieldKind::Text, "本システムのインストール場所"),
-            spec("standard", "標準の設定", FieldKind::Button),
+    static const std::vector<FormField> fields = [] {
+        std::vector<FormField> list{
+            spec("drive", "ドライブ", FormFieldKind::Text, "本システムのインストール場所"),
+            spec("folder", "フォルダ", FormFieldKind::Text, "本システムのインストール場所"),
+            spec("standard", "標準の設定", FormFieldKind::Button),
         };
         list[0].maxLength = 1;
         list[1].maxLength = 64;
@@ -161,17 +161,17 @@ bool SetupModel::applyAndReload(LogSettings& settings, BoringData& data, Prompte
     return true;
 }
 
-const std::vector<FieldSpec>& displayWidthFields()
+const std::vector<FormField>& displayWidthFields()
 {
-    static const std::vector<FieldSpec> fields = [] {
-        std::vector<FieldSpec> list = columnWidthFields("表示幅 (増減 x0.1mm)", "全幅");
-        list.push_back(spec("standardWidth", "標準の幅", FieldKind::Shown));
-        list.push_back(spec("L72", "原位置試験", FieldKind::Check));
-        list.push_back(spec("defaults", "初期設定値", FieldKind::Button));
-        list.push_back(spec("defaultsNote", "メニュー「柱状図様式」 の設定値をコピー", FieldKind::Label));
-        list.push_back(spec("zero", "増減すべて 0", FieldKind::Button));
-        list.push_back(spec("sumButton", "合計", FieldKind::Button));
-        for (FieldSpec& field : list)
+    static const std::vector<FormField> fields = [] {
+        std::vector<FormField> list = columnWidthFields("表示幅 (増減 x0.1mm)", "全幅");
+        list.push_back(spec("standardWidth", "標準の幅", FormFieldKind::Shown));
+        list.push_back(spec("L72", "原位置試験", FormFieldKind::Check));
+        list.push_back(spec("defaults", "初期設定値", FormFieldKind::Button));
+        list.push_back(spec("defaultsNote", "メニュー「柱状図様式」 の設定値をコピー", FormFieldKind::Label));
+        list.push_back(spec("zero", "増減すべて 0", FormFieldKind::Button));
+        list.push_back(spec("sumButton", "合計", FormFieldKind::Button));
+        for (FormField& field : list)
             if (field.group.empty())
                 field.column = 1;
         return list;
@@ -216,28 +216,28 @@ void DisplayWidthModel::apply(BoringData& data, Prompter& prompter) const
     data.setHeadingLine(inSituSwitchLine, checked("L72") ? "1" : "0");
 }
 
-const std::vector<FieldSpec>& pageFooterFields()
+const std::vector<FormField>& pageFooterFields()
 {
-    static const std::vector<FieldSpec> fields = [] {
+    static const std::vector<FormField> fields = [] {
         const char* number = "ページ番号";
         const char* top = "上下の位置";
         const char* left = "左右の位置";
         const char* paper = "用紙";
-        std::vector<FieldSpec> list{
-            spec("L61", "前文字", FieldKind::Choice, number, {"   <無し>", "-", "("}),
-            spec("L62", "頁(開始頁)", FieldKind::Text, number),
-            spec("L63", "後文字", FieldKind::Choice, number, {"", "-", ")"}),
-            spec("preview", "表示例", FieldKind::Shown, number),
-            spec("L64", "トップマージン mm", FieldKind::Radio, top, {"用紙上端から", "下線から"}),
-            spec("L65", "用紙上端から mm", FieldKind::Text, top),
-            spec("L66", "下線から mm", FieldKind::Text, top),
-            spec("sameAsCompany", "← 業者名と同じ位置", FieldKind::Button, top),
-            spec("L67", "レフトマージン mm", FieldKind::Radio, left, {"用紙左端から", "用紙左右中央"}),
-            spec("L68", "用紙左端から mm", FieldKind::Text, left),
-            spec("L69", "用紙左右中央 mm", FieldKind::Shown, left),
-            spec("paperLength", "用紙長さ-16 mm", FieldKind::Shown, paper),
-            spec("paperWidth", "用紙幅 mm", FieldKind::Shown, paper),
-            spec("standard", "標準の設定", FieldKind::Button),
+        std::vector<FormField> list{
+            spec("L61", "前文字", FormFieldKind::Choice, number, {"   <無し>", "-", "("}),
+            spec("L62", "頁(開始頁)", FormFieldKind::Text, number),
+            spec("L63", "後文字", FormFieldKind::Choice, number, {"", "-", ")"}),
+            spec("preview", "表示例", FormFieldKind::Shown, number),
+            spec("L64", "トップマージン mm", FormFieldKind::Radio, top, {"用紙上端から", "下線から"}),
+            spec("L65", "用紙上端から mm", FormFieldKind::Text, top),
+            spec("L66", "下線から mm", FormFieldKind::Text, top),
+            spec("sameAsCompany", "← 業者名と同じ位置", FormFieldKind::Button, top),
+            spec("L67", "レフトマージン mm", FormFieldKind::Radio, left, {"用紙左端から", "用紙左右中央"}),
+            spec("L68", "用紙左端から mm", FormFieldKind::Text, left),
+            spec("L69", "用紙左右中央 mm", FormFieldKind::Shown, left),
+            spec("paperLength", "用紙長さ-16 mm", FormFieldKind::Shown, paper),
+            spec("paperWidth", "用紙幅 mm", FormFieldKind::Shown, paper),
+            spec("standard", "標準の設定", FormFieldKind::Button),
         };
         for (int index = 4; index < static_cast<int>(list.size()); ++index)
             list[index].column = 1;

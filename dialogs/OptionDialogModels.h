@@ -13,17 +13,17 @@
 
 namespace kolv {
 
-const std::vector<FieldSpec>& paperDefaultsFields();  // "印刷用紙の初期設定"
-const std::vector<FieldSpec>& keyOptionsFields();     // "キーの動作、データ入力画面のオプション"
+const std::vector<FormField>& paperDefaultsFields();  // "印刷用紙の初期設定"
+const std::vector<FormField>& keyOptionsFields();     // "キーの動作、データ入力画面のオプション"
 
 // A dialog that edits bound settings fields only.
 class SettingsFieldsModel : public FieldModel {
 public:
-    SettingsFieldsModel(const std::vector<FieldSpec>& fields, const LogSettings& settings);
+    SettingsFieldsModel(const std::vector<FormField>& fields, const LogSettings& settings);
     void apply(LogSettings& settings) const { storeSettingsFields(fields_, settings); }
 
 private:
-    const std::vector<FieldSpec>& fields_;
+    const std::vector<FormField>& fields_;
 };
 
 // The paper dialog's radios can be used only when its check box was set as
@@ -34,7 +34,7 @@ public:
 };
 
 // "セットアップ": the drive and folder of the installation.
-const std::vector<FieldSpec>& setupFields();
+const std::vector<FormField>& setupFields();
 std::string pathAbnormalMessage();  // "パス名が異常です"
 
 class SetupModel : public FieldModel {
@@ -59,7 +59,7 @@ private:
 
 // "表示幅": the column width adjustments of the document (options 1 to 13)
 // and the in-situ switch (heading line 72).
-const std::vector<FieldSpec>& displayWidthFields();
+const std::vector<FormField>& displayWidthFields();
 
 class DisplayWidthModel : public FieldModel {
 public:
@@ -74,7 +74,7 @@ private:
 };
 
 // "ページ": the page-number footer of the document (heading lines 61 to 69).
-const std::vector<FieldSpec>& pageFooterFields();
+const std::vector<FormField>& pageFooterFields();
 
 class PageFooterModel : public FieldModel {
 public:

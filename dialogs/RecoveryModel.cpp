@@ -48,7 +48,7 @@ const ListDialogSpec& recoverySpec()
 }  // namespace
 
 RecoveryModel::RecoveryModel(const BoringData& data, int divisionCount, Prompter& prompter)
-    : ListTableModel(recoverySpec(), prompter), divisionCount_(divisionCount)
+    : DataListModel(recoverySpec(), prompter), divisionCount_(divisionCount)
 {
     for (int r = 1; r <= BoringData::SampleTable::capacity && isNumericText(data.sampleRows.cell(r, 1)) > 0; ++r)
         if (isNumericText(data.sampleRows.cell(r, 2)) > 0)

@@ -2,11 +2,11 @@
 // The recovery ratio and qu dialog "回収比とqu": one row per sampled interval
 // with the core recovery and up to four qu values, and the scale of the qu
 // graph. The sample intervals are offered as ready-made depth pairs.
-#include "dialogs/ListTableModel.h"
+#include "dialogs/DataListModel.h"
 
 namespace kolv {
 
-class RecoveryModel : public ListTableModel {
+class RecoveryModel : public DataListModel {
 public:
     enum Field { Upper, Lower, Recovery, IntervalLength, Qu1, Qu2, Qu3, Qu4, ScaleFrom, ScaleTo, ScaleStep, Legend };
     enum PickList { SampleDepths };

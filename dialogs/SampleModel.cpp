@@ -47,7 +47,7 @@ constexpr int sampleRowLimit = 200;
 }  // namespace
 
 SampleModel::SampleModel(const BoringData& data, const LogSettings& settings, Prompter& prompter)
-    : ListTableModel(sampleSpec(), prompter)
+    : DataListModel(sampleSpec(), prompter)
 {
     for (int r = 1; r <= BoringData::SptTable::capacity && isNumericText(data.sptRows.cell(r, 1)) > 0; ++r) {
         const std::string& nText = data.sptRows.cell(r, 2);

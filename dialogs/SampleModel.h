@@ -2,12 +2,12 @@
 // The samples dialog "試料": one row per sample interval. The test depths of
 // the N-value table are offered as ready-made intervals and can be copied
 // all at once; laboratory tests come from their master.
-#include "dialogs/ListTableModel.h"
+#include "dialogs/DataListModel.h"
 #include "settings/LogSettings.h"
 
 namespace kolv {
 
-class SampleModel : public ListTableModel {
+class SampleModel : public DataListModel {
 public:
     enum Field { Upper, Lower, Number, Method, Disturbed, LabTests, ExchangeItems };
     enum PickList { TestDepths, LabTestNames };

@@ -14,10 +14,10 @@ namespace {
 constexpr int elevationLine = 13;
 constexpr int scaleNumberingLine = 36;
 
-FieldSpec field(const char* key, const char* caption, FieldKind kind, const char* group, int minimum = 0,
+FormField field(const char* key, const char* caption, FormFieldKind kind, const char* group, int minimum = 0,
                 int maximum = 0, int column = 0)
 {
-    FieldSpec spec;
+    FormField spec;
     spec.key = key;
     spec.caption = caption;
     spec.kind = kind;
@@ -28,27 +28,27 @@ FieldSpec field(const char* key, const char* caption, FieldKind kind, const char
     return spec;
 }
 
-std::vector<FieldSpec> buildFields()
+std::vector<FormField> buildFields()
 {
     const char* scale = "縮尺 (50～500)";
     const char* paper = "用紙と表示可能な最大深度範囲";
     const char* depth = "深度";
     const char* pages = "印刷ページ数調節";
     return {
-        field("horizontal", "横方向の縮尺(&X)   1/?", FieldKind::Integer, scale, 25, 500),
-        field("vertical", "深度方向の縮尺(&Z) 1/?", FieldKind::Integer, scale, 25, 500),
-        field("partOnly", "深度データ部のみ縮尺有効にする", FieldKind::Check, scale),
-        field("paperLength", "用紙長さ mm", FieldKind::Integer, paper, 0, 99999),
-        field("largestDepth", "1ページの最大深度 m/頁", FieldKind::Integer, paper, 1, 1000),
-        field("freeNotes", "自由記事欄 mm", FieldKind::Shown, paper),
-        field("printStart", "印刷開始深度(&S) m", FieldKind::Text, depth, 0, 0, 1),
-        field("suggestion", "標尺目盛り整数開始", FieldKind::Shown, depth, 0, 0, 1),
-        field("copySuggestion", "←", FieldKind::Button, depth, 0, 0, 1),
-        field("scaleOption", "標尺", FieldKind::Shown, depth, 0, 0, 1),
-        field("depthPerPage", "1ページの深度(&D) m", FieldKind::Integer, depth, 1, 100, 1),
-        field("overlap", "改ページの重複深度(&O) m", FieldKind::Integer, depth, 0, 10, 1),
-        field("lastPage", "標準最終 頁", FieldKind::Shown, pages, 0, 0, 1),
-        field("extraPages", "強制追加ページ数 (1～2)", FieldKind::Text, pages, 0, 0, 1),
+        field("horizontal", "横方向の縮尺(&X)   1/?", FormFieldKind::Integer, scale, 25, 500),
+        field("vertical", "深度方向の縮尺(&Z) 1/?", FormFieldKind::Integer, scale, 25, 500),
+        field("partOnly", "深度データ部のみ縮尺有効にする", FormFieldKind::Check, scale),
+        field("paperLength", "用紙長さ mm", FormFieldKind::Integer, paper, 0, 99999),
+        field("largestDepth", "1ページの最大深度 m/頁", FormFieldKind::Integer, paper, 1, 1000),
+        field("freeNotes", "自由記事欄 mm", FormFieldKind::Shown, paper),
+        field("printStart", "印刷開始深度(&S) m", FormFieldKind::Text, depth, 0, 0, 1),
+        field("suggestion", "標尺目盛り整数開始", FormFieldKind::Shown, depth, 0, 0, 1),
+        field("copySuggestion", "←", FormFieldKind::Button, depth, 0, 0, 1),
+        field("scaleOption", "標尺", FormFieldKind::Shown, depth, 0, 0, 1),
+        field("depthPerPage", "1ページの深度(&D) m", FormFieldKind::Integer, depth, 1, 100, 1),
+        field("overlap", "改ページの重複深度(&O) m", FormFieldKind::Integer, depth, 0, 10, 1),
+        field("lastPage", "標準最終 頁", FormFieldKind::Shown, pages, 0, 0, 1),
+        field("extraPages", "強制追加ページ数 (1～2)", FormFieldKind::Text, pages, 0, 0, 1),
     };
 }
 
@@ -60,9 +60,9 @@ int metresPerPage(const LogSettings& settings, int freeNotesHeight, int usableLe
 
 }  // namespace
 
-const std::vector<FieldSpec>& scaleDepthFields()
+const std::vector<FormField>& scaleDepthFields()
 {
-    static const std::vector<FieldSpec> fields = buildFields();
+    static const std::vector<FormField> fields = buildFields();
     return fields;
 }
 

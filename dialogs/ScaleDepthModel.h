@@ -14,7 +14,7 @@ namespace kolv {
 
 inline constexpr int scaleDialogPassLimit = 3;
 
-const std::vector<FieldSpec>& scaleDepthFields();
+const std::vector<FormField>& scaleDepthFields();
 
 std::string noDrawingLengthMessage();        // "作図長さがありません"
 std::string pageDepthMessage(int metres);    // "１ページの印刷深度は\n約 %d (m)です"

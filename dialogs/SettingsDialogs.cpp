@@ -122,7 +122,7 @@ DialogOutcome runFonts(LogDocument& document, Prompter& prompter, QWidget* paren
 }
 
 template <class Model>
-DialogOutcome runSettingsFields(const QString& title, Model& model, const std::vector<FieldSpec>& fields,
+DialogOutcome runSettingsFields(const QString& title, Model& model, const std::vector<FormField>& fields,
                                 LogDocument& document, Prompter& prompter, QWidget* parent)
 {
     FieldFormDialog dialog(title, model, fields, prompter, parent);
@@ -149,7 +149,7 @@ DialogOutcome runSetup(LogDocument& document, Prompter& prompter, QWidget* paren
 }
 
 template <class Model>
-DialogOutcome runDocumentFields(const QString& title, Model& model, const std::vector<FieldSpec>& fields,
+DialogOutcome runDocumentFields(const QString& title, Model& model, const std::vector<FormField>& fields,
                                 LogDocument& document, Prompter& prompter, QWidget* parent)
 {
     FieldFormDialog dialog(title, model, fields, prompter, parent);

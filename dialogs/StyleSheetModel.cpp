@@ -11,10 +11,10 @@ namespace {
 
 constexpr int nBreakdownRow = 9;
 
-FieldSpec bound(int LogSettings::*member, const char* key, const char* caption, FieldKind kind, const char* group,
+FormField bound(int LogSettings::*member, const char* key, const char* caption, FormFieldKind kind, const char* group,
                 int column = 0, std::vector<std::string> choices = {})
 {
-    FieldSpec spec;
+    FormField spec;
     spec.key = key;
     spec.caption = caption;
     spec.kind = kind;
@@ -25,19 +25,19 @@ FieldSpec bound(int LogSettings::*member, const char* key, const char* caption, 
     return spec;
 }
 
-FieldSpec width(int LogSettings::*member, const char* key, const char* caption, const char* group, int minimum,
+FormField width(int LogSettings::*member, const char* key, const char* caption, const char* group, int minimum,
                 int maximum, int column)
 {
-    FieldSpec spec = bound(member, key, caption, FieldKind::Integer, group, column);
+    FormField spec = bound(member, key, caption, FormFieldKind::Integer, group, column);
     spec.minimum = minimum;
     spec.maximum = maximum;
     return spec;
 }
 
-FieldSpec text(std::string LogSettings::*member, const char* key, const char* caption, FieldKind kind,
+FormField text(std::string LogSettings::*member, const char* key, const char* caption, FormFieldKind kind,
                const char* group, int column = 0)
 {
-    FieldSpec spec;
+    FormField spec;
     spec.key = key;
     spec.caption = caption;
     spec.kind = kind;
@@ -47,10 +47,10 @@ FieldSpec text(std::string LogSettings::*member, const char* key, const char* ca
     return spec;
 }
 
-FieldSpec plain(const char* key, const char* caption, FieldKind kind, const char* group, int column = 0,
+FormField plain(const char* key, const char* caption, FormFieldKind kind, const char* group, int column = 0,
                 const char* target = "")
 {
-    FieldSpec spec;
+    FormField spec;
     spec.key = key;
     spec.caption = caption;
     spec.kind = kind;
@@ -63,7 +63,7 @@ FieldSpec plain(const char* key, const char* caption, FieldKind kind, const char
 const std::vector<std::string> depthLabelPositions{"深度線の上", "深度線の下", "印刷しない"};
 const std::vector<std::string> gridPitches{"5mm", "10mm"};
 
-std::vector<FieldSpec> page1()
+std::vector<FormField> page1()
 {
     const char* soil = "土質名";
     const char* blows = "Ｎ値";
@@ -72,29 +72,29 @@ std::vector<FieldSpec> page1()
     const char* grid = "グリッド間隔";
     const char* sample = "試料";
     return {
-        bound(&LogSettings::soilAlphaSymbol, "soilAlphaSymbol", "ｱﾙﾌｧﾍﾞｯﾄ記号をつける", FieldKind::Check, soil),
-        bound(&LogSettings::maxBlows, "maxBlows", "最高打撃回数", FieldKind::Radio, blows, 0, {"50回", "60回"}),
-        text(&LogSettings::nZeroText, "nZeroText", "０回以下の時", FieldKind::Text, blows),
-        text(&LogSettings::nZeroDenominatorText, "nZeroDenominatorText", "分母が０の時", FieldKind::Text, blows),
-        bound(&LogSettings::nDepthLabelPos, "nDepthLabelPos", "深度下 表示位置", FieldKind::Radio, blows, 0,
+        bound(&LogSettings::soilAlphaSymbol, "soilAlphaSymbol", "ｱﾙﾌｧﾍﾞｯﾄ記号をつける", FormFieldKind::Check, soil),
+        bound(&LogSettings::maxBlows, "maxBlows", "最高打撃回数", FormFieldKind::Radio, blows, 0, {"50回", "60回"}),
+        text(&LogSettings::nZeroText, "nZeroText", "０回以下の時", FormFieldKind::Text, blows),
+        text(&LogSettings::nZeroDenominatorText, "nZeroDenominatorText", "分母が０の時", FormFieldKind::Text, blows),
+        bound(&LogSettings::nDepthLabelPos, "nDepthLabelPos", "深度下 表示位置", FormFieldKind::Radio, blows, 0,
               depthLabelPositions),
-        bound(&LogSettings::nPlotSymbol, "nPlotSymbol", "グラフプロットシンボル", FieldKind::Radio, blows, 0,
+        bound(&LogSettings::nPlotSymbol, "nPlotSymbol", "グラフプロットシンボル", FormFieldKind::Radio, blows, 0,
               {"○", "－,→", "－,→と○"}),
-        bound(&LogSettings::outOfRangeBlackDot, "outOfRangeBlackDot", "●黒丸にする", FieldKind::Check, blows),
-        bound(&LogSettings::showConvertedN, "showConvertedN", "表示印刷", FieldKind::Check, converted, 1),
-        text(&LogSettings::quCircleRadius, "quCircleRadius", "印 半径 mm", FieldKind::Text, qu, 1),
-        text(&LogSettings::quSymbolColor, "quSymbolColor", "色 ○ [] 深度模様", FieldKind::ColorText, qu, 1),
-        plain("quSymbolColorButton", "色設定", FieldKind::ColorButton, qu, 1, "quSymbolColor"),
-        bound(&LogSettings::gridVPitch, "gridVPitch", "縦 lll", FieldKind::Radio, grid, 1, gridPitches),
-        bound(&LogSettings::gridHPitch, "gridHPitch", "横 ≡", FieldKind::Radio, grid, 1, gridPitches),
-        bound(&LogSettings::sampleDepthLabelPos, "sampleDepthLabelPos", "深度下 表示位置", FieldKind::Radio, sample,
+        bound(&LogSettings::outOfRangeBlackDot, "outOfRangeBlackDot", "●黒丸にする", FormFieldKind::Check, blows),
+        bound(&LogSettings::showConvertedN, "showConvertedN", "表示印刷", FormFieldKind::Check, converted, 1),
+        text(&LogSettings::quCircleRadius, "quCircleRadius", "印 半径 mm", FormFieldKind::Text, qu, 1),
+        text(&LogSettings::quSymbolColor, "quSymbolColor", "色 ○ [] 深度模様", FormFieldKind::ColorText, qu, 1),
+        plain("quSymbolColorButton", "色設定", FormFieldKind::ColorButton, qu, 1, "quSymbolColor"),
+        bound(&LogSettings::gridVPitch, "gridVPitch", "縦 lll", FormFieldKind::Radio, grid, 1, gridPitches),
+        bound(&LogSettings::gridHPitch, "gridHPitch", "横 ≡", FormFieldKind::Radio, grid, 1, gridPitches),
+        bound(&LogSettings::sampleDepthLabelPos, "sampleDepthLabelPos", "深度下 表示位置", FormFieldKind::Radio, sample,
               1, depthLabelPositions),
-        plain("standard1", "標準の設定", FieldKind::Button, "", 1),
-        plain("simpleGrid", "簡略グリッドに設定", FieldKind::Button, "", 1),
+        plain("standard1", "標準の設定", FormFieldKind::Button, "", 1),
+        plain("simpleGrid", "簡略グリッドに設定", FormFieldKind::Button, "", 1),
     };
 }
 
-std::vector<FieldSpec> page2()
+std::vector<FormField> page2()
 {
     const char* widths = "線の太さ (単位 ピクセル)";
     const char* grid10V = "10mm 縦 lll";
@@ -106,33 +106,33 @@ std::vector<FieldSpec> page2()
         width(&LogSettings::outerLineWidth, "outerLineWidth", "外枠 太さ", widths, 1, 20, 0),
         width(&LogSettings::innerLineWidth, "innerLineWidth", "罫線/下線 太さ", widths, 1, 20, 0),
         width(&LogSettings::nGraphLineWidth, "nGraphLineWidth", "Ｎ値グラフ 太さ", widths, 1, 20, 0),
-        bound(&LogSettings::gridColorMode, "gridColorMode", "グラフグリッド", FieldKind::Radio, widths, 0,
+        bound(&LogSettings::gridColorMode, "gridColorMode", "グラフグリッド", FormFieldKind::Radio, widths, 0,
               {"カラー", "白黒"}),
-        plain("gapNote", "空白部＝0 で 実線", FieldKind::Label, widths),
+        plain("gapNote", "空白部＝0 で 実線", FormFieldKind::Label, widths),
         width(&LogSettings::grid10VLineWidth, "grid10VLineWidth", "太さ", grid10V, 0, 20, 0),
         width(&LogSettings::grid10VDash, "grid10VDash", "実線部", grid10V, 1, 20, 0),
         width(&LogSettings::grid10VGap, "grid10VGap", "空白部", grid10V, 0, 20, 0),
         width(&LogSettings::grid10HLineWidth, "grid10HLineWidth", "太さ", grid10H, 0, 20, 0),
         width(&LogSettings::grid10HDash, "grid10HDash", "実線部", grid10H, 1, 20, 0),
         width(&LogSettings::grid10HGap, "grid10HGap", "空白部", grid10H, 0, 100, 0),
-        text(&LogSettings::grid10Color, "grid10Color", "10mm 色", FieldKind::ColorText, grid10H, 0),
-        plain("grid10ColorButton", "色", FieldKind::ColorButton, grid10H, 0, "grid10Color"),
+        text(&LogSettings::grid10Color, "grid10Color", "10mm 色", FormFieldKind::ColorText, grid10H, 0),
+        plain("grid10ColorButton", "色", FormFieldKind::ColorButton, grid10H, 0, "grid10Color"),
         width(&LogSettings::grid5LineWidth, "grid5LineWidth", "太さ", grid5, 0, 20, 1),
         width(&LogSettings::grid5Dash, "grid5Dash", "実線部", grid5, 1, 20, 1),
         width(&LogSettings::grid5Gap, "grid5Gap", "空白部", grid5, 0, 20, 1),
-        text(&LogSettings::grid5Color, "grid5Color", "5mm 色", FieldKind::ColorText, grid5, 1),
-        plain("grid5ColorButton", "色", FieldKind::ColorButton, grid5, 1, "grid5Color"),
+        text(&LogSettings::grid5Color, "grid5Color", "5mm 色", FormFieldKind::ColorText, grid5, 1),
+        plain("grid5ColorButton", "色", FormFieldKind::ColorButton, grid5, 1, "grid5Color"),
         width(&LogSettings::insituLineWidth, "insituLineWidth", "太さ", insitu, 0, 20, 1),
         width(&LogSettings::insituLineDash, "insituLineDash", "実線部", insitu, 1, 20, 1),
         width(&LogSettings::insituLineGap, "insituLineGap", "空白部", insitu, 0, 20, 1),
-        text(&LogSettings::companyName, "companyName", "調査業者名", FieldKind::Text, registration, 1),
-        text(&LogSettings::companyTel, "companyTel", "TEL", FieldKind::Text, registration, 1),
-        plain("standard2", "標準の設定", FieldKind::Button, "", 1),
-        plain("monoExample", "白黒グリッド例", FieldKind::Button, "", 1),
+        text(&LogSettings::companyName, "companyName", "調査業者名", FormFieldKind::Text, registration, 1),
+        text(&LogSettings::companyTel, "companyTel", "TEL", FormFieldKind::Text, registration, 1),
+        plain("standard2", "標準の設定", FormFieldKind::Button, "", 1),
+        plain("monoExample", "白黒グリッド例", FormFieldKind::Button, "", 1),
     };
 }
 
-std::vector<FieldSpec> page3()
+std::vector<FormField> page3()
 {
     const char* margins = "マージン";
     const char* headings = "見出し位置 (mm)";
@@ -140,24 +140,24 @@ std::vector<FieldSpec> page3()
     return {
         width(&LogSettings::topMargin, "topMargin", "トップ mm", margins, 0, 200, 0),
         width(&LogSettings::leftMargin, "leftMargin", "レフト mm", margins, 0, 200, 0),
-        plain("frameNote", "柱状図枠左端の位置  5 mm 固定", FieldKind::Label, margins),
-        plain("heading1", "第1列", FieldKind::Text, headings, 1),
-        plain("heading2", "第2列", FieldKind::Text, headings, 1),
-        plain("heading3", "第3列", FieldKind::Text, headings, 1),
-        plain("headingNote", "見出し、枠位置距離はマージンからの距離", FieldKind::Label, headings, 1),
-        plain("base1", "第1列 標準", FieldKind::Shown, standard, 1),
-        plain("base2", "第2列 標準", FieldKind::Shown, standard, 1),
-        plain("base3", "第3列 標準", FieldKind::Shown, standard, 1),
-        plain("standard3", "標準の設定", FieldKind::Button, "", 1),
+        plain("frameNote", "柱状図枠左端の位置  5 mm 固定", FormFieldKind::Label, margins),
+        plain("heading1", "第1列", FormFieldKind::Text, headings, 1),
+        plain("heading2", "第2列", FormFieldKind::Text, headings, 1),
+        plain("heading3", "第3列", FormFieldKind::Text, headings, 1),
+        plain("headingNote", "見出し、枠位置距離はマージンからの距離", FormFieldKind::Label, headings, 1),
+        plain("base1", "第1列 標準", FormFieldKind::Shown, standard, 1),
+        plain("base2", "第2列 標準", FormFieldKind::Shown, standard, 1),
+        plain("base3", "第3列 標準", FormFieldKind::Shown, standard, 1),
+        plain("standard3", "標準の設定", FormFieldKind::Button, "", 1),
     };
 }
 
-std::vector<FieldSpec> page4()
+std::vector<FormField> page4()
 {
-    std::vector<FieldSpec> fields = columnWidthFields("表示幅の初期設定 (増減 x0.1mm)", "柱状図全幅");
+    std::vector<FormField> fields = columnWidthFields("表示幅の初期設定 (増減 x0.1mm)", "柱状図全幅");
     fields.push_back(plain("widthNote", "「ファイル」-「新規作成」と表示幅の「初期設定値」ボタンで有効になります",
-                           FieldKind::Label, "", 1));
-    fields.push_back(plain("standard4", "標準の設定", FieldKind::Button, "", 1));
+                           FormFieldKind::Label, "", 1));
+    fields.push_back(plain("standard4", "標準の設定", FormFieldKind::Button, "", 1));
     return fields;
 }
 
@@ -187,9 +187,9 @@ const std::array<StylePage, styleSheetPageCount>& styleSheetPages()
     return pages;
 }
 
-const std::vector<FieldSpec>& styleSheetFields(int page)
+const std::vector<FormField>& styleSheetFields(int page)
 {
-    static const std::array<std::vector<FieldSpec>, styleSheetPageCount> pages{page1(), page2(), page3(), page4()};
+    static const std::array<std::vector<FormField>, styleSheetPageCount> pages{page1(), page2(), page3(), page4()};
     return pages[page - 1];
 }
 
@@ -213,25 +213,25 @@ const std::array<ColumnWidthRow, columnWidthRowCount>& columnWidthRows()
     return rows;
 }
 
-std::vector<FieldSpec> columnWidthFields(const char* group, const char* totalCaption)
+std::vector<FormField> columnWidthFields(const char* group, const char* totalCaption)
 {
-    std::vector<FieldSpec> fields;
+    std::vector<FormField> fields;
     for (int row = 1; row <= columnWidthRowCount; ++row) {
         const ColumnWidthRow& column = columnWidthRows()[row - 1];
-        FieldSpec adjust = plain("", column.caption, FieldKind::Text, group, 0);
+        FormField adjust = plain("", column.caption, FormFieldKind::Text, group, 0);
         adjust.key = adjustKey(row);
         adjust.minimum = column.minimumAdjustment;
         adjust.maximum = 100;
         adjust.maxLength = 5;
         fields.push_back(adjust);
-        FieldSpec shown = plain("", "表示幅", FieldKind::Shown, group, 0);
+        FormField shown = plain("", "表示幅", FormFieldKind::Shown, group, 0);
         shown.key = widthKey(row);
         shown.maxLength = 6;
         shown.sameRow = true;
         fields.push_back(shown);
     }
-    fields.push_back(plain("sum", "合計", FieldKind::Shown, "", 1));
-    fields.push_back(plain("total", totalCaption, FieldKind::Shown, "", 1));
+    fields.push_back(plain("sum", "合計", FormFieldKind::Shown, "", 1));
+    fields.push_back(plain("total", totalCaption, FormFieldKind::Shown, "", 1));
     return fields;
 }
 

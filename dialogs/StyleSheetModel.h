@@ -21,7 +21,7 @@ struct StylePage {
     const char* className;
 };
 const std::array<StylePage, styleSheetPageCount>& styleSheetPages();
-const std::vector<FieldSpec>& styleSheetFields(int page);  // page 1 ... 4 in tab order
+const std::vector<FormField>& styleSheetFields(int page);  // page 1 ... 4 in tab order
 
 // The columns whose widths the document options 1 to 13 adjust, with their
 // standard widths in mm; shared with the display width dialog.
@@ -34,7 +34,7 @@ const std::array<ColumnWidthRow, columnWidthRowCount>& columnWidthRows();
 
 // The field rows of a column width table ("adjust1" ... and "width1" ...,
 // "sum", "total") in the given group, with the captions of its totals.
-std::vector<FieldSpec> columnWidthFields(const char* group, const char* totalCaption);
+std::vector<FormField> columnWidthFields(const char* group, const char* totalCaption);
 // Recomputes the shown widths and both totals from the adjustment fields.
 void updateColumnWidths(FieldModel& model);
 // The total log width: the shown widths, the N-value breakdown twice more, and 60.

@@ -64,7 +64,7 @@ int WaterLevelModel::flagWord(bool levelShown, bool dateShown, int placement)
 }
 
 WaterLevelModel::WaterLevelModel(const BoringData& data, Prompter& prompter)
-    : ListTableModel(waterLevelSpec(), prompter), collarElevation_(data.headingLine(13))
+    : DataListModel(waterLevelSpec(), prompter), collarElevation_(data.headingLine(13))
 {
     openWithStoreRows(tableRows(data.waterLevelRows));
     fields()[HeadingLevel] = data.headingLine(31);

@@ -3,11 +3,11 @@
 // signed against the ground (below ground negative). Rows keep the order the
 // user gives them with "↑" / "↓"; the title block's water level, its date
 // and the elevation switch are edited here too.
-#include "dialogs/ListTableModel.h"
+#include "dialogs/DataListModel.h"
 
 namespace kolv {
 
-class WaterLevelModel : public ListTableModel {
+class WaterLevelModel : public DataListModel {
 public:
     enum Field {
         Level, LevelShown, Date, DateShown, Remark, Placement,

@@ -5,7 +5,7 @@ namespace kolv {
 Answer CollectingPrompter::show(int messageId, const std::string& text, MessageKind kind)
 {
     issues.push_back({messageId, text, kind});
-    return kind == MessageKind::Question ? Answer::Yes : Answer::Ok;
+    return kind == MessageKind::Question || kind == MessageKind::QuestionWithCancel ? Answer::Yes : Answer::Ok;
 }
 
 }  // namespace kolv

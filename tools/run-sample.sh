@@ -1,9 +1,26 @@
 #!/usr/bin/env bash
-# Sets up and renders the bundled harbour sample to sample-harbour.pdf in the
-# project folder. Usage: tools/run-sample.sh
+# Sets up and starts the editor on the bundled harbour sample. The sample is
+# also rendered to sample-harbour.pdf in the project folder. Without a
+# display the editor runs for a few seconds on a virtual one and its window
+# is saved to sample-window.png. Usage: tools/run-sample.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/setup.sh
-build/cli/kolv-cli dump share/samples/harbour.vla > /dev/null
-build/cli/kolv-cli render share/samples/harbour.vla -o sample-harbour.pdf
+sample=share/samples/harbour.vla
+build/cli/kolv-cli dump "$sample" > /dev/null
+build/cli/kolv-cli render "$sample" -o sample-harbour.pdf
 echo "The sample log is in $(pwd)/sample-harbour.pdf"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec build/app/kolv "$sample"
+fi
+
+echo "There is no display: the editor runs on a virtual one for a few seconds instead."
+xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
+    build/app/kolv "$1" &
+    editor=$!
+    sleep 6
+    import -window root sample-window.png
+    kill "$editor"
+' run-sample "$sample"
+echo "The editor window is in $(pwd)/sample-window.png"

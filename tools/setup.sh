@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-ipafont-mincho
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb poppler-utils libxml2-utils)
+          fonts-ipafont-gothic qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth imagemagick poppler-utils libxml2-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -1,6 +1,7 @@
 // The data dialogs as the window opens them: typed into, confirmed or
 // cancelled, on the offscreen platform.
 #include "dialogs/DataDialogs.h"
+#include "dialogs/FullWidthCheckDialog.h"
 #include "dialogs/ListTableForm.h"
 #include "document/LogDocument.h"
 #include "support/TestSupport.h"
@@ -61,6 +62,8 @@ DialogOutcome runWith(int command, LogDocument& document, Prompter& prompter,
                 QApplication::activeModalWidget()->close();
             return;
         }
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
         script(form);
         if (form->isVisible())
             form->done(QDialog::Rejected);
@@ -73,7 +76,15 @@ void type(QWidget* form, const QString& field, const QString& text)
     auto* edit = control<QLineEdit>(form, field);
     ASSERT_NE(edit, nullptr);
     edit->setFocus();
-    QTest::keyClicks(edit, text);
+    // QTest types ASCII only; other characters arrive as an input method would send them.
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClicks(edit, QString(character));
+        } else {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+            QApplication::sendEvent(edit, &key);
+        }
+    }
 }
 
 void press(QWidget* form, const QString& caption)
@@ -138,8 +149,7 @@ TEST_F(DataDialogWindow, CharactersWithoutAShiftJisFormAreRefused)
         type(form, "深度 上 m", "1");
         type(form, "深度 下 m", "2");
         auto* edit = control<QLineEdit>(form, "深度 下 m");
-        QKeyEvent hangul(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("한"));
-        QApplication::sendEvent(edit, &hangul);
+        type(form, "深度 下 m", QString::fromUtf8("한"));
         EXPECT_EQ(edit->text(), "2");
         press(form, "OK");
     });
@@ -166,7 +176,7 @@ TEST_F(DataDialogWindow, PastedRowsAndInPlaceEditing)
         ASSERT_NE(form->cellEditor(), nullptr);
         QTest::keyClicks(form->cellEditor(), "04/03");
         QTest::keyClick(form->cellEditor(), Qt::Key_Up);
-        press(form, "OK");  // ends the edit only
+        form->accept();  // OK while a cell is edited ends the edit only
         EXPECT_EQ(form->cellEditor(), nullptr);
         EXPECT_TRUE(form->isVisible());
         control<QCheckBox>(form, "柱状図に表示")->click();
@@ -176,6 +186,62 @@ TEST_F(DataDialogWindow, PastedRowsAndInPlaceEditing)
     EXPECT_EQ(document.data().drillingRows.row(3), (BoringData::DrillingTable::Row{"4", "04/03"}));
     EXPECT_EQ(document.data().documentOption(18).value, "1");
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(DataDialogWindow, TypedBoreholeSurvivesSaveAndReopen)
+{
+    prompter.scriptedAnswers.clear();
+    runWith(1010, document, prompter, [](ListTableForm* form) {
+        type(form, "深度 m", "2.5");
+        type(form, "地質名", QString::fromUtf8("シルト質砂"));
+        type(form, "色調", QString::fromUtf8("暗灰"));
+        press(form, "OK");
+    });
+    runWith(32776, document, prompter, [](ListTableForm* form) {
+        type(form, "記事の右下の文字", "a");
+        press(form, "OK");
+    });
+    runWith(32774, document, prompter, [](ListTableForm* form) {
+        const QRect cell = form->list()->visualItemRect(form->list()->item(0, 0));
+        QTest::mouseClick(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mousePress(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseRelease(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        ASSERT_NE(form->cellEditor(), nullptr);
+        for (const char* text : {"0", "10", "20", "A,B"}) {
+            QTest::keyClicks(form->cellEditor(), text);
+            QTest::keyClick(form->cellEditor(), Qt::Key_Return);
+        }
+        type(form, "自由記事欄枠", "30");
+        press(form, "OK");
+    });
+    EXPECT_EQ(document.undoStack()->count(), 3);
+    const std::string file = folder.file("typed.vla");
+    ASSERT_TRUE(document.save(file).saved);
+
+    LogDocument reopened;
+    reopened.settings().dataRoot = folder.path();
+    ASSERT_EQ(reopened.open(file).status, OpenStatus::Opened);
+    const BoringData& data = reopened.data();
+    EXPECT_EQ(data.layerRows.cell(1, 1), "2.50");
+    EXPECT_EQ(data.layerRows.cell(1, 2), sjis("シルト質砂"));
+    EXPECT_EQ(data.layerRows.cell(1, 4), sjis("暗灰"));
+    EXPECT_EQ(data.layerRows.cell(1, 7), "247");
+    // The notes started from the layer.
+    EXPECT_EQ(data.observationRows.cell(1, 1), "0.0");
+    EXPECT_EQ(data.observationRows.cell(1, 2), "2.50");
+    EXPECT_EQ(data.observationRows.cell(1, 5), "1");
+    EXPECT_EQ(data.freeNoteRows.row(1), (BoringData::FreeNoteTable::Row{"0", "10", "", "20", sjis("A，B")}));
+    EXPECT_EQ(data.freeNoteHeaderCell(2), "30");
+}
+
+TEST_F(DataDialogWindow, FullWidthCheckListsWhereTheCharactersAre)
+{
+    BoringData data;
+    data.layerRows.row(1) = {"2.00", sjis("砂（ＳＰ）"), "", "", "", "", "", "", "", "", ""};
+    FullWidthCheckDialog dialog(data);
+    EXPECT_EQ(dialog.report(), QString::fromUtf8("▼地質･色調\n( 2.00 m ) 砂（ＳＰ）  \n"));
+    EXPECT_EQ(FullWidthCheckDialog(BoringData{}).report(), QString::fromUtf8("無し"));
 }
 
 TEST_F(DataDialogWindow, OtherCommandsAreNotDataDialogs)

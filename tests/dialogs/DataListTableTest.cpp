@@ -30,7 +30,6 @@ public:
     {
         openWithStoreRows(storeRows);
     }
-    void storeInto(BoringData&) const override {}
     std::vector<TextRow> stored() const { return storeRowsAfterAccept(); }
     void type(const std::string& depth, const std::string& note = "x")
     {

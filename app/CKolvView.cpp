@@ -1,0 +1,191 @@
+#include "app/CKolvView.h"
+
+#include "app/ShellMessages.h"
+#include "document/LogDocument.h"
+#include "platform/Cp932Codec.h"
+#include "render/LogPage.h"
+#include "render/QtPainterDevice.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace kolv {
+
+namespace {
+
+constexpr double zoomStep = 1.25;
+
+}  // namespace
+
+CKolvView::CKolvView(LogDocument& document, Prompter& prompter, QWidget* parent)
+    : QAbstractScrollArea(parent), document_(document), prompter_(prompter)
+{
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::NoFrame);
+    connect(&document_, &LogDocument::changed, this, [this] {
+        viewport()->update();
+    });
+}
+
+void CKolvView::initialUpdate(int screenWidthPixels)
+{
+    area_ = scrollAreaFor(screenWidthPixels, document_.settings().depthPerPage);
+    updateScrollBars();
+    viewport()->update();
+}
+
+void CKolvView::updateScrollBars()
+{
+    const int width = static_cast<int>(area_.width * zoom_);
+    const int height = static_cast<int>(area_.height * zoom_);
+    const QSize visible = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, width - visible.width()));
+    verticalScrollBar()->setRange(0, std::max(0, height - visible.height()));
+    horizontalScrollBar()->setPageStep(std::max(1, static_cast<int>(area_.pageStepX * zoom_)));
+    verticalScrollBar()->setPageStep(std::max(1, static_cast<int>(area_.pageStepY * zoom_)));
+    horizontalScrollBar()->setSingleStep(std::max(1, static_cast<int>(area_.lineStepX * zoom_)));
+    verticalScrollBar()->setSingleStep(std::max(1, static_cast<int>(area_.lineStepY * zoom_)));
+}
+
+void CKolvView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::white);
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    painter.scale(zoom_, zoom_);
+    painter.setRenderHint(QPainter::Antialiasing, zoom_ != 1.0);
+
+    // A repaint never shows a message box; what the pass has to say goes to
+    // the status bar.
+    CollectingPrompter drawingMessages;
+    {
+        QtPainterDevice device(painter);
+        const ViewState& view = document_.view();
+        PageOptions options;
+        options.printing = false;
+        options.page = view.currentPage;
+        options.screenPageStart = view.screenPageStart;
+        options.clipWidth = area_.clipWidth;
+        drawPage(device, document_.data(), document_.settings(), drawingMessages, options);
+    }
+    if (!drawingMessages.issues.empty())
+        emit statusMessage(QString::fromStdString(cp932ToUtf8(drawingMessages.issues.front().text)));
+}
+
+void CKolvView::previousPage()
+{
+    if (document_.view().printing)
+        return;
+    kolv::previousPage(document_.view(), document_.settings());
+    document_.notifyPageChanged();
+}
+
+void CKolvView::nextPage()
+{
+    if (document_.view().printing)
+        return;
+    kolv::nextPage(document_.view(), document_.settings(), maximumDepth(document_.data()));
+    document_.notifyPageChanged();
+}
+
+void CKolvView::toggleScreenDrawing()
+{
+    LogSettings& settings = document_.settings();
+    settings.screenDrawing = !settings.screenDrawing;
+    const ShellMessage& message = settings.screenDrawing ? shellMessage::screenDrawingOn : shellMessage::screenDrawingOff;
+    emit statusMessage(QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size())));
+    showShellMessage(prompter_, message, MessageKind::Information);
+    viewport()->update();
+}
+
+void CKolvView::setZoom(double zoom)
+{
+    zoom = std::clamp(zoom, smallestZoom, largestZoom);
+    if (std::abs(zoom - zoom_) < 1e-9)
+        return;
+    // Keep the point at the top left of the window where it is in the log.
+    const double x = horizontalScrollBar()->value() / zoom_;
+    const double y = verticalScrollBar()->value() / zoom_;
+    zoom_ = zoom;
+    updateScrollBars();
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround(x * zoom_)));
+    verticalScrollBar()->setValue(static_cast<int>(std::lround(y * zoom_)));
+    viewport()->update();
+    emit zoomChanged(zoom_);
+}
+
+void CKolvView::zoomIn()
+{
+    setZoom(zoom_ * zoomStep);
+}
+
+void CKolvView::zoomOut()
+{
+    setZoom(zoom_ / zoomStep);
+}
+
+void CKolvView::fitWidth()
+{
+    if (area_.width > 0)
+        setZoom(static_cast<double>(viewport()->width()) / area_.width);
+}
+
+void CKolvView::keyPressEvent(QKeyEvent* event)
+{
+    const bool modifiers = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    if (!modifiers) {
+        switch (event->key()) {
+        case Qt::Key_PageUp:
+        case Qt::Key_Up:
+            if (!document_.view().printing) {
+                resetRunawayPage(document_.view(), document_.settings(), maximumDepth(document_.data()));
+                previousPage();
+            }
+            return;
+        case Qt::Key_PageDown:
+        case Qt::Key_Down:
+            if (!document_.view().printing) {
+                resetRunawayPage(document_.view(), document_.settings(), maximumDepth(document_.data()));
+                nextPage();
+            }
+            return;
+        default:
+            break;
+        }
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CKolvView::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        const int steps = event->angleDelta().y();
+        if (steps > 0)
+            zoomIn();
+        else if (steps < 0)
+            zoomOut();
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
+}
+
+void CKolvView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void CKolvView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+}  // namespace kolv
