@@ -19,6 +19,8 @@ namespace kolv {
 namespace {
 
 constexpr double zoomStep = 1.25;
+const QColor deskColour(128, 128, 128);
+const QColor sheetShadowColour(80, 80, 80);
 
 }  // namespace
 
@@ -41,10 +43,18 @@ void CKolvView::initialUpdate(int screenWidthPixels)
     viewport()->update();
 }
 
+QPoint CKolvView::sheetOrigin() const
+{
+    // A narrower sheet stands in the middle of the window.
+    const int width = static_cast<int>(area_.width * zoom_) + 2 * sheetMargin;
+    const int centring = std::max(0, (viewport()->width() - width) / 2);
+    return QPoint(sheetMargin + centring - horizontalScrollBar()->value(), sheetMargin - verticalScrollBar()->value());
+}
+
 void CKolvView::updateScrollBars()
 {
-    const int width = static_cast<int>(area_.width * zoom_);
-    const int height = static_cast<int>(area_.height * zoom_);
+    const int width = static_cast<int>(area_.width * zoom_) + 2 * sheetMargin;
+    const int height = static_cast<int>(area_.height * zoom_) + 2 * sheetMargin;
     const QSize visible = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, width - visible.width()));
     verticalScrollBar()->setRange(0, std::max(0, height - visible.height()));
@@ -57,8 +67,13 @@ void CKolvView::updateScrollBars()
 void CKolvView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), Qt::white);
-    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    painter.fillRect(viewport()->rect(), deskColour);
+    const QPoint origin = sheetOrigin();
+    const QRect sheet(origin, QSize(static_cast<int>(area_.width * zoom_), static_cast<int>(area_.height * zoom_)));
+    painter.fillRect(sheet.translated(3, 3), sheetShadowColour);
+    painter.fillRect(sheet, Qt::white);
+    painter.setClipRect(sheet);
+    painter.translate(origin);
     painter.scale(zoom_, zoom_);
     painter.setRenderHint(QPainter::Antialiasing, zoom_ != 1.0);
 
@@ -134,7 +149,7 @@ void CKolvView::zoomOut()
 void CKolvView::fitWidth()
 {
     if (area_.width > 0)
-        setZoom(static_cast<double>(viewport()->width()) / area_.width);
+        setZoom(static_cast<double>(viewport()->width() - 2 * sheetMargin) / area_.width);
 }
 
 void CKolvView::keyPressEvent(QKeyEvent* event)

@@ -7,6 +7,7 @@
 #include "render/LogMapping.h"
 
 #include <QAbstractScrollArea>
+#include <QPoint>
 
 namespace kolv {
 
@@ -53,6 +54,11 @@ protected:
 
 private:
     void updateScrollBars();
+    // The top left corner of the sheet in the window.
+    QPoint sheetOrigin() const;
+
+    // Grey desk around the white sheet, in pixels at every zoom.
+    static constexpr int sheetMargin = 12;
 
     LogDocument& document_;
     Prompter& prompter_;

@@ -242,8 +242,18 @@ void CMainFrame::updateCommandStates()
                             .arg(QString::number(view.screenPageStart, 'f', 2)));
     zoomLabel_->setText(QStringLiteral(" %1% ").arg(std::lround(view_->zoom() * 100)));
     actions_[command::screenDrawing]->setChecked(document_->settings().screenDrawing);
-    actions_[command::undo]->setEnabled(document_->undoStack()->canUndo());
-    actions_[command::redo]->setEnabled(document_->undoStack()->canRedo());
+    // The menu names the step that undo or redo would take.
+    const QUndoStack* stack = document_->undoStack();
+    const auto name = [](int id, const QString& step) {
+        const std::string_view text = findCommand(id)->text;
+        const std::size_t tab = text.find('\t');
+        const QString accelerator = tab == std::string_view::npos ? QString() : qtText(text.substr(tab));
+        return qtText(text.substr(0, tab)) + (step.isEmpty() ? QString() : QStringLiteral("  ") + step) + accelerator;
+    };
+    actions_[command::undo]->setEnabled(stack->canUndo());
+    actions_[command::undo]->setText(name(command::undo, stack->canUndo() ? stack->undoText() : QString()));
+    actions_[command::redo]->setEnabled(stack->canRedo());
+    actions_[command::redo]->setText(name(command::redo, stack->canRedo() ? stack->redoText() : QString()));
 }
 
 void CMainFrame::showStatus(const QString& text)

@@ -16,6 +16,12 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 echo "There is no display: the editor runs on a virtual one for a few seconds instead."
+# A session without a display often has no per-user runtime folder either.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
     build/app/kolv "$1" &
     editor=$!

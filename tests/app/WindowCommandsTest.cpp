@@ -8,6 +8,7 @@
 #include "document/LogDocument.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
@@ -29,7 +30,9 @@ TEST_F(WindowTest, EveryCommandIsInItsMenuWithTextAndPrompt)
         SCOPED_TRACE(entry.id);
         QAction* action = frame->action(entry.id);
         ASSERT_NE(action, nullptr);
-        EXPECT_EQ(action->text().toStdString(), entry.text);
+        if (entry.id != command::undo && entry.id != command::redo) {
+            EXPECT_EQ(action->text().toStdString(), entry.text);
+        }
         EXPECT_FALSE(action->statusTip().isEmpty());
         const QMenu* menu = frame->menuBar()->actions().at(static_cast<int>(entry.menu))->menu();
         EXPECT_TRUE(menu->actions().contains(action));
@@ -38,6 +41,8 @@ TEST_F(WindowTest, EveryCommandIsInItsMenuWithTextAndPrompt)
     EXPECT_EQ(frame->action(command::print)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     EXPECT_EQ(frame->action(command::paperDefaults)->statusTip(), QStringLiteral("印刷用紙の初期設定"));
     EXPECT_EQ(frame->action(command::nextPage)->toolTip(), QStringLiteral("次頁"));
+    // Qt's own buttons and dialogs speak Japanese whatever the locale.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
 
     std::vector<int> toolBar;
     for (QAction* action : frame->toolBar()->actions()) {
@@ -103,11 +108,14 @@ TEST_F(WindowTest, UndoAndRedoFollowTheDocumentsUndoStack)
     EXPECT_FALSE(frame->action(command::undo)->isEnabled());
     makeAnEdit();
     EXPECT_TRUE(frame->action(command::undo)->isEnabled());
-    EXPECT_TRUE(frame->windowTitle().contains(QStringLiteral("*")) || frame->isWindowModified());
+    EXPECT_EQ(frame->action(command::undo)->text(), QStringLiteral("元に戻す(&U)  地質/色調\tCtrl+Z"));
+    EXPECT_TRUE(frame->isWindowModified());
     frame->runCommand(command::undo);
     EXPECT_EQ(frame->document().data().layerRows.cell(1, 1), opened);
     EXPECT_FALSE(frame->document().isModified());
     EXPECT_TRUE(frame->action(command::redo)->isEnabled());
+    EXPECT_EQ(frame->action(command::redo)->text(), QStringLiteral("やり直し(&R)  地質/色調\tCtrl+Y"));
+    EXPECT_EQ(frame->action(command::undo)->text(), QStringLiteral("元に戻す(&U)\tCtrl+Z"));
     frame->runCommand(command::redo);
     EXPECT_EQ(frame->document().data().layerRows.cell(1, 1), "7.77");
 }

@@ -87,6 +87,12 @@ int main(int argc, char* argv[])
     shoot(QStringLiteral("page-2"));
     frame.runCommand(kolv::command::previousPage);
 
+    frame.runCommand(kolv::command::fitWidth);
+    shoot(QStringLiteral("fit-width"));
+    frame.runCommand(kolv::command::actualSize);
+
+    shootModal(frame, kolv::command::geology, QStringLiteral("data-geology"));
+    shootModal(frame, kolv::command::heading, QStringLiteral("heading"));
     shootModal(frame, kolv::command::about, QStringLiteral("about"));
     shootModal(frame, kolv::command::printPreview, QStringLiteral("preview"));
     shootModal(frame, kolv::command::exportPdf, QStringLiteral("export-pdf"));
