@@ -2,6 +2,7 @@
 // cancelled, on the offscreen platform.
 #include "dialogs/DataDialogs.h"
 #include "dialogs/FullWidthCheckDialog.h"
+#include "dialogs/RecoveryModel.h"
 #include "dialogs/ListTableForm.h"
 #include "document/LogDocument.h"
 #include "support/TestSupport.h"
@@ -242,6 +243,33 @@ TEST_F(DataDialogWindow, FullWidthCheckListsWhereTheCharactersAre)
     FullWidthCheckDialog dialog(data);
     EXPECT_EQ(dialog.report(), QString::fromUtf8("▼地質･色調\n( 2.00 m ) 砂（ＳＰ）  \n"));
     EXPECT_EQ(FullWidthCheckDialog(BoringData{}).report(), QString::fromUtf8("無し"));
+}
+
+TEST_F(DataDialogWindow, EnterKeyAndListScrollOptions)
+{
+    BoringData data;
+    for (int r = 1; r <= 60; ++r)
+        data.recoveryRows.setCell(r, 1, std::to_string(r));
+    for (int enterMode : {0, 1, 2}) {
+        SCOPED_TRACE(enterMode);
+        RecoveryModel model(data, 0, prompter);
+        ListTableForm form(model, {enterMode, enterMode == 1}, prompter);
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        // With the list-scroll option the row after the last filled one is in view.
+        if (enterMode == 1) {
+            EXPECT_GT(form.list()->rowAt(0), 0);
+        } else {
+            EXPECT_EQ(form.list()->rowAt(0), 0);
+        }
+        auto* upper = control<QLineEdit>(&form, "深度 上");
+        upper->setFocus();
+        QTest::keyClick(upper, Qt::Key_Return);
+        EXPECT_EQ(form.isVisible(), enterMode != 0);
+        EXPECT_EQ(form.result(), enterMode == 0 ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(QApplication::focusWidget() == upper, enterMode == 2);
+    }
 }
 
 TEST_F(DataDialogWindow, OtherCommandsAreNotDataDialogs)

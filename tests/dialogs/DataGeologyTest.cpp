@@ -1,5 +1,8 @@
 #include "DataDialogFixture.h"
 #include "dialogs/GeologyModel.h"
+#include "render/BitmapFile.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -180,6 +183,28 @@ TEST_F(Geology, SpecialSettingRewritesThePatternNumber)
         EXPECT_EQ(model.field(G::Pattern1), c.result) << entries[c.entry];
         EXPECT_EQ(model.field(G::Special), " ");
     }
+}
+
+TEST_F(Geology, PatternCheckNamesTheMissingBitmaps)
+{
+    std::filesystem::create_directories(fixture.folder.path() + "/drive_c/Jbptn");
+    fixture.settings.patternFolder = "C:\\Jbptn";
+    MonochromeBitmap bitmap{8, 8, 4, std::vector<std::uint8_t>(32, 0xFF)};
+    for (const char* name : {"J400.BMP", "J20.BMP", "J1.BMP", "J600.BMP"})
+        test::writeFile(fixture.folder.path() + "/drive_c/Jbptn/" + name, encodeBitmap(bitmap));
+    BoringData data;
+    data.layerRows.row(1) = {"1.00", "", "", "", "421.1", "", "247", "", "", "", ""};
+    data.layerRows.row(2) = {"2.00", "", "", "", "90604.1", "10100", "247", "", "", "", ""};
+    GeologyModel model(data, fixture.settings, prompter);
+    model.trigger(G::PatternCheck);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text,
+              sjis("見つからないビットマップパターンがあります.\r\nC:\\Jbptn\\J10100.BMP\r\n"));
+
+    test::writeFile(fixture.folder.path() + "/drive_c/Jbptn/J10100.BMP", encodeBitmap(bitmap));
+    model.trigger(G::PatternCheck);
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[1].id, 801);
 }
 
 }  // namespace
