@@ -121,6 +121,13 @@ int settingsInteger(std::string_view text, int fallback)
     return isNumericText(text) > 0 ? static_cast<int>(parseLeadingInteger(text)) : fallback;
 }
 
+// A text line ends at a NUL byte, as it does when the file is saved, so that
+// what is read is what the next save writes (an empty text takes its default).
+std::string textBeforeNul(const std::string& line)
+{
+    return line.substr(0, line.find('\0'));
+}
+
 }  // namespace
 
 void applySettingsDefaults(LogSettings& settings)
@@ -144,10 +151,10 @@ void applySettingsLines(LogSettings& settings, const std::vector<std::string>& l
     }
     for (const TextLine& line : textLines) {
         if (line.line < count)
-            settings.*line.field = lines[line.line];
+            settings.*line.field = textBeforeNul(lines[line.line]);
     }
     for (int number = firstDocumentOptionLine; number <= lastDocumentOptionLine && number < count; ++number)
-        settings.documentOptionDefaults[number - firstDocumentOptionLine] = lines[number];
+        settings.documentOptionDefaults[number - firstDocumentOptionLine] = textBeforeNul(lines[number]);
 }
 
 void applySettingsFixUps(LogSettings& settings)

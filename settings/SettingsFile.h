@@ -16,9 +16,9 @@ void applySettingsDefaults(LogSettings& settings);
 
 // Takes lines 1 to 94 of a read Sys.ndx into the record: integer lines by
 // their leading number when they pass the numeric test, else 0 (line 69
-// then 1); text lines as they are. Line 0, the empty lines of the format,
-// line 60 and lines after 94 are ignored; a short file leaves the later
-// fields as they were.
+// then 1); text lines as they are, up to a NUL byte. Line 0, the empty
+// lines of the format, line 60 and lines after 94 are ignored; a short file
+// leaves the later fields as they were.
 void applySettingsLines(LogSettings& settings, const std::vector<std::string>& lines);
 
 // The fix-ups after every load (from the file or from the defaults): the

@@ -165,6 +165,25 @@ TEST(SettingsStore, ATextLineIsKeptWholeAndEmptyPathsFollowTheInstallationFolder
     EXPECT_EQ(settings.documentOptionDefaults[23], "13");
 }
 
+TEST(SettingsStore, ATextEndsAtANulByteAsTheSavedFileDoes)
+{
+    auto lines = kolv::test::emptySettingsLines();
+    lines[39] = std::string("ab\0cd", 5);
+    lines[57] = std::string("\0x", 2);
+    LogSettings settings;
+    applySettingsDefaults(settings);
+    applySettingsLines(settings, lines);
+    applySettingsFixUps(settings);
+    EXPECT_EQ(settings.companyName, "ab");
+    EXPECT_EQ(settings.grid10Color, "0x808080");
+    const std::string saved = settingsFileText(settings);
+    LogSettings reread;
+    applySettingsDefaults(reread);
+    applySettingsLines(reread, splitLines(saved));
+    applySettingsFixUps(reread);
+    EXPECT_EQ(settingsFileText(reread), saved);
+}
+
 TEST(SettingsStore, AShortFileLeavesTheLaterFieldsAsTheyWere)
 {
     InstallationFixture install;

@@ -1,0 +1,59 @@
+// A drawing pass of a fuzzed document on the recording device: the file is
+// opened as the Open command does, the window's after-change step runs, and
+// the first printed page and the screen page are drawn with the bundled
+// settings, masters and patterns.
+#include "FuzzSupport.h"
+#include "formats/OpenDocument.h"
+#include "platform/FileIo.h"
+#include "platform/Prompter.h"
+#include "render/DocumentChange.h"
+#include "render/LogMapping.h"
+#include "render/LogPage.h"
+#include "render/RecordingDevice.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+
+struct Installation {
+    kolv::LogSettings settings;
+    kolv::BoringData defaults;
+};
+
+const Installation& bundledInstallation()
+{
+    static const Installation installation = [] {
+        Installation loaded;
+        loaded.settings.dataRoot = kolv::fuzz::scratchFolder();
+        loaded.settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
+        kolv::RecordingPrompter prompter;
+        kolv::loadSettings(loaded.settings, loaded.defaults, false, prompter);
+        return loaded;
+    }();
+    return installation;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const Installation& installation = bundledInstallation();
+    const std::string path = kolv::fuzz::scratchFolder() + "/drawn";
+    kolv::writeFileAtomically(path, kolv::fuzz::bytesOf(data, size));
+
+    kolv::BoringData document = installation.defaults;
+    kolv::LogSettings settings = installation.settings;
+    kolv::RecordingPrompter prompter;
+    if (kolv::openDocumentFile(path, document, settings.soilNameMaster, prompter) != kolv::OpenStatus::Opened)
+        return 0;
+    kolv::ViewState view;
+    kolv::applyDocumentChange(document, settings, view, prompter, kolv::PaperSize{297, 420});
+
+    kolv::RecordingDevice printer(150);
+    kolv::drawPage(printer, document, settings, prompter, kolv::PageOptions{});
+    kolv::RecordingDevice screen(96);
+    kolv::PageOptions screenPage;
+    screenPage.printing = false;
+    screenPage.screenPageStart = view.screenPageStart;
+    kolv::drawPage(screen, document, settings, prompter, screenPage);
+    return 0;
+}
