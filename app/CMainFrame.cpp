@@ -6,6 +6,7 @@
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/FileChooser.h"
+#include "app/LockIndicators.h"
 #include "app/PagePrinting.h"
 #include "app/PdfExportDialog.h"
 #include "app/RecentFiles.h"
@@ -19,6 +20,7 @@
 #include "platform/FileIo.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -115,6 +117,7 @@ CMainFrame::CMainFrame(Prompter& prompter, FileChooser& chooser, QWidget* parent
 
 CMainFrame::~CMainFrame()
 {
+    qApp->removeEventFilter(this);
     // The document outlives the frame's members; it must not call back.
     document_->undoStack()->disconnect(this);
     document_->disconnect(this);
@@ -182,17 +185,42 @@ void CMainFrame::buildStatusBar()
     zoomLabel_ = new QLabel(bar);
     bar->addPermanentWidget(pageLabel_);
     bar->addPermanentWidget(zoomLabel_);
-    // Qt cannot tell the lock states, so the indicators stand as the
-    // classic panes without lighting up.
+    // A lock that is on shows its name; one that is off, or that the
+    // platform cannot tell, stands greyed.
     for (const char* indicator : {"カナ", "CAP", "NUM", "SCRL"}) {
         auto* label = new QLabel(QString::fromUtf8(indicator), bar);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 12);
-        label->setEnabled(false);
         bar->addPermanentWidget(label);
+        lockLabels_.append(label);
     }
+    updateLockIndicators();
+    // Lock keys change with key presses and while another window has the focus.
+    qApp->installEventFilter(this);
+}
+
+void CMainFrame::updateLockIndicators()
+{
+    const LockStates states = currentLockStates();
+    for (int lock = 0; lock < lockKeyCount; ++lock)
+        lockLabels_.at(lock)->setEnabled(states[lock].value_or(false));
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ApplicationActivate:
+        if (watched == this || watched == qApp || (watched->isWidgetType() && isAncestorOf(static_cast<QWidget*>(watched))))
+            updateLockIndicators();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::rebuildRecentFileMenu()

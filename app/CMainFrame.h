@@ -68,12 +68,14 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenusAndToolBar();
     void buildStatusBar();
     void rebuildRecentFileMenu();
     void updateTitle();
+    void updateLockIndicators();
     void updateCommandStates();
     void showStatus(const QString& text);
     void runDialogCommand(int commandId);
@@ -98,6 +100,7 @@ private:
     QList<QAction*> recentActions_;
     QLabel* pageLabel_ = nullptr;
     QLabel* zoomLabel_ = nullptr;
+    QList<QLabel*> lockLabels_;
     std::map<int, QAction*> actions_;
     QPrinter printer_;
     bool initialUpdateDone_ = false;
