@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
 
@@ -76,21 +77,6 @@ double directionDegrees(const DeviceRect& bounds, DevicePoint point)
     return std::atan2(-(point.y - centreY), point.x - centreX) * 180.0 / M_PI;
 }
 
-// Curves look ragged without antialiasing at image resolutions; straight
-// rules stay crisp without it.
-class CurveAntialiasing {
-public:
-    explicit CurveAntialiasing(QPainter& painter) : painter_(painter), was_(painter.testRenderHint(QPainter::Antialiasing))
-    {
-        painter_.setRenderHint(QPainter::Antialiasing, true);
-    }
-    ~CurveAntialiasing() { painter_.setRenderHint(QPainter::Antialiasing, was_); }
-
-private:
-    QPainter& painter_;
-    bool was_;
-};
-
 // The source span [first, last) of each destination pixel along one axis.
 // Shrinking keeps a pixel black when any source pixel of its span is black
 // (GDI's black-on-white stretching), so thin strokes do not vanish.
@@ -153,7 +139,8 @@ QFont qtFontOf(const FontRequest& request, QPaintDevice* device)
 QtPainterDevice::QtPainterDevice(QPainter& painter)
     : painter_(painter),
       dotsPerInchX_(painter.device() ? painter.device()->logicalDpiX() : 96),
-      dotsPerInchY_(painter.device() ? painter.device()->logicalDpiY() : 96)
+      dotsPerInchY_(painter.device() ? painter.device()->logicalDpiY() : 96),
+      vectorOutput_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf)
 {
     painter_.setBackgroundMode(Qt::TransparentMode);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -163,11 +150,35 @@ QtPainterDevice::QtPainterDevice(QPainter& painter)
 QtPainterDevice::~QtPainterDevice()
 {
     flushBitmaps();
+    setAntialiasing(false);
 }
 
-bool QtPainterDevice::applyPen(const Pen& pen)
+void QtPainterDevice::setAntialiasing(bool on)
+{
+    // A PDF writer starts a new graphics state block on every change of the
+    // painter's state, even to the same value: only real changes are made.
+    if (painter_.testRenderHint(QPainter::Antialiasing) != on)
+        painter_.setRenderHint(QPainter::Antialiasing, on);
+}
+
+void QtPainterDevice::setFill(const ColorRef* fill)
+{
+    if (!fill) {
+        painter_.setBrush(Qt::NoBrush);
+        return;
+    }
+    const QColor color = toQColor(*fill);
+    const QBrush& current = painter_.brush();
+    if (current.style() != Qt::SolidPattern || current.color() != color || !current.transform().isIdentity())
+        painter_.setBrush(color);
+}
+
+bool QtPainterDevice::applyPen(const Pen& pen, bool curved)
 {
     flushBitmaps();
+    // Curves look ragged without antialiasing at image resolutions; straight
+    // rules stay crisp without it.
+    setAntialiasing(curved);
     if (pen.width <= 0 || pen.style == PenStyle::Null)
         return false;
     QPen qtPen(toQColor(pen.color));
@@ -176,63 +187,75 @@ bool QtPainterDevice::applyPen(const Pen& pen)
     qtPen.setCapStyle(Qt::SquareCap);
     qtPen.setJoinStyle(Qt::MiterJoin);
     painter_.setPen(qtPen);
-    painter_.setBrush(Qt::NoBrush);
     return true;
 }
 
 void QtPainterDevice::drawLine(DevicePoint from, DevicePoint to, const Pen& pen)
 {
-    if (applyPen(pen))
+    if (applyPen(pen, false))
         painter_.drawLine(from.x, from.y, to.x, to.y);
 }
 
 void QtPainterDevice::drawPolyline(const std::vector<DevicePoint>& points, const Pen& pen)
 {
-    if (applyPen(pen))
+    if (applyPen(pen, false))
         painter_.drawPolyline(toQPolygon(points));
 }
 
 void QtPainterDevice::drawRectangle(const DeviceRect& rect, const Pen& pen)
 {
-    if (applyPen(pen))
-        painter_.drawRect(toQRect(rect));
+    if (!applyPen(pen, false))
+        return;
+    setFill(nullptr);
+    painter_.drawRect(toQRect(rect));
 }
 
 void QtPainterDevice::fillRectangle(const DeviceRect& rect, ColorRef color)
 {
     flushBitmaps();
+    setAntialiasing(false);
     painter_.fillRect(toQRect(rect), toQColor(color));
 }
 
 void QtPainterDevice::drawPolygon(const std::vector<DevicePoint>& points, const Pen& pen, const ColorRef* fill)
 {
-    if (!applyPen(pen))
+    if (!applyPen(pen, true))
         return;
-    if (fill)
-        painter_.setBrush(toQColor(*fill));
-    CurveAntialiasing antialiasing(painter_);
+    setFill(fill);
     painter_.drawPolygon(toQPolygon(points));
 }
 
 void QtPainterDevice::drawEllipse(const DeviceRect& bounds, const Pen& pen, const ColorRef* fill)
 {
-    if (!applyPen(pen))
+    const int width = bounds.right - bounds.left;
+    if (vectorOutput_ && fill && *fill == pen.color && pen.style == PenStyle::Solid && pen.width > 0
+        && width == bounds.bottom - bounds.top && width >= 0) {
+        // A disc in the pen's colour, outlined by the pen, is one round dot
+        // of a pen as wide as the disc: the same disc, written in a few bytes
+        // instead of four curves. The many dots of the sand figures add up.
+        flushBitmaps();
+        setAntialiasing(true);
+        QPen dotPen(toQColor(pen.color), width + pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        painter_.setPen(dotPen);
+        const QPointF centre(bounds.left + width / 2.0, bounds.top + width / 2.0);
+        painter_.drawLine(centre, centre);
         return;
-    if (fill)
-        painter_.setBrush(toQColor(*fill));
-    CurveAntialiasing antialiasing(painter_);
+    }
+    if (!applyPen(pen, true))
+        return;
+    setFill(fill);
     painter_.drawEllipse(toQRect(bounds));
 }
 
 void QtPainterDevice::drawArc(const DeviceRect& bounds, DevicePoint start, DevicePoint end, const Pen& pen)
 {
-    if (!applyPen(pen))
+    if (!applyPen(pen, true))
         return;
+    setFill(nullptr);
     const double startDegrees = directionDegrees(bounds, start);
     double span = directionDegrees(bounds, end) - startDegrees;
     while (span <= 0)
         span += 360.0;
-    CurveAntialiasing antialiasing(painter_);
     painter_.drawArc(toQRect(bounds), static_cast<int>(std::lround(startDegrees * 16)),
                      static_cast<int>(std::lround(span * 16)));
 }
@@ -287,7 +310,15 @@ void QtPainterDevice::drawText(DevicePoint at, const std::string& text, TextAlig
         baseline = 0.0;
     else if (hasAlign(align, TextAlign::Bottom))
         baseline = -std::round(metrics.descent());
+    setAntialiasing(false);
     painter_.setPen(toQColor(request_.color));
+    if (vectorOutput_ && request_.escapementTenthsDegree == 0 && factor == 1.0) {
+        // Most texts are level and unscaled: written in place, without a
+        // saved and restored transformation around each one. (Images keep
+        // the transformation: it decides the glyphs' subpixel shading.)
+        painter_.drawText(QPointF(at.x + x, at.y + baseline), qtText);
+        return;
+    }
     painter_.save();
     painter_.translate(at.x, at.y);
     if (request_.escapementTenthsDegree != 0)
@@ -312,6 +343,7 @@ int QtPainterDevice::drawWrappedText(const DeviceRect& rect, const std::string& 
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     const QRectF used = painter_.boundingRect(box, flags, qtText.isEmpty() ? QStringLiteral(" ") : qtText);
     if (!measureOnly && !qtText.isEmpty()) {
+        setAntialiasing(false);
         painter_.setPen(toQColor(request_.color));
         painter_.drawText(QRectF(rect.left, rect.top, width, used.height() + 1), flags, qtText);
     }
@@ -393,6 +425,7 @@ void QtPainterDevice::flushBitmaps()
 {
     if (composition_.isNull())
         return;
+    setAntialiasing(false);
     painter_.drawImage(compositionOrigin_, composition_);
     composition_ = QImage();
 }

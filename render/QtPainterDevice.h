@@ -66,7 +66,12 @@ public:
     void flushBitmaps();
 
 private:
-    bool applyPen(const Pen& pen);
+    // Sets the pen and whether the shape is antialiased; false for a pen
+    // that draws nothing.
+    bool applyPen(const Pen& pen, bool curved);
+    void setAntialiasing(bool on);
+    // The brush of a filled shape; nullptr for none.
+    void setFill(const ColorRef* fill);
     // The current font's horizontal scale (only condensing is honoured).
     double widthFactor() const;
 
@@ -76,6 +81,8 @@ private:
     FontRequest request_;
     QFont font_;
     bool hasFont_ = false;
+    // PDF (and the printer, which writes PDF): shapes are kept as vectors.
+    bool vectorOutput_;
     QImage composition_;
     QPoint compositionOrigin_;
 };
