@@ -587,14 +587,21 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    for (const QUrl& url : event->mimeData()->urls()) {
+    if (openDroppedFiles(event->mimeData()->urls()))
+        event->acceptProposedAction();
+}
+
+bool CMainFrame::openDroppedFiles(const QList<QUrl>& urls)
+{
+    // One document at a time: the first local file is opened.
+    for (const QUrl& url : urls) {
         if (!url.isLocalFile())
             continue;
-        event->acceptProposedAction();
         activateWindow();
         lifecycle_->openPath(url.toLocalFile().toStdString());
-        return;
+        return true;
     }
+    return false;
 }
 
 }  // namespace kolv

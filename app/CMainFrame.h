@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QPrinter>
+#include <QUrl>
 
 #include <map>
 #include <memory>
@@ -62,6 +63,9 @@ public:
     bool exportXml(const QString& path);
 
     QString statusMessage() const;
+
+    // Files dropped on the window: the first local one is opened by path.
+    bool openDroppedFiles(const QList<QUrl>& urls);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

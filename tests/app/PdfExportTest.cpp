@@ -6,7 +6,6 @@
 #include "app/PagePrinting.h"
 #include "document/LogDocument.h"
 #include "platform/FileIo.h"
-#include "platform/FirstUse.h"
 #include "app/Startup.h"
 
 
@@ -44,18 +43,7 @@ TEST_F(WindowTest, PdfExportHasThePagesOfTheCommandLineRender)
         // The paper defaults of the settings put the printer on the paper
         // before the metres per page are worked out from it.
         TemporaryFolder root;
-        ASSERT_TRUE(copyBundledInstallation(KOLV_BUNDLED_INSTALL_DIR, root.path()));
-        const std::string settingsFile = defaultInstallationFolder(root.path()) + "/Sys.ndx";
-        std::vector<std::string> lines = splitLines(readFile(settingsFile));
-        ASSERT_GT(lines.size(), 10u);
-        lines[8] = "1";  // apply the paper defaults
-        lines[9] = c.paperSetting;
-        lines[10] = "0";  // portrait
-        std::string rewritten;
-        for (const std::string& line : lines)
-            rewritten += line + "\r\n";
-        writeFile(settingsFile, rewritten);
-
+        writePaperDefaults(root.path(), "1", c.paperSetting, "0");
         frame = std::make_unique<CMainFrame>(prompter, chooser);
         ASSERT_TRUE(startMainFrame(*frame, {QString::fromStdString(sample(c.sample))}, root.path(),
                                    KOLV_BUNDLED_INSTALL_DIR));

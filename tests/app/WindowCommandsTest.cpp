@@ -7,7 +7,12 @@
 #include "app/CommandTable.h"
 #include "document/LogDocument.h"
 
+#include "app/Startup.h"
+
 #include <QAction>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
 #include <QCoreApplication>
 #include <QMenuBar>
 #include <QTest>
@@ -99,6 +104,49 @@ TEST_F(WindowTest, ScreenDrawingSwitchSaysWhichWayItWent)
     EXPECT_TRUE(frame->document().settings().screenDrawing);
     EXPECT_TRUE(saidText("表示します"));
     EXPECT_EQ(prompter.messages.size(), 2u);
+}
+
+TEST_F(WindowTest, PaperDefaultsReachThePrinterOnlyWhenSwitchedOnAndInRange)
+{
+    struct Case {
+        const char* apply;
+        const char* paper;
+        const char* orientation;
+        QPageSize::PageSizeId size;
+        QPageLayout::Orientation layout;
+    };
+    const Case cases[] = {
+        {"1", "1", "1", QPageSize::A4, QPageLayout::Landscape},
+        {"1", "0", "0", QPageSize::A3, QPageLayout::Portrait},
+        {"1", "2", "1", QPageSize::Letter, QPageLayout::Portrait},  // out of range: untouched
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.apply) + c.paper + c.orientation);
+        TemporaryFolder root;
+        writePaperDefaults(root.path(), c.apply, c.paper, c.orientation);
+        frame = std::make_unique<CMainFrame>(prompter, chooser);
+        frame->printer().setPageSize(QPageSize(QPageSize::Letter));
+        frame->printer().setPageOrientation(QPageLayout::Portrait);
+        ASSERT_TRUE(startMainFrame(*frame, {}, root.path(), KOLV_BUNDLED_INSTALL_DIR));
+        EXPECT_EQ(frame->printer().pageLayout().pageSize().id(), c.size);
+        EXPECT_EQ(frame->printer().pageLayout().orientation(), c.layout);
+        frame.reset();
+    }
+}
+
+TEST_F(WindowTest, ADroppedFileOpensAfterTheUnsavedWorkQuestion)
+{
+    ASSERT_TRUE(start());
+    makeAnEdit();
+    const QList<QUrl> dropped{QUrl(QStringLiteral("https://example.org/a.vla")),
+                              QUrl::fromLocalFile(QString::fromStdString(sample("inland.vla")))};
+    for (const Answer answer : {Answer::Cancel, Answer::Yes}) {
+        prompter.scriptedAnswers = {answer};
+        EXPECT_TRUE(frame->openDroppedFiles(dropped));
+        EXPECT_TRUE(saidText("データが変更されましたが、破棄してよいのですか? "));
+        EXPECT_EQ(frame->document().path() == sample("inland.vla"), answer == Answer::Yes);
+    }
+    EXPECT_FALSE(frame->document().isModified());
 }
 
 TEST_F(WindowTest, UndoAndRedoFollowTheDocumentsUndoStack)

@@ -3,6 +3,8 @@
 #include "app/Startup.h"
 #include "document/LogDocument.h"
 #include "platform/Cp932Codec.h"
+#include "platform/FileIo.h"
+#include "platform/FirstUse.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -71,6 +73,23 @@ void WindowTest::TearDown()
 bool WindowTest::start(const QStringList& files)
 {
     return startMainFrame(*frame, files, dataRoot.path(), KOLV_BUNDLED_INSTALL_DIR);
+}
+
+void WindowTest::writePaperDefaults(const std::string& root, const char* apply, const char* paper,
+                                    const char* orientation)
+{
+    ASSERT_TRUE(copyBundledInstallation(KOLV_BUNDLED_INSTALL_DIR, root));
+    const std::string settingsFile = defaultInstallationFolder(root) + "/Sys.ndx";
+    std::vector<std::string> lines = splitLines(readFile(settingsFile));
+    ASSERT_GT(lines.size(), 10u);
+    // Line 0 is the header; lines 8, 9 and 10 are the paper defaults.
+    lines[8] = apply;
+    lines[9] = paper;
+    lines[10] = orientation;
+    std::string rewritten;
+    for (const std::string& line : lines)
+        rewritten += line + "\r\n";
+    writeFile(settingsFile, rewritten);
 }
 
 std::string WindowTest::sample(const char* name)

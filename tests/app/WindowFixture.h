@@ -37,6 +37,10 @@ protected:
 
     // Starts the frame as the program does, with these command-line files.
     bool start(const QStringList& files = {});
+    // Copies the bundled installation folder under root and sets the paper
+    // defaults of its Sys.ndx (apply switch, paper choice, orientation).
+    static void writePaperDefaults(const std::string& root, const char* apply, const char* paper,
+                                   const char* orientation);
 
     static std::string sample(const char* name);
     // Makes one data edit, so that the document holds unsaved changes.
