@@ -389,7 +389,11 @@ void drawTextWithin(DrawContext& context, double x, double y, const std::string&
             top = y - height * 0.8;
         else if (hasAlign(align, TextAlign::Bottom))
             top = y - height;
-        fillBox(context, boxLeft, top, boxLeft + fitted.width, top + height, *ground);
+        // A device unit short of the text's top and bottom: a rule that only
+        // touches the text stays whole.
+        const double unit = context.mapping.unitY > 0.0001 ? 1.0 / context.mapping.unitY : 0.0;
+        if (height > 2 * unit)
+            fillBox(context, boxLeft, top + unit, boxLeft + fitted.width, top + height - unit, *ground);
     }
     drawFittedTextAt(context, x, y, fitted, align);
 }

@@ -142,8 +142,11 @@ void drawCount(DrawContext& context, int column, double lineY, const std::string
     const double centre = columnCentre(context, column);
     const double left = context.columnX[column - 1];
     const double right = context.columnX[column];
+    // Where tests crowd, a rule may run through the counts; their white
+    // ground keeps them readable.
+    const ColorRef white = whiteGround;
     drawTextWithin(context, centre, lineY, formatText("%3ld", count.blows), TextAlign::Center | TextAlign::Bottom,
-                   left, right);
+                   left, right, &white);
     if (!count.fraction && !nValueColumn)
         return;
     const ColorRef ruleColor = context.slotFonts[FontRole::Body].color;
@@ -151,7 +154,8 @@ void drawCount(DrawContext& context, int column, double lineY, const std::string
     drawLogLine(context, centre - fractionRuleLeft, ruleY, centre + fractionRuleRight, ruleY,
                 solidPen(context.settings.innerLineWidth, ruleColor));
     const long below = count.fraction ? count.penetration : 30;
-    drawTextWithin(context, centre, lineY, formatText("%3ld", below), TextAlign::Center | TextAlign::Top, left, right);
+    drawTextWithin(context, centre, lineY, formatText("%3ld", below), TextAlign::Center | TextAlign::Top, left, right,
+                   &white);
 }
 
 struct PlotPoint {
@@ -290,6 +294,20 @@ void drawPenetrationTests(DrawContext& context, PlotMarks marks)
     // depth scales) they move down by at most one text line or are left out.
     TextBandPlacer placer(context.pageStart, context.pageBottom, textHeight);
 
+    // The interval marks and rules of all tests first: a test's texts moved
+    // down, or a test close below, would otherwise have a rule run through
+    // the counts; drawn later on their white ground the counts stay readable.
+    for (int row = 1; row <= count; ++row) {
+        const double depth = depthOf(tests.cell(row, 1));
+        if (depth > context.pageBottom + testsBelowPage)
+            break;
+        const double intervalEnd = depth + nValueIntervalLength(nValue(tests.cell(row, 2)).penetration);
+        const double markLeft = context.columnX[Column::NValue - 1];
+        fillBox(context, markLeft, depth, markLeft + intervalMarkWidth, intervalEnd, 0);
+        drawLogLine(context, markLeft, intervalEnd, context.columnX[Column::Blows30], intervalEnd,
+                    solidPen(context.settings.innerLineWidth));
+    }
+
     for (int row = 1; row <= count; ++row) {
         const double depth = depthOf(tests.cell(row, 1));
         if (depth > context.pageBottom + testsBelowPage)
@@ -297,12 +315,6 @@ void drawPenetrationTests(DrawContext& context, PlotMarks marks)
         const std::string& total = tests.cell(row, 2);
         const NValue n = nValue(total);
         const double interval = nValueIntervalLength(n.penetration);
-        const double intervalEnd = depth + interval;
-
-        const double markLeft = context.columnX[Column::NValue - 1];
-        fillBox(context, markLeft, depth, markLeft + intervalMarkWidth, intervalEnd, 0);
-        drawLogLine(context, markLeft, intervalEnd, context.columnX[Column::Blows30], intervalEnd,
-                    solidPen(context.settings.innerLineWidth));
 
         const TestTexts texts = testTexts(context, depth, interval, textHeight);
         const bool onPage = depth >= context.pageStart && depth < context.pageBottom;

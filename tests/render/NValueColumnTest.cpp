@@ -39,7 +39,11 @@ TEST(NValueColumn, CountsAsFractionsIntervalMarkAndDepthLabel)
     expectTextAt(page, "  2", page.deviceX((page.column(17) + page.column(18)) / 2), page.deviceY(line),
                  TextAlign::Center | TextAlign::Top);
 
-    const auto marks = page.device.ofKind(Kind::FilledRectangle);
+    // The interval mark is the one black box (the counts keep a white ground).
+    std::vector<RecordedPrimitive> marks;
+    for (const RecordedPrimitive& box : page.device.ofKind(Kind::FilledRectangle))
+        if (box.fillColor == 0)
+            marks.push_back(box);
     ASSERT_EQ(marks.size(), 1u);
     EXPECT_EQ(marks[0].rect.left, page.deviceX(136));
     EXPECT_EQ(marks[0].rect.right, page.deviceX(136.6));

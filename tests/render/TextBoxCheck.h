@@ -1,7 +1,9 @@
 #pragma once
 // The geometric check of a drawn page: every text box (by the recording
 // device's metrics) lies on the sheet, is not cut by the clip it was drawn
-// under, and overlaps no other visible text box.
+// under, and overlaps no other visible text box. No pair of texts is exempt:
+// the texts the layout sets together (a fraction's two numbers, a date's
+// month and day, the characters of a spread label) only touch.
 #include "render/RecordingDevice.h"
 
 #include <string>
