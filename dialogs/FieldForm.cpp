@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -148,6 +149,12 @@ QWidget* FieldForm::makeControl(const FormField& field)
         connect(edit, &QLineEdit::editingFinished, this, [this, key] { changed(key); });
         edit->installEventFilter(this);
         return edit;
+    }
+    case FormFieldKind::ShownLines: {
+        auto* box = new QPlainTextEdit;
+        box->setReadOnly(true);
+        box->setMaximumHeight(box->fontMetrics().lineSpacing() * 5 + 12);
+        return box;
     }
     case FormFieldKind::Check: {
         auto* box = new QCheckBox(label(field.caption));
@@ -287,6 +294,23 @@ void FieldForm::refresh()
                 palette.setColor(QPalette::Text,
                                  toQColor(static_cast<ColorRef>(parseUnsignedAutoBase(model_.value(field.key)))));
                 edit->setPalette(palette);
+            }
+        } else if (field.kind == FormFieldKind::ShownLines) {
+            auto* box = static_cast<QPlainTextEdit*>(control);
+            const QString lines = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            if (box->toPlainText() != lines)
+                box->setPlainText(lines);
+        } else if (field.kind == FormFieldKind::PickList) {
+            auto* list = static_cast<QListWidget*>(control);
+            QStringList entries;
+            for (const std::string& entry : model_.entries(field.key))
+                entries.append(fromLocal(entry));
+            QStringList shown;
+            for (int index = 0; index < list->count(); ++index)
+                shown.append(list->item(index)->text());
+            if (shown != entries) {
+                list->clear();
+                list->addItems(entries);
             }
         } else if (field.kind == FormFieldKind::Check) {
             static_cast<QCheckBox*>(control)->setChecked(model_.value(field.key) == "1");

@@ -19,6 +19,7 @@ enum class FormFieldKind {
     Text,         // edit field
     Integer,      // edit field holding a whole number, checked against its range
     Shown,        // read-only field filled by the dialog
+    ShownLines,   // read-only box of several lines (CR LF between them)
     Check,        // check box
     Radio,        // radio group, one button per choice
     Choice,       // editable drop-down with fixed entries (choices)

@@ -4,6 +4,7 @@
 #include "dialogs/FontDialog.h"
 #include "dialogs/HeadingDialogModel.h"
 #include "dialogs/HelpDialog.h"
+#include "dialogs/MasterFileNamesModel.h"
 #include "dialogs/OptionDialogModels.h"
 #include "dialogs/ScaleDepthModel.h"
 #include "dialogs/StyleSheetDialog.h"
@@ -183,6 +184,11 @@ DialogOutcome runSettingsDialog(int commandId, LogDocument& document, Prompter& 
         PaperDefaultsModel model(document.settings());
         return runSettingsFields(QStringLiteral("印刷用紙の初期設定"), model, paperDefaultsFields(), document, prompter,
                                  parent);
+    }
+    case MasterNamesCommand: {
+        MasterFileNamesModel model(document.settings());
+        return runSettingsFields(QStringLiteral("フォルダ・マスタファイル名"), model, masterFileNamesFields(), document,
+                                 prompter, parent);
     }
     case SetupCommand:
         return runSetup(document, prompter, parent);

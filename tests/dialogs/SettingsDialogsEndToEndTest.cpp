@@ -89,7 +89,7 @@ TEST(SettingsDialogsEndToEnd, KeyOptionsOkRewritesSysNdxAndAnnouncesTheChange)
 
 TEST(SettingsDialogsEndToEnd, CancelWritesNothing)
 {
-    for (int command : {3010, 57610, 3005, 3001, 3011, 3002}) {
+    for (int command : {3010, 57610, 3005, 3001, 3011, 3002, 3012}) {
         OpenDocument open;
         std::filesystem::remove(open.install.file("Sys.ndx"));
         const std::string fonts = readFile(open.install.file("Font1.ndx"));
@@ -169,6 +169,19 @@ TEST(SettingsDialogsEndToEnd, HeadingOkIsOneUndoStepAndSetsTheStartDepth)
     open.document.undoStack()->undo();
     EXPECT_EQ(open.document.data().headingLine(1), "");
     EXPECT_FALSE(open.document.isModified());
+}
+
+TEST(SettingsDialogsEndToEnd, MasterFileNamesOkRewritesThePathLines)
+{
+    OpenDocument open;
+    whenDialogShows([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("フォルダ・マスタファイル名"));
+        typeInto(dialog, "engineerMasterPath", "D:\\masters\\M.mst");
+        clickButton(dialog, "OK");
+    });
+    EXPECT_EQ(open.run(3012), DialogOutcome::Accepted);
+    EXPECT_EQ(open.sysLine(62), "D:\\masters\\M.mst");
+    EXPECT_EQ(open.document.settings().engineerMasterPath, "D:\\masters\\M.mst");
 }
 
 TEST(SettingsDialogsEndToEnd, UnwritableSettingsFileKeepsTheValuesInMemory)
