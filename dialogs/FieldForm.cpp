@@ -1,5 +1,6 @@
 #include "dialogs/FieldForm.h"
 
+#include "data/Cp932Text.h"
 #include "data/Number.h"
 #include "platform/Cp932Codec.h"
 #include "render/QtColor.h"
@@ -265,7 +266,11 @@ void FieldForm::commitEdits()
     for (const FormField& field : fields_) {
         QWidget* control = controls_.at(field.key);
         if (editsText(field.kind)) {
-            model_.setValue(field.key, toLocal(static_cast<QLineEdit*>(control)->text()));
+            // The limits count bytes of code page 932, the edit field characters.
+            std::string text = toLocal(static_cast<QLineEdit*>(control)->text());
+            if (field.maxLength > 0)
+                text = std::string(cutToBytes(text, static_cast<std::size_t>(field.maxLength)));
+            model_.setValue(field.key, std::move(text));
         } else if (field.kind == FormFieldKind::Check) {
             model_.setValue(field.key, static_cast<QCheckBox*>(control)->isChecked() ? "1" : "0");
         } else if (field.kind == FormFieldKind::Radio) {

@@ -146,6 +146,7 @@ TEST(SettingsDialogsEndToEnd, HeadingOkIsOneUndoStepAndSetsTheStartDepth)
     OpenDocument open;
     whenDialogShows([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("見出し"));
+        typeInto(dialog, "L5", "孔番号が三十二バイトを超える長い名前");
         typeInto(dialog, "L1", "港湾施設調査");
         typeInto(dialog, "L13", "3.25");
         typeInto(dialog, "L51", "35");
@@ -162,6 +163,7 @@ TEST(SettingsDialogsEndToEnd, HeadingOkIsOneUndoStepAndSetsTheStartDepth)
     EXPECT_EQ(open.run(1009), DialogOutcome::Accepted);
     const BoringData& data = open.document.data();
     EXPECT_EQ(data.headingLine(1), sjis("港湾施設調査"));
+    EXPECT_EQ(data.headingLine(5), sjis("孔番号が三十二バイトを超える長い")) << "32 bytes, whole characters";
     EXPECT_EQ(data.headingLine(51), "35");
     EXPECT_EQ(data.documentOption(17).value, "1");
     EXPECT_EQ(data.documentOption(16).value, "-0.75");
