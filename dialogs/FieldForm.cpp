@@ -164,7 +164,12 @@ QWidget* FieldForm::makeControl(const FormField& field)
     }
     case FormFieldKind::Radio: {
         auto* holder = new QWidget;
-        auto* layout = new QHBoxLayout(holder);
+        // Buttons with long captions stand one under the other.
+        std::size_t captionBytes = 0;
+        for (const std::string& choice : field.choices)
+            captionBytes += choice.size();
+        QBoxLayout* layout = captionBytes > 60 ? static_cast<QBoxLayout*>(new QVBoxLayout(holder))
+                                               : static_cast<QBoxLayout*>(new QHBoxLayout(holder));
         layout->setContentsMargins(0, 0, 0, 0);
         auto* group = new QButtonGroup(holder);
         for (std::size_t index = 0; index < field.choices.size(); ++index) {
@@ -174,7 +179,8 @@ QWidget* FieldForm::makeControl(const FormField& field)
             group->addButton(button, static_cast<int>(index));
             layout->addWidget(button);
         }
-        layout->addStretch();
+        if (captionBytes <= 60)
+            layout->addStretch();
         radioGroups_[key] = group;
         connect(group, &QButtonGroup::idClicked, this, [this, key] { changed(key); });
         return holder;
@@ -378,6 +384,7 @@ FieldFormDialog::FieldFormDialog(const QString& title, FieldModel& model, const 
     : QDialog(parent), form_(new FieldForm(model, fields, prompter, this))
 {
     setWindowTitle(title);
+    setMinimumWidth(440);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(form_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -48,7 +48,7 @@ const std::vector<FormField>& paperDefaultsFields()
         spec("paperOrientation", "印刷の向き", FormFieldKind::Radio, "", {"縦", "横"}, &LogSettings::paperOrientation),
         spec("note1", "プリンタが設定内容に対応しているか あらかじめご確認ください.", FormFieldKind::Label, "注意"),
         spec("note2", "・ 次の起動時から有効です.", FormFieldKind::Label, "注意"),
-        spec("note3", "・ 初期設定を行っても、「プリンタの設定」や印刷時\nの「プリンタのプロパティ」画面で変更できます.",
+        spec("note3", "・ 初期設定を行っても、「プリンタの設定」や印刷時の「プリンタのプロパティ」画面で変更できます.",
              FormFieldKind::Label, "注意"),
         spec("note4", "・ A3非対応のプリンタでA3設定は避けてください", FormFieldKind::Label, "注意"),
     };
