@@ -1,6 +1,7 @@
 #include "cli/JsonDump.h"
 
 #include "data/Number.h"
+#include "data/TableDescriptor.h"
 #include "platform/Cp932Codec.h"
 
 namespace kolv {
@@ -61,18 +62,15 @@ std::string dumpJson(const BoringData& data)
 
     std::string json = "{\n";
     json += "  \"HeadingLines\": " + jsonArray(data.headingLines, headingLineCount) + ",\n";
-    json += "  \"DocumentOptions\": " + jsonArray(options, documentOptionCount) + ",\n";
-    json += "  \"LayerRow\": " + jsonRows(data.layerRows, layerSavedCells) + ",\n";
-    json += "  \"SptRow\": " + jsonRows(data.sptRows, BoringData::SptTable::cellCount) + ",\n";
-    json += "  \"ObservationRow\": " + jsonRows(data.observationRows, BoringData::ObservationTable::cellCount) + ",\n";
-    json += "  \"InSituRow\": " + jsonRows(data.inSituRows, BoringData::InSituTable::cellCount) + ",\n";
-    json += "  \"SampleRow\": " + jsonRows(data.sampleRows, BoringData::SampleTable::cellCount) + ",\n";
-    json += "  \"GeologicAgeRow\": " + jsonRows(data.geologicAgeRows, BoringData::GeologicAgeTable::cellCount) + ",\n";
-    json += "  \"WaterLevelRow\": " + jsonRows(data.waterLevelRows, BoringData::WaterLevelTable::cellCount) + ",\n";
-    json += "  \"DrillingRow\": " + jsonRows(data.drillingRows, BoringData::DrillingTable::cellCount) + ",\n";
-    json += "  \"RecoveryRow\": " + jsonRows(data.recoveryRows, BoringData::RecoveryTable::cellCount) + ",\n";
-    json += "  \"FreeNoteHeader\": " + jsonArray(data.freeNoteHeader, freeNoteHeaderCells) + ",\n";
-    json += "  \"FreeNoteRow\": " + jsonRows(data.freeNoteRows, BoringData::FreeNoteTable::cellCount) + "\n";
+    json += "  \"DocumentOptions\": " + jsonArray(options, documentOptionCount);
+    forEachTable(data, [&json, &data](const TableDescriptor& descriptor, const auto& table) {
+        if (descriptor.section == 0)
+            return;
+        if (descriptor.kind == TableKind::FreeNote)
+            json += ",\n  \"FreeNoteHeader\": " + jsonArray(data.freeNoteHeader, freeNoteHeaderCells);
+        json += ",\n  \"" + std::string(descriptor.jsonName) + "\": " + jsonRows(table, descriptor.savedCells);
+    });
+    json += "\n";
     return json + "}\n";
 }
 

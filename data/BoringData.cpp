@@ -1,7 +1,9 @@
 #include "data/BoringData.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
+#include "data/TableDescriptor.h"
 
 namespace kolv {
 
@@ -14,62 +16,71 @@ int isNumericText(std::string_view text)
     return numericStarts.find(rest.front()) != std::string_view::npos ? 1 : 0;
 }
 
-int layerCount(BoringData& data)
+int layerCount(const BoringData& data)
 {
-    const int count = occupiedRowCount(data.layerRows);
-    data.setHeadingLine(45, count > 0 ? data.layerRows.cell(count, 1) : std::string());
-    return count;
+    return occupiedRowCount(data.layerRows);
 }
 
-int sptCount(BoringData& data)
+int sptCount(const BoringData& data)
 {
-    const int count = occupiedRowCount(data.sptRows);
+    return occupiedRowCount(data.sptRows);
+}
+
+std::string lastLayerDepth(const BoringData& data)
+{
+    const int count = layerCount(data);
+    return count > 0 ? data.layerRows.cell(count, LayerCell::LowerDepth) : std::string();
+}
+
+std::string lastSptEndDepth(const BoringData& data)
+{
+    const int count = sptCount(data);
     double depth = 0.0;
     double penetration = 30.0;
     if (count > 0) {
-        depth = parseLeadingNumber(data.sptRows.cell(count, 1));
-        const std::string& nValue = data.sptRows.cell(count, 2);
+        depth = parseLeadingNumber(data.sptRows.cell(count, SptCell::Depth));
+        const std::string& nValue = data.sptRows.cell(count, SptCell::NValue);
         const std::size_t slash = findText(nValue, "/");
         if (slash != textNotFound)
             penetration = parseLeadingNumber(std::string_view(nValue).substr(slash + 1));
     }
-    data.setHeadingLine(46, formatDepth(depth + penetration / 100.0));
-    return count;
+    return formatDepth(depth + penetration / 100.0);
+}
+
+void updateLastLayerDepth(BoringData& data)
+{
+    data.setHeadingLine(HeadingLine::LastLayerDepth, lastLayerDepth(data));
+}
+
+int freeNoteFrameSizeOf(const BoringData& data)
+{
+    return static_cast<int>(parseLeadingInteger(data.freeNoteHeaderCell(FreeNoteHeaderCell::FrameSize)));
 }
 
 void clear(BoringData& data)
 {
     for (std::string& line : data.headingLines)
         line.clear();
-    data.layerRows.clear();
-    data.sptRows.clear();
-    data.observationRows.clear();
-    data.inSituRows.clear();
-    data.sampleRows.clear();
-    data.geologicAgeRows.clear();
-    data.waterLevelRows.clear();
-    data.drillingRows.clear();
-    data.recoveryRows.clear();
+    forEachTable(data, [](const TableDescriptor&, auto& table) { table.clear(); });
     for (std::string& cell : data.freeNoteHeader)
         cell.clear();
-    data.freeNoteRows.clear();
-    data.drillingImportRows.clear();
     data.freeNoteFrameSize = 0;
 
-    // The defaults of items 1-13 belong to the settings (the style sheet's
-    // default column widths) and survive a new document.
+    // The defaults of the column widths belong to the settings (the style
+    // sheet's default column widths) and survive a new document.
+    using namespace DocumentOptionItem;
     for (int item = 1; item <= documentOptionCount; ++item) {
         DocumentOption& option = data.documentOption(item);
-        if (item <= 13) {
+        if (item < FirstColumnWidth + ColumnWidthCount) {
             option.value = isNumericText(option.defaultValue) > 0 ? option.defaultValue : std::string();
-        } else if (item <= 21) {
+        } else if (item < QuScaleMinimum) {
             option.defaultValue.clear();
             option.value.clear();
         }
     }
-    data.documentOption(22) = {"0", "0"};
-    data.documentOption(23) = {"500", "500"};
-    data.documentOption(24) = {"100", "100"};
+    data.documentOption(QuScaleMinimum) = {"0", "0"};
+    data.documentOption(QuScaleMaximum) = {"500", "500"};
+    data.documentOption(QuScaleStep) = {"100", "100"};
 }
 
 }  // namespace kolv

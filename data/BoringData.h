@@ -6,6 +6,7 @@
 #include "data/TextTable.h"
 
 #include <array>
+#include <cassert>
 #include <string>
 #include <string_view>
 
@@ -37,13 +38,37 @@ struct BoringData {
     using FreeNoteTable = TextTable<25, 5>;
     using DrillingImportTable = TextTable<50, 11>;
 
-    // Lines and items numbered from 1.
-    const std::string& headingLine(int line) const { return headingLines[line - 1]; }
-    void setHeadingLine(int line, std::string text) { headingLines[line - 1] = std::move(text); }
-    const DocumentOption& documentOption(int item) const { return documentOptions[item - 1]; }
-    DocumentOption& documentOption(int item) { return documentOptions[item - 1]; }
-    const std::string& freeNoteHeaderCell(int cell) const { return freeNoteHeader[cell - 1]; }
-    void setFreeNoteHeaderCell(int cell, std::string text) { freeNoteHeader[cell - 1] = std::move(text); }
+    // Lines and items numbered from 1 (the names are in data/Fields.h).
+    const std::string& headingLine(int line) const
+    {
+        assert(line >= 1 && line <= headingLineCount);
+        return headingLines[line - 1];
+    }
+    void setHeadingLine(int line, std::string text)
+    {
+        assert(line >= 1 && line <= headingLineCount);
+        headingLines[line - 1] = std::move(text);
+    }
+    const DocumentOption& documentOption(int item) const
+    {
+        assert(item >= 1 && item <= documentOptionCount);
+        return documentOptions[item - 1];
+    }
+    DocumentOption& documentOption(int item)
+    {
+        assert(item >= 1 && item <= documentOptionCount);
+        return documentOptions[item - 1];
+    }
+    const std::string& freeNoteHeaderCell(int cell) const
+    {
+        assert(cell >= 1 && cell <= freeNoteHeaderCells);
+        return freeNoteHeader[cell - 1];
+    }
+    void setFreeNoteHeaderCell(int cell, std::string text)
+    {
+        assert(cell >= 1 && cell <= freeNoteHeaderCells);
+        freeNoteHeader[cell - 1] = std::move(text);
+    }
 
     std::array<std::string, headingLineCount> headingLines;
     std::array<DocumentOption, documentOptionCount> documentOptions;
@@ -61,7 +86,7 @@ struct BoringData {
     DrillingImportTable drillingImportRows;
 
     // The integer copy of free-note header cell 2 (the frame size in mm),
-    // set after every native load.
+    // set after every native load and by the document's refresh step.
     int freeNoteFrameSize = 0;
 };
 
@@ -79,12 +104,26 @@ int occupiedRowCount(const Table& table)
     return count;
 }
 
-// Occupied layers; sets heading line 45 to the last layer's depth.
-int layerCount(BoringData& data);
+// Occupied layers.
+int layerCount(const BoringData& data);
 
-// Occupied penetration tests; sets heading line 46 to the end depth of the
-// last test ("%.2f" of its depth plus its penetration in cm / 100).
-int sptCount(BoringData& data);
+// Occupied penetration tests.
+int sptCount(const BoringData& data);
+
+// Heading line 45 as a save writes it: the depth of the last occupied layer
+// (empty without layers).
+std::string lastLayerDepth(const BoringData& data);
+
+// Heading line 46 as a save writes it: the end depth of the last test, "%.2f"
+// of its depth plus its penetration in cm / 100 (the number after "/" in its
+// N value, else 30).
+std::string lastSptEndDepth(const BoringData& data);
+
+// Sets heading line 45 to lastLayerDepth.
+void updateLastLayerDepth(BoringData& data);
+
+// The free-notes frame size in mm as an integer (free-note header cell 2).
+int freeNoteFrameSizeOf(const BoringData& data);
 
 // The new-document operation: empties every table and applies the option
 // defaults (items 1-13 from their default texts, 22-24 "0", "500", "100").

@@ -27,8 +27,16 @@ public:
         assert(row >= 1 && row <= RowCapacity && cell >= 1 && cell <= CellCount);
         rows_[row - 1][cell - 1] = std::move(text);
     }
-    const Row& row(int row) const { return rows_[row - 1]; }
-    Row& row(int row) { return rows_[row - 1]; }
+    const Row& row(int row) const
+    {
+        assert(row >= 1 && row <= RowCapacity);
+        return rows_[row - 1];
+    }
+    Row& row(int row)
+    {
+        assert(row >= 1 && row <= RowCapacity);
+        return rows_[row - 1];
+    }
 
     void clear()
     {

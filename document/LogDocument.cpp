@@ -93,6 +93,7 @@ SaveResult LogDocument::save(const std::string& hostPath)
     result.issues = std::move(prompter.issues);
     if (!result.saved)
         return result;
+    updateSavedValues(data_);
     path_ = hostPath;
     modified_ = false;
     undoStack_->setClean();

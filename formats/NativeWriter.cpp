@@ -1,6 +1,8 @@
 #include "formats/NativeWriter.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
+#include "data/TableDescriptor.h"
 #include "platform/FileIo.h"
 #include "platform/Prompter.h"
 
@@ -88,12 +90,16 @@ void writeNote(LineWriter& out, std::string_view note)
     }
 }
 
-template <class Table, class Format>
-void writeRows(LineWriter& out, const Table& table, Format format)
+// The occupied rows of a comma-separated section. The recovery and
+// free-note rows end every cell with a comma.
+template <class Table>
+void writeRows(LineWriter& out, const Table& table, const TableDescriptor& descriptor)
 {
+    const bool terminated = descriptor.kind == TableKind::Recovery || descriptor.kind == TableKind::FreeNote;
     const int count = occupiedRowCount(table);
     for (int row = 1; row <= count; ++row)
-        out.line(format(table.row(row)));
+        out.line(terminated ? terminatedCells(table.row(row), descriptor.savedCells)
+                            : joinedCells(table.row(row), descriptor.savedCells));
 }
 
 // A heading line's own trailing CR LF is its line end, not part of its value.
@@ -112,25 +118,58 @@ std::string joinedHeadingParts(const BoringData& data, int firstLine)
     return joined;
 }
 
-void updateDerivedValues(BoringData& data)
+void writeObservationRows(LineWriter& out, const BoringData::ObservationTable& table)
 {
-    data.setHeadingLine(14, joinedHeadingParts(data, 51));
-    data.setHeadingLine(15, joinedHeadingParts(data, 54));
-    layerCount(data);
-    sptCount(data);
-    const int notes = occupiedRowCount(data.observationRows);
-    for (int row = 1; row <= notes; ++row) {
-        const std::string& note = data.observationRows.cell(row, 4);
-        if (!endsWithText(note, crLf))
-            data.observationRows.setCell(row, 4, note + std::string(crLf));
+    const int count = occupiedRowCount(table);
+    for (int row = 1; row <= count; ++row) {
+        out.line(oneLineText(table.cell(row, ObservationCell::UpperDepth)));
+        out.line(oneLineText(table.cell(row, ObservationCell::LowerDepth)));
+        out.line(oneLineText(table.cell(row, ObservationCell::Mark)));
+        writeNote(out, savedObservationNote(table.cell(row, ObservationCell::Note)));
+        out.line("\x07");
+        out.line(oneLineText(table.cell(row, ObservationCell::Underline)));
     }
 }
 
 }  // namespace
 
-std::string writeNativeFile(BoringData& data)
+std::string savedHeadingLine(const BoringData& data, int line)
 {
-    updateDerivedValues(data);
+    switch (line) {
+    case HeadingLine::Latitude:
+        return joinedHeadingParts(data, HeadingLine::LatitudeDegrees);
+    case HeadingLine::Longitude:
+        return joinedHeadingParts(data, HeadingLine::LongitudeDegrees);
+    case HeadingLine::LastLayerDepth:
+        return lastLayerDepth(data);
+    case HeadingLine::LastSptEndDepth:
+        return lastSptEndDepth(data);
+    default:
+        return data.headingLine(line);
+    }
+}
+
+std::string savedObservationNote(std::string_view note)
+{
+    std::string saved(note);
+    if (!endsWithText(saved, crLf))
+        saved.append(crLf);
+    return saved;
+}
+
+void updateSavedValues(BoringData& data)
+{
+    for (int line : {HeadingLine::Latitude, HeadingLine::Longitude, HeadingLine::LastLayerDepth,
+                     HeadingLine::LastSptEndDepth})
+        data.setHeadingLine(line, savedHeadingLine(data, line));
+    const int notes = occupiedRowCount(data.observationRows);
+    for (int row = 1; row <= notes; ++row)
+        data.observationRows.setCell(row, ObservationCell::Note,
+                                     savedObservationNote(data.observationRows.cell(row, ObservationCell::Note)));
+}
+
+std::string writeNativeFile(const BoringData& data)
+{
     LineWriter out;
     out.line("$$_QZORIB100");
 
@@ -144,54 +183,31 @@ std::string writeNativeFile(BoringData& data)
     out.line(options);
 
     out.line("$$Z");
-    for (const std::string& heading : data.headingLines) {
-        out.line(oneLineText(headingValue(heading)));
-    }
+    for (int line = 1; line <= headingLineCount; ++line)
+        out.line(oneLineText(headingValue(savedHeadingLine(data, line))));
 
-    const auto joined = [](int count) { return [count](const auto& cells) { return joinedCells(cells, count); }; };
-    const auto terminated = [](int count) {
-        return [count](const auto& cells) { return terminatedCells(cells, count); };
-    };
-
-    out.line("$$A");
-    writeRows(out, data.layerRows, joined(layerSavedCells));
-    out.line("$$C");
-    writeRows(out, data.sptRows, joined(BoringData::SptTable::cellCount));
-
-    out.line("$$K");
-    const int notes = occupiedRowCount(data.observationRows);
-    for (int row = 1; row <= notes; ++row) {
-        const auto& cells = data.observationRows.row(row);
-        out.line(oneLineText(cells[0]));
-        out.line(oneLineText(cells[1]));
-        out.line(oneLineText(cells[2]));
-        writeNote(out, cells[3]);
-        out.line("\x07");
-        out.line(oneLineText(cells[4]));
-    }
-
-    out.line("$$g");
-    out.line("$$G");
-    writeRows(out, data.inSituRows, joined(BoringData::InSituTable::cellCount));
-    out.line("$$e");
-    out.line("$$E");
-    writeRows(out, data.sampleRows, joined(BoringData::SampleTable::cellCount));
-    out.line("$$N");
-    writeRows(out, data.geologicAgeRows, joined(BoringData::GeologicAgeTable::cellCount));
-    out.line("$$W");
-    writeRows(out, data.waterLevelRows, joined(BoringData::WaterLevelTable::cellCount));
-    out.line("$$H");
-    writeRows(out, data.drillingRows, joined(BoringData::DrillingTable::cellCount));
-    out.line("$$Y");
-    writeRows(out, data.recoveryRows, terminated(BoringData::RecoveryTable::cellCount));
-
-    out.line("$$F");
-    out.line(terminatedCells(data.freeNoteHeader, freeNoteHeaderCells));
-    writeRows(out, data.freeNoteRows, terminated(BoringData::FreeNoteTable::cellCount));
+    forEachTable(data, [&out, &data](const TableDescriptor& descriptor, const auto& table) {
+        if (descriptor.section == 0)
+            return;
+        // The sister programs expect the markers of their own sections
+        // before the in-situ and the sample sections.
+        if (descriptor.kind == TableKind::InSitu)
+            out.line("$$g");
+        else if (descriptor.kind == TableKind::Sample)
+            out.line("$$e");
+        out.line(std::string("$$") + descriptor.section);
+        if (descriptor.kind == TableKind::Observation) {
+            writeObservationRows(out, data.observationRows);
+            return;
+        }
+        if (descriptor.kind == TableKind::FreeNote)
+            out.line(terminatedCells(data.freeNoteHeader, freeNoteHeaderCells));
+        writeRows(out, table, descriptor);
+    });
     return out.take();
 }
 
-bool saveNativeFile(BoringData& data, const std::string& hostPath, Prompter& prompter)
+bool saveNativeFile(const BoringData& data, const std::string& hostPath, Prompter& prompter)
 {
     if (writeFileAtomically(hostPath, writeNativeFile(data)))
         return true;

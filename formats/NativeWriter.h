@@ -15,19 +15,31 @@
 #include "data/BoringData.h"
 
 #include <string>
+#include <string_view>
 
 namespace kolv {
 
 class Prompter;
 
-// The bytes of the native file of the store. Before writing it recomputes the
-// derived values in the store: heading lines 14 and 15 from lines 51-56,
-// lines 45 and 46 (last layer depth, end of the last penetration test), and a
-// closing CR LF on every written observation note.
-std::string writeNativeFile(BoringData& data);
+// A heading line as a saved file holds it: latitude and longitude joined from
+// their parts, the last layer depth and the end of the last penetration test
+// recomputed, every other line as held.
+std::string savedHeadingLine(const BoringData& data, int line);
+
+// An observation note as a saved file holds it: ending with CR LF.
+std::string savedObservationNote(std::string_view note);
+
+// Brings the store to what a save writes: the heading lines of
+// savedHeadingLine and the notes of savedObservationNote. The document does
+// this after every save, so that the open store equals its file.
+void updateSavedValues(BoringData& data);
+
+// The bytes of the native file of the store, with the derived values of
+// savedHeadingLine and savedObservationNote.
+std::string writeNativeFile(const BoringData& data);
 
 // Saves the store to a file; the previous file stays intact unless every byte
 // was written. On failure shows 4005 "保存できませんでした" and returns false.
-bool saveNativeFile(BoringData& data, const std::string& hostPath, Prompter& prompter);
+bool saveNativeFile(const BoringData& data, const std::string& hostPath, Prompter& prompter);
 
 }  // namespace kolv

@@ -62,6 +62,7 @@ void sortLayers(BoringData& data)
         const std::string& text = layers.cell(row, 1);
         return isNumericText(text) > 0 ? parseLeadingNumber(text) : 9999.9;
     };
+    updateLastLayerDepth(data);
     const int count = layerCount(data);
     for (int row = 1; row <= count; ++row) {
         for (int later = row + 1; later <= count; ++later) {

@@ -2,7 +2,9 @@
 
 #include "data/Cp932Text.h"
 #include "data/Csv.h"
+#include "data/Fields.h"
 #include "data/Number.h"
+#include "data/TableDescriptor.h"
 #include "formats/SoilPatternLookup.h"
 #include "platform/Prompter.h"
 
@@ -43,12 +45,14 @@ void readHeadingLine(BoringData& data, LineReaderState& state, std::string_view 
     if (state.row > headingLineCount)
         return;
     data.setHeadingLine(state.row, std::string(line));
-    if (state.row == 15) {
-        // Lines 14 and 15 carry latitude and longitude as "d,m,s"; their
-        // parts live in lines 51-53 and 54-56.
-        for (int part = 1; part <= 3; ++part) {
-            data.setHeadingLine(50 + part, splitCsvField(data.headingLine(14), part));
-            data.setHeadingLine(53 + part, splitCsvField(data.headingLine(15), part));
+    if (state.row == HeadingLine::Longitude) {
+        // Latitude and longitude are saved as "d,m,s"; their parts live in
+        // lines of their own.
+        for (int part = 0; part < 3; ++part) {
+            data.setHeadingLine(HeadingLine::LatitudeDegrees + part,
+                                splitCsvField(data.headingLine(HeadingLine::Latitude), part + 1));
+            data.setHeadingLine(HeadingLine::LongitudeDegrees + part,
+                                splitCsvField(data.headingLine(HeadingLine::Longitude), part + 1));
         }
     }
     ++state.row;
@@ -57,23 +61,23 @@ void readHeadingLine(BoringData& data, LineReaderState& state, std::string_view 
 void readLayerLine(BoringData& data, LineReaderState& state, std::string_view line)
 {
     const int row = state.row;
-    if (!readCsvRow(data.layerRows, state, line, layerSavedCells))
+    if (!readCsvRow(data.layerRows, state, line, tableDescriptor(TableKind::Layer).savedCells))
         return;
-    const std::string& name = data.layerRows.cell(row, 2);
+    const std::string& name = data.layerRows.cell(row, LayerCell::Name);
     if (name.empty())
         return;
     static const SoilNameMaster noMaster;
     const SoilNameMaster& master = state.soilNameMaster ? *state.soilNameMaster : noMaster;
-    const std::string& hint = data.layerRows.cell(row, 7);
+    const std::string& hint = data.layerRows.cell(row, LayerCell::DisplayFlags);
     std::string key = name + '\0' + hint;
     auto known = state.soilPatterns.find(key);
     if (known == state.soilPatterns.end())
         known = state.soilPatterns.emplace(std::move(key), lookupSoilPattern(name, hint, master, bitmapPatternSet)).first;
     SoilPattern pattern = known->second;
     if (isNumericText(hint) < 1)
-        data.layerRows.setCell(row, 5, formatText("%ld.%d", pattern.major, pattern.minor));
-    if (data.layerRows.cell(row, 8).empty())
-        data.layerRows.setCell(row, 8, std::move(pattern.symbol));
+        data.layerRows.setCell(row, LayerCell::PatternCode, formatText("%ld.%d", pattern.major, pattern.minor));
+    if (data.layerRows.cell(row, LayerCell::Symbol).empty())
+        data.layerRows.setCell(row, LayerCell::Symbol, std::move(pattern.symbol));
 }
 
 // An observation row spans lines: upper depth, lower depth, the one-character
@@ -94,11 +98,11 @@ void readObservationLine(BoringData& data, LineReaderState& state, std::string_v
         if (containsText(line, "\x07") || containsText(line, "@")) {
             state.cell = 5;
         } else {
-            rows.row(state.row)[3].append(line).append(crLf);
+            rows.row(state.row)[ObservationCell::Note - 1].append(line).append(crLf);
         }
         break;
     default:
-        rows.setCell(state.row, 5, std::string(line));
+        rows.setCell(state.row, ObservationCell::Underline, std::string(line));
         state.cell = 1;
         ++state.row;
         break;
@@ -111,19 +115,19 @@ void readFreeNoteLine(BoringData& data, LineReaderState& state, std::string_view
         noteLongLine(state, line);
         for (int cell = 1; cell <= freeNoteHeaderCells; ++cell)
             data.setFreeNoteHeaderCell(cell, splitCsvField(line, cell));
-        data.freeNoteFrameSize = static_cast<int>(parseLeadingInteger(data.freeNoteHeaderCell(2)));
+        data.freeNoteFrameSize = freeNoteFrameSizeOf(data);
         state.freeNoteHeaderRead = true;
         return;
     }
-    readCsvRow(data.freeNoteRows, state, line, BoringData::FreeNoteTable::cellCount);
+    readCsvRow(data.freeNoteRows, state, line, tableDescriptor(TableKind::FreeNote).savedCells);
 }
 
 void readWaterLevelLine(BoringData& data, LineReaderState& state, std::string_view line, bool defaultDisplay)
 {
     const int row = state.row;
     if (readCsvRow(data.waterLevelRows, state, line, BoringData::WaterLevelTable::cellCount) && defaultDisplay
-        && isNumericText(data.waterLevelRows.cell(row, 4)) < 1)
-        data.waterLevelRows.setCell(row, 4, "3");
+        && isNumericText(data.waterLevelRows.cell(row, WaterLevelCell::Display)) < 1)
+        data.waterLevelRows.setCell(row, WaterLevelCell::Display, "3");
 }
 
 }  // namespace
@@ -147,33 +151,48 @@ void readSectionLine(BoringData& data, LineReaderState& state, std::string_view 
         for (int item = 1; item <= documentOptionCount; ++item)
             data.documentOption(item).value = std::move(fields[item - 1]);
         ++state.row;
-    } else if (section == 'Z') {
-        readHeadingLine(data, state, line);
-    } else if (section == 'A') {
-        readLayerLine(data, state, line);
-    } else if (section == 'C') {
-        readCsvRow(data.sptRows, state, line, BoringData::SptTable::cellCount);
-    } else if (section == 'K') {
-        readObservationLine(data, state, line);
-    } else if (section == 'G') {
-        readCsvRow(data.inSituRows, state, line, BoringData::InSituTable::cellCount);
-    } else if (section == 'E') {
-        readCsvRow(data.sampleRows, state, line, BoringData::SampleTable::cellCount);
-    } else if (section == 'W') {
-        readWaterLevelLine(data, state, line, layout.defaultWaterLevelDisplay);
-    } else if (section == 'H') {
-        readCsvRow(data.drillingRows, state, line, BoringData::DrillingTable::cellCount);
-    } else if (section == 'Y' && layout.recoveryRows) {
-        readCsvRow(data.recoveryRows, state, line, BoringData::RecoveryTable::cellCount);
-    } else if (section == 'F') {
-        readFreeNoteLine(data, state, line);
-    } else if (section == 'N' && layout.geologicAgeRows) {
-        readCsvRow(data.geologicAgeRows, state, line, BoringData::GeologicAgeTable::cellCount);
-    } else if (section == layout.drillingImportSection && section != 0) {
-        readCsvRow(data.drillingImportRows, state, line, BoringData::DrillingImportTable::cellCount);
-    } else if (section == 'S' && layout.colourRows) {
-        readCsvRow(state.colourRows, state, line, ColourRowTable::cellCount);
+        return;
     }
+    if (section == 'Z') {
+        readHeadingLine(data, state, line);
+        return;
+    }
+    if (section == 'S' && layout.colourRows) {
+        readCsvRow(state.colourRows, state, line, ColourRowTable::cellCount);
+        return;
+    }
+    forEachTable(data, [&](const TableDescriptor& descriptor, auto& table) {
+        const bool readHere = descriptor.kind == TableKind::DrillingImport
+                                  ? section == layout.drillingImportSection && section != 0
+                                  : section == descriptor.section;
+        if (!readHere)
+            return;
+        switch (descriptor.kind) {
+        case TableKind::Layer:
+            readLayerLine(data, state, line);
+            break;
+        case TableKind::Observation:
+            readObservationLine(data, state, line);
+            break;
+        case TableKind::WaterLevel:
+            readWaterLevelLine(data, state, line, layout.defaultWaterLevelDisplay);
+            break;
+        case TableKind::FreeNote:
+            readFreeNoteLine(data, state, line);
+            break;
+        case TableKind::Recovery:
+            if (layout.recoveryRows)
+                readCsvRow(table, state, line, descriptor.savedCells);
+            break;
+        case TableKind::GeologicAge:
+            if (layout.geologicAgeRows)
+                readCsvRow(table, state, line, descriptor.savedCells);
+            break;
+        default:
+            readCsvRow(table, state, line, descriptor.savedCells);
+            break;
+        }
+    });
 }
 
 }  // namespace kolv

@@ -35,9 +35,11 @@ TEST(BoringData, TablesArePackedFromRowOne)
     data.layerRows.setCell(2, 1, "5.00");
     data.layerRows.setCell(3, 1, "7.00");
     EXPECT_EQ(layerCount(data), 0);
-    EXPECT_EQ(data.headingLine(45), "");
+    EXPECT_EQ(lastLayerDepth(data), "");
     data.layerRows.setCell(1, 1, "1.00");
     EXPECT_EQ(layerCount(data), 3);
+    EXPECT_EQ(lastLayerDepth(data), "7.00");
+    updateLastLayerDepth(data);
     EXPECT_EQ(data.headingLine(45), "7.00");
 }
 
@@ -56,8 +58,7 @@ TEST(BoringData, SptCountSetsTheEndDepthOfTheLastTest)
         BoringData data;
         data.sptRows.setCell(1, 1, c.depth);
         data.sptRows.setCell(1, 2, c.nValue);
-        sptCount(data);
-        EXPECT_EQ(data.headingLine(46), c.expected) << c.depth << " " << c.nValue;
+        EXPECT_EQ(lastSptEndDepth(data), c.expected) << c.depth << " " << c.nValue;
     }
 }
 
