@@ -3,6 +3,8 @@
 // page 932: a lead byte (0x81-0x9F, 0xE0-0xFC) starts a two-byte character
 // whose second byte may equal an ASCII byte ("@" in the full-width space,
 // "\" in "表", "[" in "ー"), so searches must step by characters, never bytes.
+#include "platform/Cp932Character.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,12 +12,6 @@
 namespace kolv {
 
 inline constexpr std::size_t textNotFound = std::string_view::npos;
-
-bool isLeadByte(unsigned char byte);
-
-// Length in bytes of the character that starts at pos (1 or 2; 1 for a lead
-// byte at the very end of the text).
-std::size_t characterLength(std::string_view text, std::size_t pos);
 
 // Position of the first occurrence of needle that starts on a character
 // boundary at or after from, or textNotFound.

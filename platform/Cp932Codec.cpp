@@ -1,10 +1,11 @@
 #include "platform/Cp932Codec.h"
 
+#include "platform/Cp932Character.h"
+
 #include <array>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
-#include <optional>
 #include <iconv.h>
 
 namespace kolv {
@@ -122,27 +123,37 @@ bool appendKnownCharacter(std::string_view character, std::string& output, Conve
     return true;
 }
 
+// One handle per direction and thread: opening a handle costs more than most
+// conversions, and a handle keeps state while it converts, so threads that
+// convert at the same time (the batch commands) never share one.
+Converter& toUtf8Converter()
+{
+    thread_local Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+Converter& toCp932Converter()
+{
+    thread_local Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
 }  // namespace
 
 std::string cp932ToUtf8(std::string_view text)
 {
     std::string result;
     result.reserve(text.size() * 3 / 2);
-    Converter converter("UTF-8", "CP932");
+    Converter& converter = toUtf8Converter();
     if (converter.valid() && converter.convert(text, result))
         return result;
     result.clear();
     std::size_t pos = 0;
     while (pos < text.size()) {
         const unsigned char byte = static_cast<unsigned char>(text[pos]);
-        std::size_t length = 1;
-        if (((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) && pos + 1 < text.size())
-            length = 2;
-        if (!converter.valid() || !converter.convert(text.substr(pos, length), result)) {
-            if (length == 2 && byte < 0x80)
-                length = 1;
+        const std::size_t length = characterLength(text, pos);
+        if (!converter.valid() || !converter.convert(text.substr(pos, length), result))
             result.append(byte < 0x80 ? std::string_view(&text[pos], 1) : replacementUtf8);
-        }
         pos += length;
     }
     return result;
@@ -153,11 +164,9 @@ std::string utf8ToCp932(std::string_view text, int* replacedCount)
     int replaced = 0;
     std::string result;
     result.reserve(text.size());
-    std::optional<Converter> converter;
-    const auto convert = [&](std::string_view character, std::string& output) {
-        if (!converter)
-            converter.emplace("CP932", "UTF-8");
-        return converter->valid() && converter->convert(character, output);
+    const auto convert = [](std::string_view character, std::string& output) {
+        Converter& converter = toCp932Converter();
+        return converter.valid() && converter.convert(character, output);
     };
     std::size_t pos = 0;
     while (pos < text.size()) {

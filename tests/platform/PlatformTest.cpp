@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <thread>
+#include <vector>
 
 using namespace kolv;
 using kolv::test::sjis;
@@ -31,6 +33,43 @@ TEST(Cp932Codec, RoundTripsAndFallsBackPerCharacter)
     EXPECT_TRUE(looksLikeUtf8("港"));
     EXPECT_FALSE(looksLikeUtf8(sjis("港")));
     EXPECT_FALSE(looksLikeUtf8("plain"));
+}
+
+TEST(Cp932Codec, AStrayLeadByteKeepsTheByteThatFollowsIt)
+{
+    const std::string replacement = "\xEF\xBF\xBD";
+    const struct {
+        std::string cp932;
+        std::string utf8;
+    } cases[] = {
+        {"x\x81,5", "x" + replacement + ",5"},
+        {"\x81\n", replacement + "\n"},
+        {"\x81\r\nb", replacement + "\r\nb"},
+        {"\x81$$", replacement + "$$"},
+        {"\x82\x7F", replacement + "\x7F"},
+        {"\x82\xA0\x81", "\xE3\x81\x82" + replacement},  // あ, then a lead byte at the end
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(cp932ToUtf8(c.cp932), c.utf8) << testing::PrintToString(c.cp932);
+}
+
+TEST(Cp932Codec, ThreadsConvertAtTheSameTime)
+{
+    const std::string utf8 = "港湾柱状図 砂礫 N値50/12";
+    const std::string cp932 = utf8ToCp932(utf8);
+    std::vector<int> mismatches(4, 0);
+    std::vector<std::thread> threads;
+    for (int thread = 0; thread < 4; ++thread) {
+        threads.emplace_back([&, thread] {
+            for (int round = 0; round < 500; ++round) {
+                if (cp932ToUtf8(cp932) != utf8 || utf8ToCp932(utf8) != cp932)
+                    ++mismatches[thread];
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(mismatches, std::vector<int>(4, 0));
 }
 
 TEST(WindowsPath, DrivesMapUnderTheDataRootAndZIsTheHostRoot)
