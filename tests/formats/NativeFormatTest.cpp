@@ -204,6 +204,7 @@ TEST(NativeWriter, LatitudeAndLongitudeLinesAreJoinedFromTheirPartsAsWritten)
     data.setHeadingLine(53, "12.5\r\r\n\r\n");
     data.setHeadingLine(56, "$$");
     const std::string bytes = writeNativeFile(data);
+    updateSavedValues(data);
     EXPECT_EQ(data.headingLine(14), "35,27,12.5  ");
     EXPECT_EQ(data.headingLine(15), sjis(",,＄＄"));
     BoringData readBack = readText(bytes, FormatCode::Native);
