@@ -1,8 +1,10 @@
 #pragma once
-// The settings record: the persistent lines of Sys.ndx, the installation
-// folder with the file paths built from it, and the values that live only
-// while the program runs. Owned by the document (window) or the job (command
-// line) and passed by reference.
+// The settings record, in four parts: the values of Sys.ndx that the settings
+// dialogs edit, the print options that live only while the program runs, the
+// installation folder with the paths built from it, and the reference data
+// loaded from it. Owned by the document (window) or the job (command line)
+// and passed by reference; a settings dialog edits a copy of SettingsValues
+// and compares it on OK.
 #include "settings/FontSlot.h"
 #include "settings/PatternColorTable.h"
 #include "settings/SoilNameMaster.h"
@@ -14,8 +16,8 @@ namespace kolv {
 
 inline constexpr int documentOptionDefaultCount = 24;
 
-struct LogSettings {
-    // Sys.ndx, by line number.
+// The lines of Sys.ndx, by line number.
+struct SettingsValues {
     int maxBlowsCopy = 0;             // 1
     int reserved2 = 0;                // 2
     int maxBlows = 0;                 // 3: 0 = 50, 1 = 60 blows
@@ -82,13 +84,23 @@ struct LogSettings {
     // Lines 71-94: the default texts of the 24 document options.
     std::array<std::string, documentOptionDefaultCount> documentOptionDefaults;
 
-    // Not stored in any file.
+    bool operator==(const SettingsValues&) const = default;
+};
+
+// The scales and the paging of one run; stored in no file.
+struct PrintOptions {
     int horizontalScale = 100;
     int verticalScale = 100;
     double printStartDepth = 0.0;
     int forcedExtraPages = 0;
     bool screenDrawing = true;
 
+    bool operator==(const PrintOptions&) const = default;
+};
+
+// Where the installation folder is, the paths built from it and what has been
+// loaded from it so far.
+struct Installation {
     // Host folder that stands for the Windows machine: drive C: is
     // dataRoot/drive_c. Set by the programs (defaultDataRoot) and by tests.
     std::string dataRoot;
@@ -108,11 +120,24 @@ struct LogSettings {
     std::string installFolder;  // installDrive + ":" + installPath
     std::string settingsPath;
     std::string patternColorPath;
+};
 
-    // Reference tables loaded with the settings.
+// The reference tables loaded with the settings.
+struct ReferenceData {
     PatternColorTable patternColors;
     SoilNameMaster soilNameMaster;
     std::array<FontSlot, fontSlotCount> fontSlots;  // slots 1..6 at index 0..5
+};
+
+struct LogSettings : SettingsValues, PrintOptions, Installation, ReferenceData {
+    SettingsValues& values() { return *this; }
+    const SettingsValues& values() const { return *this; }
+    PrintOptions& printOptions() { return *this; }
+    const PrintOptions& printOptions() const { return *this; }
+    Installation& installation() { return *this; }
+    const Installation& installation() const { return *this; }
+    ReferenceData& referenceData() { return *this; }
+    const ReferenceData& referenceData() const { return *this; }
 };
 
 }  // namespace kolv

@@ -14,61 +14,61 @@ namespace {
 
 struct IntegerLine {
     int line;
-    int LogSettings::*field;
+    int SettingsValues::*field;
     int defaultValue;
 };
 
 struct TextLine {
     int line;
-    std::string LogSettings::*field;
+    std::string SettingsValues::*field;
     std::string_view defaultValue;
 };
 
 constexpr IntegerLine integerLines[] = {
-    {1, &LogSettings::maxBlowsCopy, 0},
-    {2, &LogSettings::reserved2, 0},
-    {3, &LogSettings::maxBlows, 0},
-    {4, &LogSettings::gridVPitch, 0},
-    {5, &LogSettings::nPlotSymbol, 1},
-    {6, &LogSettings::nDepthLabelPos, 1},
-    {7, &LogSettings::gridHPitch, 0},
-    {8, &LogSettings::paperAtStartup, 0},
-    {9, &LogSettings::paperSize, 0},
-    {10, &LogSettings::paperOrientation, 0},
-    {11, &LogSettings::soilAlphaSymbol, 0},
-    {13, &LogSettings::sampleDepthLabelPos, 1},
-    {14, &LogSettings::reserved14, 0},
-    {18, &LogSettings::outerLineWidth, 2},
-    {19, &LogSettings::innerLineWidth, 1},
-    {20, &LogSettings::nGraphLineWidth, 1},
-    {21, &LogSettings::reserved21, 0},
-    {22, &LogSettings::grid10VLineWidth, 1},
-    {23, &LogSettings::grid10VDash, 0},
-    {24, &LogSettings::grid10VGap, 0},
-    {25, &LogSettings::grid5LineWidth, 0},
-    {26, &LogSettings::grid5Dash, 0},
-    {27, &LogSettings::grid5Gap, 0},
-    {28, &LogSettings::insituLineWidth, 0},
-    {29, &LogSettings::insituLineDash, 0},
-    {30, &LogSettings::insituLineGap, 0},
-    {31, &LogSettings::grid10HLineWidth, 0},
-    {32, &LogSettings::grid10HDash, 0},
-    {33, &LogSettings::grid10HGap, 0},
-    {36, &LogSettings::showConvertedN, 1},
-    {37, &LogSettings::outOfRangeBlackDot, 0},
-    {41, &LogSettings::leftMargin, 5},
-    {42, &LogSettings::topMargin, 5},
-    {43, &LogSettings::depthPerPage, 0},
-    {44, &LogSettings::pageOverlap, 0},
-    {45, &LogSettings::scaleDepthPartOnly, 0},
-    {46, &LogSettings::patternMode, 0},
-    {47, &LogSettings::patternAllBlack, 0},
-    {48, &LogSettings::patternLineWidth, 0},
-    {49, &LogSettings::patternMixMark, 0},
-    {51, &LogSettings::bitmapMono, 0},
-    {56, &LogSettings::gridColorMode, 0},
-    {69, &LogSettings::enterKeyMode, 1},
-    {70, &LogSettings::scrollToLastRow, 0},
+    {1, &SettingsValues::maxBlowsCopy, 0},
+    {2, &SettingsValues::reserved2, 0},
+    {3, &SettingsValues::maxBlows, 0},
+    {4, &SettingsValues::gridVPitch, 0},
+    {5, &SettingsValues::nPlotSymbol, 1},
+    {6, &SettingsValues::nDepthLabelPos, 1},
+    {7, &SettingsValues::gridHPitch, 0},
+    {8, &SettingsValues::paperAtStartup, 0},
+    {9, &SettingsValues::paperSize, 0},
+    {10, &SettingsValues::paperOrientation, 0},
+    {11, &SettingsValues::soilAlphaSymbol, 0},
+    {13, &SettingsValues::sampleDepthLabelPos, 1},
+    {14, &SettingsValues::reserved14, 0},
+    {18, &SettingsValues::outerLineWidth, 2},
+    {19, &SettingsValues::innerLineWidth, 1},
+    {20, &SettingsValues::nGraphLineWidth, 1},
+    {21, &SettingsValues::reserved21, 0},
+    {22, &SettingsValues::grid10VLineWidth, 1},
+    {23, &SettingsValues::grid10VDash, 0},
+    {24, &SettingsValues::grid10VGap, 0},
+    {25, &SettingsValues::grid5LineWidth, 0},
+    {26, &SettingsValues::grid5Dash, 0},
+    {27, &SettingsValues::grid5Gap, 0},
+    {28, &SettingsValues::insituLineWidth, 0},
+    {29, &SettingsValues::insituLineDash, 0},
+    {30, &SettingsValues::insituLineGap, 0},
+    {31, &SettingsValues::grid10HLineWidth, 0},
+    {32, &SettingsValues::grid10HDash, 0},
+    {33, &SettingsValues::grid10HGap, 0},
+    {36, &SettingsValues::showConvertedN, 1},
+    {37, &SettingsValues::outOfRangeBlackDot, 0},
+    {41, &SettingsValues::leftMargin, 5},
+    {42, &SettingsValues::topMargin, 5},
+    {43, &SettingsValues::depthPerPage, 0},
+    {44, &SettingsValues::pageOverlap, 0},
+    {45, &SettingsValues::scaleDepthPartOnly, 0},
+    {46, &SettingsValues::patternMode, 0},
+    {47, &SettingsValues::patternAllBlack, 0},
+    {48, &SettingsValues::patternLineWidth, 0},
+    {49, &SettingsValues::patternMixMark, 0},
+    {51, &SettingsValues::bitmapMono, 0},
+    {56, &SettingsValues::gridColorMode, 0},
+    {69, &SettingsValues::enterKeyMode, 1},
+    {70, &SettingsValues::scrollToLastRow, 0},
 };
 
 // The lines whose value, when it fails the numeric test, is their default
@@ -77,24 +77,24 @@ constexpr int enterKeyModeLine = 69;
 constexpr int scrollToLastRowLine = 70;
 
 constexpr TextLine textLines[] = {
-    {35, &LogSettings::patternFolder, ""},
-    {39, &LogSettings::companyName, "\x8A\x94\x8E\xAE\x89\xEF\x8E\xD0"},  // 株式会社
-    {40, &LogSettings::companyTel, "TEL 000-0000-0000"},
-    {52, &LogSettings::quCircleRadius, "0.6"},
-    {53, &LogSettings::quSymbolColor, "000000"},
-    {54, &LogSettings::nZeroText, "\x8E\xA9\x92\xBE"},                    // 自沈
-    {55, &LogSettings::nZeroDenominatorText, "\x8A\xD1\x93\xFC\x95s\x94\\"},  // 貫入不能
-    {57, &LogSettings::grid10Color, "0x808080"},
-    {58, &LogSettings::grid5Color, "0xcccccc"},
-    {59, &LogSettings::elevationTypeMasterPath, ""},
-    {61, &LogSettings::colorToneMasterPath, ""},
-    {62, &LogSettings::engineerMasterPath, ""},
-    {63, &LogSettings::clientMasterPath, ""},
-    {64, &LogSettings::machineMasterPath, ""},
-    {65, &LogSettings::ageMasterPath, ""},
-    {66, &LogSettings::insituMasterPath, ""},
-    {67, &LogSettings::labTestMasterPath, ""},
-    {68, &LogSettings::notesMasterPath, ""},
+    {35, &SettingsValues::patternFolder, ""},
+    {39, &SettingsValues::companyName, "\x8A\x94\x8E\xAE\x89\xEF\x8E\xD0"},  // 株式会社
+    {40, &SettingsValues::companyTel, "TEL 000-0000-0000"},
+    {52, &SettingsValues::quCircleRadius, "0.6"},
+    {53, &SettingsValues::quSymbolColor, "000000"},
+    {54, &SettingsValues::nZeroText, "\x8E\xA9\x92\xBE"},                    // 自沈
+    {55, &SettingsValues::nZeroDenominatorText, "\x8A\xD1\x93\xFC\x95s\x94\\"},  // 貫入不能
+    {57, &SettingsValues::grid10Color, "0x808080"},
+    {58, &SettingsValues::grid5Color, "0xcccccc"},
+    {59, &SettingsValues::elevationTypeMasterPath, ""},
+    {61, &SettingsValues::colorToneMasterPath, ""},
+    {62, &SettingsValues::engineerMasterPath, ""},
+    {63, &SettingsValues::clientMasterPath, ""},
+    {64, &SettingsValues::machineMasterPath, ""},
+    {65, &SettingsValues::ageMasterPath, ""},
+    {66, &SettingsValues::insituMasterPath, ""},
+    {67, &SettingsValues::labTestMasterPath, ""},
+    {68, &SettingsValues::notesMasterPath, ""},
 };
 
 constexpr int soilMasterPathLine = 60;
@@ -130,7 +130,7 @@ std::string textBeforeNul(const std::string& line)
 
 }  // namespace
 
-void applySettingsDefaults(LogSettings& settings)
+void applySettingsDefaults(SettingsValues& settings)
 {
     for (const IntegerLine& line : integerLines)
         settings.*line.field = line.defaultValue;
@@ -140,7 +140,7 @@ void applySettingsDefaults(LogSettings& settings)
         settings.documentOptionDefaults[item - 1] = std::string(documentOptionDefault(item));
 }
 
-void applySettingsLines(LogSettings& settings, const std::vector<std::string>& lines)
+void applySettingsLines(SettingsValues& settings, const std::vector<std::string>& lines)
 {
     const int count = static_cast<int>(lines.size());
     for (const IntegerLine& line : integerLines) {
@@ -178,7 +178,7 @@ void applySettingsFixUps(LogSettings& settings)
         settings.depthPerPage = 38;
 }
 
-std::string settingsFileText(const LogSettings& settings)
+std::string settingsFileText(const SettingsValues& settings)
 {
     std::vector<std::string> lines(settingsLineCount);
     lines[0] = "502";

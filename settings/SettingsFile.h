@@ -12,14 +12,14 @@ namespace kolv {
 inline constexpr int settingsLineCount = 121;
 
 // Every persistent field at the value it takes when Sys.ndx cannot be read.
-void applySettingsDefaults(LogSettings& settings);
+void applySettingsDefaults(SettingsValues& settings);
 
 // Takes lines 1 to 94 of a read Sys.ndx into the record: integer lines by
 // their leading number when they pass the numeric test, else 0 (line 69
 // then 1); text lines as they are, up to a NUL byte. Line 0, the empty
 // lines of the format, line 60 and lines after 94 are ignored; a short file
 // leaves the later fields as they were.
-void applySettingsLines(LogSettings& settings, const std::vector<std::string>& lines);
+void applySettingsLines(SettingsValues& settings, const std::vector<std::string>& lines);
 
 // The fix-ups after every load (from the file or from the defaults): the
 // reserved lines 2 and 21 become 0, margins outside 1..100 become 5, empty
@@ -29,6 +29,6 @@ void applySettingsLines(LogSettings& settings, const std::vector<std::string>& l
 void applySettingsFixUps(LogSettings& settings);
 
 // The bytes of Sys.ndx for the record: lines 0 to 120, each with CR LF.
-std::string settingsFileText(const LogSettings& settings);
+std::string settingsFileText(const SettingsValues& settings);
 
 }  // namespace kolv
