@@ -8,8 +8,8 @@
 #include "formats/OpenDocument.h"
 #include "platform/Cp932Codec.h"
 #include "platform/FileIo.h"
-#include "platform/Prompter.h"
-#include "render/DocumentChange.h"
+#include "platform/Issue.h"
+#include "document/DocumentRefresh.h"
 #include "render/RecordingDevice.h"
 #include "settings/SettingsStore.h"
 
@@ -70,8 +70,8 @@ inline const Installation& bundledInstallation()
         Installation loaded;
         loaded.settings.dataRoot = scratchFile("root");
         loaded.settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
-        RecordingPrompter prompter;
-        loadSettings(loaded.settings, loaded.defaults, false, prompter);
+        Issues issues;
+        loadSettings(loaded.settings, loaded.defaults, false, issues);
         return loaded;
     }();
     return installation;
@@ -116,12 +116,12 @@ inline const DenseBorehole& denseBorehole()
             data.freeNoteRows.row(row) = {"0", std::to_string(row * 5), "", "20",
                                           utf8ToCp932("孔口標高はＤＬ基準") + std::to_string(row)};
         writeFileAtomically(made.path, writeNativeFile(data));
-        RecordingPrompter prompter;
+        Issues issues;
         made.data = installation.defaults;
-        openDocumentFile(made.path, made.data, made.settings.soilNameMaster, prompter);
+        openDocumentFile(made.path, made.data, made.settings.soilNameMaster, issues);
         made.settings.depthPerPage = 30;
         ViewState view;
-        applyDocumentChange(made.data, made.settings, view, prompter, PaperSize{297, 420});
+        applyDocumentChange(made.data, made.settings, view, issues, PaperSize{297, 420});
         return made;
     }();
     return dense;

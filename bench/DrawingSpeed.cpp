@@ -43,9 +43,8 @@ QImage paperImage(int dotsPerInch)
 void drawDensePage(QPainter& painter, const PageOptions& options = {})
 {
     const bench::DenseBorehole& dense = bench::denseBorehole();
-    RecordingPrompter prompter;
     QtPainterDevice device(painter);
-    drawPage(device, dense.data, dense.settings, prompter, options);
+    drawPage(device, dense.data, dense.settings, options);
     device.flushBitmaps();
 }
 
@@ -53,8 +52,7 @@ void BM_DensePageAgainstReplay(benchmark::State& state)
 {
     const bench::DenseBorehole& dense = bench::denseBorehole();
     RecordingDevice recorded(96);
-    RecordingPrompter prompter;
-    drawPage(recorded, dense.data, dense.settings, prompter, PageOptions{});
+    drawPage(recorded, dense.data, dense.settings, PageOptions{});
     QImage image = paperImage(96);
     bench::measureRatio(
         state,

@@ -22,9 +22,9 @@ const std::string largestExchangeFile =
 void openDocument(const std::string& path)
 {
     static BoringData data = bench::bundledInstallation().defaults;
-    RecordingPrompter prompter;
+    Issues issues;
     benchmark::DoNotOptimize(
-        openDocumentFile(path, data, bench::bundledInstallation().settings.soilNameMaster, prompter));
+        openDocumentFile(path, data, bench::bundledInstallation().settings.soilNameMaster, issues));
 }
 
 // Reads the file and steps through every token; stops the run when the

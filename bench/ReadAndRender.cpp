@@ -2,9 +2,9 @@
 // and exchange file), saving it, and drawing one page on the recording device
 // and on a 150-dpi image. Run: build/bench/ReadAndRender
 #include "data/BoringData.h"
+#include "document/DocumentRefresh.h"
 #include "formats/NativeWriter.h"
 #include "formats/OpenDocument.h"
-#include "render/DocumentChange.h"
 #include "render/LogPage.h"
 #include "render/QtPainterDevice.h"
 #include "render/RecordingDevice.h"
@@ -26,7 +26,7 @@ using namespace kolv;
 struct Job {
     BoringData data;
     LogSettings settings;
-    RecordingPrompter prompter;
+    Issues issues;
 };
 
 Job& preparedJob(const std::string& file)
@@ -37,10 +37,11 @@ Job& preparedJob(const std::string& file)
         job.settings = LogSettings{};
         job.settings.dataRoot = (std::filesystem::temp_directory_path() / "kolv-bench").string();
         job.settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
-        loadSettings(job.settings, job.data, false, job.prompter);
-        openDocumentFile(file, job.data, job.settings.soilNameMaster, job.prompter);
+        loadSettings(job.settings, job.data, false, job.issues);
+        Issues issues;
+        openDocumentFile(file, job.data, job.settings.soilNameMaster, issues);
         ViewState view;
-        applyDocumentChange(job.data, job.settings, view, job.prompter, PaperSize{297, 420});
+        applyDocumentChange(job.data, job.settings, view, job.issues, PaperSize{297, 420});
         loaded = file;
     }
     return job;
@@ -59,7 +60,8 @@ void openFile(benchmark::State& state, const std::string& file)
     Job& job = preparedJob(sample("harbour.vla"));
     for (auto _ : state) {
         BoringData data;
-        benchmark::DoNotOptimize(openDocumentFile(file, data, job.settings.soilNameMaster, job.prompter));
+        Issues issues;
+        benchmark::DoNotOptimize(openDocumentFile(file, data, job.settings.soilNameMaster, issues));
     }
 }
 
@@ -92,7 +94,7 @@ void BM_DrawPageRecording(benchmark::State& state)
     Job& job = preparedJob(sample("harbour.vla"));
     for (auto _ : state) {
         RecordingDevice device(150);
-        drawPage(device, job.data, job.settings, job.prompter, PageOptions{});
+        drawPage(device, job.data, job.settings, PageOptions{});
         benchmark::DoNotOptimize(device);
     }
 }
@@ -108,7 +110,7 @@ void BM_DrawPageImage150Dpi(benchmark::State& state)
         image.fill(Qt::white);
         QPainter painter(&image);
         QtPainterDevice device(painter);
-        drawPage(device, job.data, job.settings, job.prompter, PageOptions{});
+        drawPage(device, job.data, job.settings, PageOptions{});
     }
 }
 BENCHMARK(BM_DrawPageImage150Dpi);

@@ -2,6 +2,7 @@
 
 #include "formats/OpenDocument.h"
 #include "platform/FileIo.h"
+#include "platform/Issue.h"
 #include "platform/WindowsPath.h"
 #include "settings/SettingsStore.h"
 
@@ -15,7 +16,9 @@ int loadCommandSession(const CommandArguments& arguments, CommandSession& sessio
     session.settings.dataRoot = defaultDataRoot();
     session.settings.installFolderOverride = folder;
     clear(session.blank);
-    loadSettings(session.settings, session.blank, true, prompter);
+    Issues issues;
+    loadSettings(session.settings, session.blank, true, issues);
+    showIssues(prompter, issues);
     return ExitCode::Success;
 }
 
@@ -28,7 +31,10 @@ int openCommandFile(const CommandSession& session, const std::string& path, LogS
         report.error(readFailureReason(path));
         return ExitCode::CannotOpen;
     }
-    switch (openDocumentFile(path, data, settings.soilNameMaster, report)) {
+    Issues issues;
+    const OpenStatus status = openDocumentFile(path, data, settings.soilNameMaster, issues);
+    showIssues(report, issues);
+    switch (status) {
     case OpenStatus::Opened:
         return ExitCode::Success;
     case OpenStatus::CannotOpen:

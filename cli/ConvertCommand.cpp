@@ -18,7 +18,10 @@ int runConvertCommand(const std::vector<std::string>& arguments)
                               const int opened = openCommandFile(session, task.input, settings, data, report);
                               if (opened != ExitCode::Success)
                                   return opened;
-                              if (!saveNativeFile(data, task.output, report))
+                              Issues issues;
+                              const bool saved = saveNativeFile(data, task.output, issues);
+                              showIssues(report, issues);
+                              if (!saved)
                                   return ExitCode::CannotWrite;
                               report.wrote(task.output);
                               return ExitCode::Success;

@@ -54,11 +54,10 @@ bool drawsShape(RecordedPrimitive::Kind kind)
 LogExtent measureLogExtent(const BoringData& data, const LogSettings& settings, int page)
 {
     RecordingDevice device(measuringDotsPerInch);
-    RecordingPrompter quiet;
     PageOptions options;
     options.printing = true;
     options.page = page;
-    drawPage(device, data, settings, quiet, options);
+    drawPage(device, data, settings, options);
 
     int right = 0;
     int bottom = 0;

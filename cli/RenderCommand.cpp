@@ -4,10 +4,11 @@
 #include "cli/LogExtent.h"
 #include "data/BoringData.h"
 #include "data/Number.h"
+#include "document/DocumentRefresh.h"
+#include "document/PrinterPaper.h"
 #include "platform/FileIo.h"
-#include "render/DocumentChange.h"
+#include "platform/MessageCatalogue.h"
 #include "render/LogPage.h"
-#include "render/PrinterPaper.h"
 #include "render/QtPainterDevice.h"
 #include "settings/SettingsText.h"
 
@@ -316,7 +317,7 @@ bool writeOutput(const std::string& path, const QByteArray& bytes, FileReport& r
         return true;
     }
     report.setOutput(path);
-    report.show(saveFailedMessageId, saveFailedMessage(), MessageKind::Error);
+    showIssues(report, {issueOf(Message::SaveFailed, MessageKind::Error)});
     return false;
 }
 
@@ -410,7 +411,9 @@ int renderFile(const RenderRequest& request, const CommandSession& session, cons
     const bool depthFollowsSheet = settings.depthPerPage <= 0;
     const PaperSize paper = sheetOf(request, settings);
     ViewState view;
-    applyDocumentChange(data, settings, view, report, paper);
+    Issues issues;
+    applyDocumentChange(data, settings, view, issues, paper);
+    showIssues(report, issues);
     if (request.startDepth)
         settings.printStartDepth = clampPrintStartDepth(*request.startDepth);
 
@@ -433,7 +436,7 @@ int renderFile(const RenderRequest& request, const CommandSession& session, cons
         PageOptions options;
         options.printing = true;
         options.page = page;
-        drawPage(device, data, settings, report, options);
+        showIssues(report, drawPage(device, data, settings, options));
     };
 
     if (request.kind == OutputKind::Pdf) {

@@ -52,6 +52,11 @@ void updateLastLayerDepth(BoringData& data)
     data.setHeadingLine(HeadingLine::LastLayerDepth, lastLayerDepth(data));
 }
 
+bool drillingDatesShown(const BoringData& data)
+{
+    return parseLeadingInteger(data.documentOption(DocumentOptionItem::DrillingDatesShown).value) == 1;
+}
+
 int freeNoteFrameSizeOf(const BoringData& data)
 {
     return static_cast<int>(parseLeadingInteger(data.freeNoteHeaderCell(FreeNoteHeaderCell::FrameSize)));

@@ -122,6 +122,10 @@ std::string lastSptEndDepth(const BoringData& data);
 // Sets heading line 45 to lastLayerDepth.
 void updateLastLayerDepth(BoringData& data);
 
+// Whether the drilling dates are drawn in the scale column (document option 18
+// is "1").
+bool drillingDatesShown(const BoringData& data);
+
 // The free-notes frame size in mm as an integer (free-note header cell 2).
 int freeNoteFrameSizeOf(const BoringData& data);
 

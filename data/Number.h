@@ -11,6 +11,12 @@ namespace kolv {
 // overflow or a non-finite result reads as 0.
 double parseLeadingNumber(std::string_view text);
 
+// A depth cell in metres: its leading number (0 when it has none).
+inline double depthOf(std::string_view cell)
+{
+    return parseLeadingNumber(cell);
+}
+
 // The leading integer (atoi/atol rules); an overflow reads as 0.
 long parseLeadingInteger(std::string_view text);
 

@@ -4,6 +4,7 @@
 #include "data/Csv.h"
 #include "data/Number.h"
 #include "dialogs/SettingsDialogText.h"
+#include "platform/MessageCatalogue.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsText.h"
 
@@ -156,7 +157,7 @@ void loadReportedList(const LogSettings& settings, const std::string& windowsPat
                       std::vector<std::string>& list, Prompter& prompter)
 {
     if (!readMasterList(settings, windowsPath, field, lineLength, list))
-        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(windowsPath), MessageKind::Error);
+        showIssues(prompter, {issueOf(Message::FileNotFound, MessageKind::Error, windowsPath)});
 }
 
 bool allNumeric(const FieldModel& model, int firstLine, int lastLine)

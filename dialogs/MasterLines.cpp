@@ -6,7 +6,10 @@ std::vector<std::string> shortTextLines(const LogSettings& settings, ShortTextMa
 {
     ShortTextMaster master;
     std::vector<std::string> lines;
-    if (!loadShortTextMaster(settings, kind, master, prompter))
+    Issues issues;
+    const bool loaded = loadShortTextMaster(settings, kind, master, issues);
+    showIssues(prompter, issues);
+    if (!loaded)
         return lines;
     for (const ShortTextEntry& entry : master.entries)
         lines.push_back(entry.text);

@@ -4,6 +4,7 @@
 #include "data/Number.h"
 #include "dialogs/SettingsDialogText.h"
 #include "dialogs/StyleSheetModel.h"
+#include "platform/MessageCatalogue.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsText.h"
@@ -156,8 +157,10 @@ bool SetupModel::applyAndReload(LogSettings& settings, BoringData& data, Prompte
 {
     if (!apply(settings, prompter))
         return false;
-    saveLocationFile(settings, prompter);
-    loadSettings(settings, data, true, prompter);
+    Issues issues;
+    saveLocationFile(settings, issues);
+    loadSettings(settings, data, true, issues);
+    showIssues(prompter, issues);
     return true;
 }
 
@@ -332,8 +335,7 @@ std::vector<std::string> helpLines(const LogSettings& settings, Prompter& prompt
 {
     std::vector<std::string> lines;
     if (!readSettingsLines(helpFilePath(settings), lines)) {
-        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(installFile(settings, "Help.txt")),
-                      MessageKind::Error);
+        showIssues(prompter, {issueOf(Message::FileNotFound, MessageKind::Error, installFile(settings, "Help.txt"))});
         return {};
     }
     for (std::string& text : lines)

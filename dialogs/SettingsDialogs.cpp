@@ -43,7 +43,9 @@ DialogOutcome outcomeOf(int result)
 void takeSettings(LogDocument& document, const LogSettings& edited, Prompter& prompter)
 {
     document.replaceSettings(edited);
-    saveSettings(document.settings(), document.settings().settingsPath, prompter);
+    Issues issues;
+    saveSettings(document.settings(), document.settings().settingsPath, issues);
+    showIssues(prompter, issues);
 }
 
 bool sameOptions(const BoringData& a, const BoringData& b, int first, int last)

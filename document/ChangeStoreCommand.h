@@ -1,6 +1,7 @@
 #pragma once
-// One data dialog's OK as an undo step: the store before and after, and the
-// modified flag before, so undo leaves the document exactly as it was.
+// One data dialog's OK as an undo step: the store before and after. Whether
+// the document is modified afterwards follows the undo stack's clean state
+// (the state of the last save), so undoing past a save marks it modified.
 #include "data/BoringData.h"
 
 #include <QUndoCommand>
@@ -11,8 +12,7 @@ class LogDocument;
 
 class ChangeStoreCommand : public QUndoCommand {
 public:
-    ChangeStoreCommand(LogDocument& document, const QString& text, BoringData before, BoringData after,
-                       bool modifiedBefore);
+    ChangeStoreCommand(LogDocument& document, const QString& text, BoringData before, BoringData after);
 
     void undo() override;
     void redo() override;
@@ -21,7 +21,7 @@ private:
     LogDocument& document_;
     BoringData before_;
     BoringData after_;
-    bool modifiedBefore_;
+    bool pushed_ = false;
 };
 
 }  // namespace kolv

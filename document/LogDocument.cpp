@@ -1,8 +1,8 @@
 #include "document/LogDocument.h"
 
 #include "document/ChangeStoreCommand.h"
+#include "document/DocumentRefresh.h"
 #include "formats/NativeWriter.h"
-#include "render/DocumentChange.h"
 
 #include <QUndoStack>
 
@@ -10,25 +10,41 @@ namespace kolv {
 
 LogDocument::LogDocument(QObject* parent) : QObject(parent), undoStack_(new QUndoStack(this))
 {
+    // The change of an undo step is announced once the stack has moved, so
+    // that whoever repaints on it sees the stack as it now is.
+    connect(undoStack_, &QUndoStack::indexChanged, this, [this] {
+        const DocumentChanges pending = pendingChanges_;
+        pendingChanges_ = {};
+        if (pending)
+            emit changed(pending);
+    });
 }
 
 LogDocument::~LogDocument() = default;
 
 void LogDocument::pushEdit(const QString& text, const BoringData& edited)
 {
-    undoStack_->push(new ChangeStoreCommand(*this, text, data_, edited, modified_));
+    undoStack_->push(new ChangeStoreCommand(*this, text, data_, edited));
 }
 
-void LogDocument::restore(const BoringData& data, bool modified)
+void LogDocument::restore(const BoringData& data, bool matchesSavedState)
 {
     data_ = data;
-    const bool flagChanged = modified != modified_;
+    // The free-notes dialog edits the frame size as text; the drawing reads
+    // the number.
+    data_.freeNoteFrameSize = freeNoteFrameSizeOf(data_);
+    const bool modified = editedOutsideUndo_ || !matchesSavedState;
+    pendingChanges_ |= DocumentChange::Data;
+    if (modified != modified_)
+        pendingChanges_ |= DocumentChange::Modified;
     modified_ = modified;
-    emit changed(flagChanged ? DocumentChange::Data | DocumentChange::Modified : DocumentChanges(DocumentChange::Data));
 }
 
 void LogDocument::setModified(bool modified)
 {
+    editedOutsideUndo_ = modified;
+    if (!modified)
+        undoStack_->setClean();
     if (modified == modified_)
         return;
     modified_ = modified;
@@ -41,6 +57,15 @@ void LogDocument::replaceSettings(const LogSettings& edited)
     emit changed(DocumentChange::Settings);
 }
 
+bool LogDocument::replaceSettingsValues(const SettingsValues& edited)
+{
+    if (edited == settings_.values())
+        return false;
+    settings_.values() = edited;
+    emit changed(DocumentChange::Settings);
+    return true;
+}
+
 void LogDocument::notifyPageChanged()
 {
     emit changed(DocumentChange::Page);
@@ -48,9 +73,10 @@ void LogDocument::notifyPageChanged()
 
 Issues LogDocument::refresh()
 {
-    CollectingPrompter prompter;
-    applyDocumentChange(data_, settings_, view_, prompter, printerPaper_);
-    return prompter.issues;
+    Issues issues;
+    applyDocumentChange(data_, settings_, view_, issues, printerPaper_);
+    data_.freeNoteFrameSize = freeNoteFrameSizeOf(data_);
+    return issues;
 }
 
 Issues LogDocument::newDocument()
@@ -58,6 +84,7 @@ Issues LogDocument::newDocument()
     clear(data_);
     path_.clear();
     modified_ = false;
+    editedOutsideUndo_ = false;
     undoStack_->clear();
     Issues issues = refresh();
     emit changed(everyDocumentChange);
@@ -69,15 +96,14 @@ OpenResult LogDocument::open(const std::string& hostPath, const OpenOptions& opt
     // Read into a copy, so that a file that turns out unreadable half-way
     // leaves the open document whole.
     BoringData loaded = data_;
-    CollectingPrompter prompter;
     OpenResult result;
-    result.status = openDocumentFile(hostPath, loaded, settings_.soilNameMaster, prompter, options);
-    result.issues = std::move(prompter.issues);
+    result.status = openDocumentFile(hostPath, loaded, settings_.soilNameMaster, result.issues, options);
     if (result.status != OpenStatus::Opened)
         return result;
     data_ = std::move(loaded);
     path_ = hostPath;
     modified_ = false;
+    editedOutsideUndo_ = false;
     undoStack_->clear();
     Issues refreshIssues = refresh();
     result.issues.insert(result.issues.end(), refreshIssues.begin(), refreshIssues.end());
@@ -87,15 +113,14 @@ OpenResult LogDocument::open(const std::string& hostPath, const OpenOptions& opt
 
 SaveResult LogDocument::save(const std::string& hostPath)
 {
-    CollectingPrompter prompter;
     SaveResult result;
-    result.saved = saveNativeFile(data_, hostPath, prompter);
-    result.issues = std::move(prompter.issues);
+    result.saved = saveNativeFile(data_, hostPath, result.issues);
     if (!result.saved)
         return result;
     updateSavedValues(data_);
     path_ = hostPath;
     modified_ = false;
+    editedOutsideUndo_ = false;
     undoStack_->setClean();
     emit changed(DocumentChange::Path | DocumentChange::Modified);
     return result;

@@ -5,9 +5,9 @@
 // returns what went wrong for the window or the command line to show.
 #include "data/BoringData.h"
 #include "document/DocumentChanges.h"
+#include "document/ViewState.h"
 #include "formats/OpenDocument.h"
 #include "platform/Issue.h"
-#include "render/LogMapping.h"
 #include "settings/LogSettings.h"
 
 #include <QObject>
@@ -40,12 +40,14 @@ public:
     const BoringData& data() const { return data_; }
 
     // Every data edit: a copy of data() changed by a dialog, pushed as one undo
-    // step named text. Sets the modified flag; undoing brings back the store
-    // and the flag as they were.
+    // step named text. Sets the modified flag; undoing brings back the store,
+    // and the flag is clear exactly when the store is back at its last save.
     void pushEdit(const QString& text, const BoringData& edited);
     QUndoStack* undoStack() const { return undoStack_; }
 
     bool isModified() const { return modified_; }
+    // Marks a change made without an undo step (a per-document option); false
+    // marks the current state as saved.
     void setModified(bool modified);
 
     // Host path of the document's file; empty for a new document.
@@ -55,6 +57,9 @@ public:
     const LogSettings& settings() const { return settings_; }
     // A settings dialog's OK: takes the edited copy and announces it.
     void replaceSettings(const LogSettings& edited);
+    // A settings dialog's OK on the values of the settings file: takes the
+    // edited copy and announces it when it differs; false when nothing changed.
+    bool replaceSettingsValues(const SettingsValues& edited);
 
     // The paging state of the screen.
     ViewState& view() { return view_; }
@@ -85,7 +90,7 @@ signals:
 
 private:
     friend class ChangeStoreCommand;
-    void restore(const BoringData& data, bool modified);
+    void restore(const BoringData& data, bool matchesSavedState);
 
     BoringData data_;
     LogSettings settings_;
@@ -93,6 +98,8 @@ private:
     std::optional<PaperSize> printerPaper_;
     std::string path_;
     bool modified_ = false;
+    bool editedOutsideUndo_ = false;
+    DocumentChanges pendingChanges_;
     QUndoStack* undoStack_;
 };
 

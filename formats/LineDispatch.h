@@ -5,6 +5,7 @@
 #include "data/TextTable.h"
 #include "formats/SoilPatternLookup.h"
 #include "formats/XmlReader.h"
+#include "platform/Issue.h"
 #include "settings/SoilNameMaster.h"
 
 #include <string>
@@ -12,8 +13,6 @@
 #include <unordered_map>
 
 namespace kolv {
-
-class Prompter;
 
 // Colour rows of the sibling line formats (section S): depth, colour and
 // seven more cells; merged into the layers for codes 480 and 490.
@@ -31,7 +30,7 @@ struct LineReaderState {
     // layer rows; none reads every name as unknown.
     const SoilNameMaster* soilNameMaster = nullptr;
     // Where "too many csv" is reported (once per file); none stays silent.
-    Prompter* prompter = nullptr;
+    Issues* issues = nullptr;
     bool longLineReported = false;
     // Patterns already looked up for a layer name and hint: a log names the
     // same few soils again and again.

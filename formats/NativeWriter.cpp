@@ -4,7 +4,7 @@
 #include "data/Fields.h"
 #include "data/TableDescriptor.h"
 #include "platform/FileIo.h"
-#include "platform/Prompter.h"
+#include "platform/MessageCatalogue.h"
 
 namespace kolv {
 
@@ -14,8 +14,6 @@ constexpr std::string_view crLf = "\r\n";
 constexpr std::string_view fullWidthDollars = "\x81\x90\x81\x90";  // ＄＄
 constexpr std::string_view fullWidthAt = "\x81\x97";              // ＠
 constexpr std::string_view fullWidthQuote = "\xFA\x57";           // ＂
-constexpr std::string_view saveFailed =
-    "\x95\xDB\x91\xB6\x82\xC5\x82\xAB\x82\xDC\x82\xB9\x82\xF1\x82\xC5\x82\xB5\x82\xBD";  // 保存できませんでした
 
 std::string withoutBell(std::string_view text)
 {
@@ -207,11 +205,11 @@ std::string writeNativeFile(const BoringData& data)
     return out.take();
 }
 
-bool saveNativeFile(const BoringData& data, const std::string& hostPath, Prompter& prompter)
+bool saveNativeFile(const BoringData& data, const std::string& hostPath, Issues& issues)
 {
     if (writeFileAtomically(hostPath, writeNativeFile(data)))
         return true;
-    prompter.show(4005, std::string(saveFailed), MessageKind::Error);
+    issues.push_back(issueOf(Message::SaveFailed, MessageKind::Error));
     return false;
 }
 

@@ -13,13 +13,12 @@
 //   between double quotes (the reader drops the quotes and keeps the comma),
 //   and an ASCII double quote, which the reader drops, is written "＂".
 #include "data/BoringData.h"
+#include "platform/Issue.h"
 
 #include <string>
 #include <string_view>
 
 namespace kolv {
-
-class Prompter;
 
 // A heading line as a saved file holds it: latitude and longitude joined from
 // their parts, the last layer depth and the end of the last penetration test
@@ -39,7 +38,8 @@ void updateSavedValues(BoringData& data);
 std::string writeNativeFile(const BoringData& data);
 
 // Saves the store to a file; the previous file stays intact unless every byte
-// was written. On failure shows 4005 "保存できませんでした" and returns false.
-bool saveNativeFile(const BoringData& data, const std::string& hostPath, Prompter& prompter);
+// was written. On failure adds 4005 "保存できませんでした" to issues and
+// returns false.
+bool saveNativeFile(const BoringData& data, const std::string& hostPath, Issues& issues);
 
 }  // namespace kolv

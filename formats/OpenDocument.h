@@ -2,13 +2,12 @@
 // The reading half of opening a document: detection over the first lines,
 // clearing the store, dispatching every line, post-processing.
 #include "data/BoringData.h"
+#include "platform/Issue.h"
 #include "settings/SoilNameMaster.h"
 
 #include <string>
 
 namespace kolv {
-
-class Prompter;
 
 enum class OpenStatus { Opened, CannotOpen, NotRecognised };
 
@@ -23,10 +22,11 @@ struct OpenOptions {
     bool detectWithLineEnds = true;
 };
 
-// Reads the file into the store. Messages: 32790 "ファイルが見つかりません\n( %1 )"
-// when the file cannot be read, 32793 "このファイルは開けません" when no
-// format is recognised; on either failure the store is unchanged.
+// Reads the file into the store and adds what went wrong to issues: 32790
+// "ファイルが見つかりません\n( %1 )" when the file cannot be read, 32793
+// "このファイルは開けません" when no format is recognised (the store is then
+// unchanged), and the warnings of the reading.
 OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const SoilNameMaster& master,
-                            Prompter& prompter, const OpenOptions& options = {});
+                            Issues& issues, const OpenOptions& options = {});
 
 }  // namespace kolv

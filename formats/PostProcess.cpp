@@ -58,7 +58,8 @@ void mergeColourRows(BoringData& data, const ColourRowTable& colourRows)
 void sortLayers(BoringData& data)
 {
     auto& layers = data.layerRows;
-    const auto depthOf = [&](int row) {
+    // Rows whose depth is no number sort last.
+    const auto sortDepth = [&](int row) {
         const std::string& text = layers.cell(row, 1);
         return isNumericText(text) > 0 ? parseLeadingNumber(text) : 9999.9;
     };
@@ -66,7 +67,7 @@ void sortLayers(BoringData& data)
     const int count = layerCount(data);
     for (int row = 1; row <= count; ++row) {
         for (int later = row + 1; later <= count; ++later) {
-            if (depthOf(later) < depthOf(row)) {
+            if (sortDepth(later) < sortDepth(row)) {
                 for (int cell = 1; cell <= layerSavedCells; ++cell) {
                     std::string held = layers.cell(row, cell);
                     layers.setCell(row, cell, layers.cell(later, cell));

@@ -6,7 +6,7 @@
 #include "data/Number.h"
 #include "data/TableDescriptor.h"
 #include "formats/SoilPatternLookup.h"
-#include "platform/Prompter.h"
+#include "platform/MessageCatalogue.h"
 
 namespace kolv {
 
@@ -21,8 +21,8 @@ void noteLongLine(LineReaderState& state, std::string_view line)
     if (line.size() <= csvLineLimit || state.longLineReported)
         return;
     state.longLineReported = true;
-    if (state.prompter)
-        state.prompter->show(0, "too many csv", MessageKind::Warning);
+    if (state.issues)
+        state.issues->push_back(issueOf(Message::TooManyCsv, MessageKind::Warning));
 }
 
 // Fields 1..cellCount of the line become the cells of the section's next row;

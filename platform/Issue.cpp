@@ -2,6 +2,12 @@
 
 namespace kolv {
 
+void showIssues(Prompter& prompter, const Issues& issues)
+{
+    for (const Issue& issue : issues)
+        prompter.show(issue.messageId, issue.text, issue.kind);
+}
+
 Answer CollectingPrompter::show(int messageId, const std::string& text, MessageKind kind)
 {
     issues.push_back({messageId, text, kind});

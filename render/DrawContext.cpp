@@ -29,6 +29,16 @@ FontRequest fontOfSlot(const FontSlot& slot, int dotsPerInchY, double divisor)
 
 }  // namespace
 
+Pen innerPen(const DrawContext& context)
+{
+    return Pen{PenStyle::Solid, context.settings.innerLineWidth, 0};
+}
+
+Pen outerPen(const DrawContext& context)
+{
+    return Pen{PenStyle::Solid, context.settings.outerLineWidth, 0};
+}
+
 void preparePage(DrawContext& context, double pageStart, int page)
 {
     prepareMapping(context.mapping, context.device, context.settings, maximumDepth(context.data));

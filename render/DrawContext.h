@@ -3,7 +3,7 @@
 // column boundaries, the document and settings, the page's depth range and
 // the fonts of the six slots at the device's resolution.
 #include "data/BoringData.h"
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "render/ColumnLayout.h"
 #include "render/LogDevice.h"
 #include "render/LogMapping.h"
@@ -24,9 +24,8 @@ inline constexpr int PageFooter = 5;
 }  // namespace FontRole
 
 struct DrawContext {
-    DrawContext(LogDevice& device, LogMapping& mapping, const BoringData& data, const LogSettings& settings,
-                Prompter& prompter)
-        : device(device), mapping(mapping), data(data), settings(settings), prompter(prompter)
+    DrawContext(LogDevice& device, LogMapping& mapping, const BoringData& data, const LogSettings& settings)
+        : device(device), mapping(mapping), data(data), settings(settings)
     {
     }
 
@@ -34,7 +33,10 @@ struct DrawContext {
     LogMapping& mapping;
     const BoringData& data;
     const LogSettings& settings;
-    Prompter& prompter;
+    // What went wrong in the pass, for the caller to show once it is done;
+    // the pass itself never shows anything.
+    Issues issues;
+    bool fontFailureReported = false;
 
     ColumnPositions columnX{};
 
@@ -53,6 +55,10 @@ struct DrawContext {
     int currentFontSlot = -1;  // -1: no slot font selected yet
     FontRequest currentFont;   // the font last given to the device
 };
+
+// The pens of the inner rules and of the outer frame, at their settings' widths.
+Pen innerPen(const DrawContext& context);
+Pen outerPen(const DrawContext& context);
 
 // Prepares the mapping for the device (title band), the column boundaries, the
 // fonts and the depth range of a page starting at pageStart, numbered page.

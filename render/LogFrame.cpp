@@ -93,16 +93,6 @@ double subRowY(int row)
     return headingTop + row * headingSubRow;
 }
 
-Pen innerPen(const DrawContext& context)
-{
-    return solidPen(context.settings.innerLineWidth);
-}
-
-Pen outerPen(const DrawContext& context)
-{
-    return solidPen(context.settings.outerLineWidth);
-}
-
 // Millimetres of the sheet as metres of depth at the depth scale.
 double sheetMillimetresAsDepth(const DrawContext& context, double millimetres)
 {
@@ -154,10 +144,15 @@ double collarElevation(const BoringData& data)
 
 }  // namespace
 
+std::string defaultLogTitle()
+{
+    return cp932("土 質 柱 状 図");
+}
+
 std::string logTitle(const BoringData& data)
 {
     const std::string& title = data.headingLine(Heading::Title);
-    return skipLeadingBlanks(title).empty() ? cp932("土 質 柱 状 図") : title;
+    return skipLeadingBlanks(title).empty() ? defaultLogTitle() : title;
 }
 
 std::string surveyDate(const std::string& era, const std::string& year, const std::string& month,

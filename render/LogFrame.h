@@ -14,7 +14,10 @@ namespace kolv {
 inline constexpr int titleCaptionCount = 14;
 extern const std::array<const char*, titleCaptionCount> titleCaptions;  // UTF-8
 
-// The heading data's title when set, else "土 質 柱 状 図" (code page 932).
+// The title of a log whose heading gives none: "土 質 柱 状 図" (code page 932).
+std::string defaultLogTitle();
+
+// The heading data's title when set, else defaultLogTitle().
 std::string logTitle(const BoringData& data);
 
 // A survey date from its era, year, month and day texts ("令和5年4月1日",

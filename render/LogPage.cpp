@@ -10,22 +10,12 @@
 
 namespace kolv {
 
-namespace {
-
-bool drillingDatesShown(const BoringData& data)
-{
-    return parseLeadingInteger(data.documentOption(18).value) == 1;
-}
-
-}  // namespace
-
-void drawPage(LogDevice& device, const BoringData& data, const LogSettings& settings, Prompter& prompter,
-              const PageOptions& options)
+Issues drawPage(LogDevice& device, const BoringData& data, const LogSettings& settings, const PageOptions& options)
 {
     if (!settings.screenDrawing && !options.printing)
-        return;
+        return {};
     LogMapping mapping;
-    DrawContext context(device, mapping, data, settings, prompter);
+    DrawContext context(device, mapping, data, settings);
     const double start = options.printing ? pageStartDepth(settings, options.page) : options.screenPageStart;
     preparePage(context, start, options.page);
     context.printing = options.printing;
@@ -60,6 +50,7 @@ void drawPage(LogDevice& device, const BoringData& data, const LogSettings& sett
     device.resetClip();
     drawFreeNotes(context);
     drawPageFooter(context);
+    return std::move(context.issues);
 }
 
 }  // namespace kolv

@@ -3,7 +3,7 @@
 // preview and every export: mapping, title band, body, layers, free notes and
 // footer, in that order.
 #include "data/BoringData.h"
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "render/LogDevice.h"
 #include "settings/LogSettings.h"
 
@@ -21,8 +21,7 @@ struct PageOptions {
 };
 
 // Draws one page; nothing when screen drawing is off and the page is not
-// being printed.
-void drawPage(LogDevice& device, const BoringData& data, const LogSettings& settings, Prompter& prompter,
-              const PageOptions& options);
+// being printed. Returns what went wrong (a font that cannot be made, once).
+Issues drawPage(LogDevice& device, const BoringData& data, const LogSettings& settings, const PageOptions& options);
 
 }  // namespace kolv

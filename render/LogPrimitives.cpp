@@ -1,6 +1,7 @@
 #include "render/LogPrimitives.h"
 
 #include "data/Cp932Text.h"
+#include "platform/MessageCatalogue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,9 +31,13 @@ bool drawsSomething(const Pen& pen)
     return pen.width > 0 && pen.style != PenStyle::Null;
 }
 
-void showFontFailure(DrawContext& context)
+// Said once per pass: a slot is selected many times on one page.
+void reportFontFailure(DrawContext& context)
 {
-    context.prompter.show(0, "Can't create font", MessageKind::Error);
+    if (context.fontFailureReported)
+        return;
+    context.fontFailureReported = true;
+    context.issues.push_back(issueOf(Message::CannotCreateFont, MessageKind::Error));
 }
 
 bool fontCanBeMade(const FontRequest& font)
@@ -270,7 +275,7 @@ void useFont(DrawContext& context, const FontRequest& font)
 void selectFontSlot(DrawContext& context, int slot)
 {
     if (slot < 0 || slot >= fontSlotCount || !fontCanBeMade(context.slotFonts[slot])) {
-        showFontFailure(context);
+        reportFontFailure(context);
         return;
     }
     useFont(context, context.slotFonts[slot]);
@@ -280,7 +285,7 @@ void selectFontSlot(DrawContext& context, int slot)
 void selectTitleFont(DrawContext& context)
 {
     if (!fontCanBeMade(context.titleFont)) {
-        showFontFailure(context);
+        reportFontFailure(context);
         return;
     }
     useFont(context, context.titleFont);

@@ -124,11 +124,6 @@ bool fiveMillimetreGridOn(const DrawContext& context, int pitchChoice)
     return pitchChoice == 0 && context.settings.grid5LineWidth >= 1;
 }
 
-double depthOf(const std::string& text)
-{
-    return parseLeadingNumber(text);
-}
-
 // A count in its column: a/b as a fraction ("%3d" of a over a rule over
 // "%3d" of b), a plain number on the line; in the N-value column a plain
 // number is a count over 30 cm.

@@ -45,16 +45,6 @@ constexpr double datePlainX = 0.8;
 // The share of a text line above its baseline.
 constexpr double textAscentShare = 0.8;
 
-double depthOf(const std::string& text)
-{
-    return parseLeadingNumber(text);
-}
-
-Pen innerPen(const DrawContext& context)
-{
-    return solidPen(context.settings.innerLineWidth);
-}
-
 constexpr ColorRef whiteGround = 0xFFFFFF;
 
 // One line centred in the box left ... right, upper ... lower, as long as it
@@ -280,7 +270,7 @@ std::vector<DateMark> dateMarks(DrawContext& context)
 std::vector<LogBox> drillingDateBoxes(DrawContext& context)
 {
     std::vector<LogBox> boxes;
-    if (parseLeadingInteger(context.data.documentOption(18).value) != 1)
+    if (!drillingDatesShown(context.data))
         return boxes;
     for (const DateMark& mark : dateMarks(context))
         boxes.push_back(mark.box);
@@ -289,7 +279,7 @@ std::vector<LogBox> drillingDateBoxes(DrawContext& context)
 
 void drawDrillingDates(DrawContext& context)
 {
-    if (parseLeadingInteger(context.data.documentOption(18).value) != 1)
+    if (!drillingDatesShown(context.data))
         return;
     selectFontSlot(context, FontRole::Body);
     const BoringData::DrillingTable& rows = context.data.drillingRows;

@@ -1,5 +1,6 @@
 #include "settings/FontSlotFile.h"
 
+#include "platform/MessageCatalogue.h"
 #include "data/Number.h"
 #include "platform/FileIo.h"
 #include "settings/InstallFolder.h"
@@ -83,14 +84,14 @@ std::string fontSlotFileText(const FontSlot& font)
            + formatText("%d", font.underline) + "\r\n";
 }
 
-void loadFontSlots(LogSettings& settings, Prompter& prompter)
+void loadFontSlots(LogSettings& settings, Issues& issues)
 {
     for (int slot = 1; slot <= fontSlotCount; ++slot) {
         const std::string path = fontSlotPath(settings, slot);
         std::string bytes;
         const bool read = readFileBytes(hostPathOf(settings, path), bytes);
         if (!read && slot == 1)
-            prompter.show(fileNotFoundMessageId, fileNotFoundMessage(path), MessageKind::Error);
+            issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, path));
         settings.fontSlots[static_cast<std::size_t>(slot - 1)] = readFontSlot(read ? bytes : std::string(), slot);
     }
 }

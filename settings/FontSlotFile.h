@@ -2,7 +2,7 @@
 // Font1.ndx to Font6.ndx: one text font of the log each, four lines: the size
 // ("%.1f" points), the face name, the colour ("%ld" of a COLORREF) and the
 // underline flag ("%d").
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "settings/FontSlot.h"
 #include "settings/LogSettings.h"
 
@@ -32,7 +32,7 @@ std::string fontSlotFileText(const FontSlot& font);
 // Loads the six slots of settings.fontSlots from the installation folder. A
 // missing file gives the slot's defaults; only for slot 1 is
 // "ファイルが見つかりません\n( %1 )" shown.
-void loadFontSlots(LogSettings& settings, Prompter& prompter);
+void loadFontSlots(LogSettings& settings, Issues& issues);
 
 // Writes the file of one slot (1 to 6); false, without a message, when it
 // cannot be written (the old file is then intact).

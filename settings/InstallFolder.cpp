@@ -1,5 +1,6 @@
 #include "settings/InstallFolder.h"
 
+#include "platform/MessageCatalogue.h"
 #include "platform/FileIo.h"
 #include "platform/WindowsPath.h"
 #include "settings/FirstLine.h"
@@ -88,7 +89,7 @@ void rebuildPaths(LogSettings& settings)
     settings.soilMasterPath = installFile(settings, "WdtvJCA.mst");
 }
 
-bool saveLocationFile(const LogSettings& settings, Prompter& prompter)
+bool saveLocationFile(const LogSettings& settings, Issues& issues)
 {
     const std::string line = oneLineText(settings.installDrive + ":" + settings.installPath) + "\r\n";
     const std::string path = hostPathOf(settings, settings.windowsDrive + std::string(locationFileName));
@@ -96,7 +97,7 @@ bool saveLocationFile(const LogSettings& settings, Prompter& prompter)
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     if (writeFileAtomically(path, line))
         return true;
-    prompter.show(saveFailedMessageId, saveFailedMessage(), MessageKind::Error);
+    issues.push_back(issueOf(Message::SaveFailed, MessageKind::Error));
     return false;
 }
 

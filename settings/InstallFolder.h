@@ -2,7 +2,7 @@
 // Where the installation folder is: the location file on the Windows drive
 // names it, else it is "\Ostrand\Qelm3" on that drive. The Windows drive is
 // C:, the folder settings.dataRoot/drive_c of the host.
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "settings/LogSettings.h"
 
 #include <string>
@@ -32,6 +32,6 @@ void rebuildPaths(LogSettings& settings);
 
 // Writes the location file (InstallDrive + ":" + InstallPath) on the Windows
 // drive; "保存できませんでした" and false when it cannot be written.
-bool saveLocationFile(const LogSettings& settings, Prompter& prompter);
+bool saveLocationFile(const LogSettings& settings, Issues& issues);
 
 }  // namespace kolv

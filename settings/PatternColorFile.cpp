@@ -1,5 +1,6 @@
 #include "settings/PatternColorFile.h"
 
+#include "platform/MessageCatalogue.h"
 #include "data/BoringData.h"
 #include "data/Cp932Text.h"
 #include "data/Csv.h"
@@ -28,12 +29,12 @@ void readPatternColors(PatternColorTable& table, std::string_view bytes)
     }
 }
 
-bool loadPatternColors(LogSettings& settings, const std::string& windowsPath, Prompter& prompter)
+bool loadPatternColors(LogSettings& settings, const std::string& windowsPath, Issues& issues)
 {
     settings.patternColors.pairs.clear();
     std::string bytes;
     if (!readFileBytes(hostPathOf(settings, windowsPath), bytes)) {
-        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(windowsPath), MessageKind::Error);
+        issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, windowsPath));
         return false;
     }
     readPatternColors(settings.patternColors, bytes);

@@ -2,7 +2,7 @@
 // PtnvcJG.ndx: the colours of the vector-drawn soil patterns, one pattern a
 // line as "number,colour,default colour,short label,soil example". Title and
 // comment lines contain "[" or "{".
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "settings/LogSettings.h"
 #include "settings/PatternColorTable.h"
 
@@ -20,6 +20,6 @@ void readPatternColors(PatternColorTable& table, std::string_view bytes);
 // Loads settings.patternColors from the file at windowsPath; when it cannot
 // be read, "ファイルが見つかりません\n( %1 )" and an empty table (every
 // vector pattern black).
-bool loadPatternColors(LogSettings& settings, const std::string& windowsPath, Prompter& prompter);
+bool loadPatternColors(LogSettings& settings, const std::string& windowsPath, Issues& issues);
 
 }  // namespace kolv

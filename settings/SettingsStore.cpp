@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include "platform/MessageCatalogue.h"
 #include "data/Number.h"
 #include "platform/FileIo.h"
 #include "settings/FontSlotFile.h"
@@ -18,31 +19,31 @@ namespace {
 constexpr int columnWidthOptionCount = 13;
 constexpr int printStartDepthOption = 16;
 
-void loadSettingsFile(LogSettings& settings, Prompter& prompter)
+void loadSettingsFile(LogSettings& settings, Issues& issues)
 {
     std::vector<std::string> lines;
     if (readSettingsLines(hostPathOf(settings, settings.settingsPath), lines)) {
         applySettingsLines(settings, lines);
     } else {
         applySettingsDefaults(settings);
-        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(settings.settingsPath), MessageKind::Error);
+        issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, settings.settingsPath));
     }
     applySettingsFixUps(settings);
 }
 
-void loadMasters(LogSettings& settings, Prompter& prompter)
+void loadMasters(LogSettings& settings, Issues& issues)
 {
-    loadPatternColors(settings, settings.patternColorPath, prompter);
-    const int version = loadSoilNameMaster(settings, settings.soilMasterPath, 0, prompter);
+    loadPatternColors(settings, settings.patternColorPath, issues);
+    const int version = loadSoilNameMaster(settings, settings.soilMasterPath, 0, issues);
     if (version < soilNameMasterMinimumVersion) {
         // The bitmap set is not loaded: forget what an earlier folder gave it.
         for (int section = 0; section < SoilNameMaster::sectionCount; ++section) {
             settings.soilNameMaster.firstRow[section][1] = 0;
             settings.soilNameMaster.lastRow[section][1] = 0;
         }
-        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(settings.soilMasterPath), MessageKind::Error);
+        issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, settings.soilMasterPath));
     } else {
-        loadSoilNameMaster(settings, settings.soilMasterPath, 1, prompter);
+        loadSoilNameMaster(settings, settings.soilMasterPath, 1, issues);
     }
 }
 
@@ -63,7 +64,7 @@ void applyDocumentOptions(LogSettings& settings, BoringData& data)
 
 }  // namespace
 
-void loadSettings(LogSettings& settings, BoringData& data, bool reloadAll, Prompter& prompter)
+void loadSettings(LogSettings& settings, BoringData& data, bool reloadAll, Issues& issues)
 {
     if (reloadAll) {
         settings.settingsLoaded = false;
@@ -76,22 +77,22 @@ void loadSettings(LogSettings& settings, BoringData& data, bool reloadAll, Promp
     rebuildPaths(settings);
     if (!settings.settingsLoaded) {
         settings.settingsLoaded = true;
-        loadSettingsFile(settings, prompter);
-        loadMasters(settings, prompter);
+        loadSettingsFile(settings, issues);
+        loadMasters(settings, issues);
     }
     if (!settings.fontsLoaded) {
         settings.fontsLoaded = true;
-        loadFontSlots(settings, prompter);
+        loadFontSlots(settings, issues);
     }
     applyDocumentOptions(settings, data);
     settings.forcedExtraPages = 0;
 }
 
-bool saveSettings(LogSettings& settings, const std::string& windowsPath, Prompter& prompter)
+bool saveSettings(LogSettings& settings, const std::string& windowsPath, Issues& issues)
 {
     if (writeFileAtomically(hostPathOf(settings, windowsPath), settingsFileText(settings)))
         return true;
-    prompter.show(saveFailedMessageId, saveFailedMessage(), MessageKind::Error);
+    issues.push_back(issueOf(Message::SaveFailed, MessageKind::Error));
     return false;
 }
 

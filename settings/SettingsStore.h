@@ -5,7 +5,7 @@
 // rules are in settings/InstallFolder.h, the shared message texts in
 // settings/SettingsText.h).
 #include "data/BoringData.h"
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "settings/InstallFolder.h"
 #include "settings/LogSettings.h"
 #include "settings/SettingsText.h"
@@ -18,10 +18,10 @@ namespace kolv {
 // it, loads Sys.ndx, the colour table, the soil-name master and the fonts when
 // not loaded yet (or again when reloadAll), and applies the document option
 // defaults and the print start depth to data.
-void loadSettings(LogSettings& settings, BoringData& data, bool reloadAll, Prompter& prompter);
+void loadSettings(LogSettings& settings, BoringData& data, bool reloadAll, Issues& issues);
 
 // Writes lines 0-120 of Sys.ndx; false (after the message "保存できませんでした")
 // when the file cannot be written, the old file then being intact.
-bool saveSettings(LogSettings& settings, const std::string& windowsPath, Prompter& prompter);
+bool saveSettings(LogSettings& settings, const std::string& windowsPath, Issues& issues);
 
 }  // namespace kolv

@@ -19,11 +19,4 @@ bool readSettingsLines(const std::string& hostPath, std::vector<std::string>& li
 // and the text ends at a NUL byte, so no value can shift the lines after it.
 std::string oneLineText(std::string_view text);
 
-// Message texts (code page 932) shared by the loaders and savers.
-inline constexpr int fileNotFoundMessageId = 32790;
-inline constexpr int saveFailedMessageId = 4005;
-std::string fileNotFoundMessage(const std::string& windowsPath);  // "ファイルが見つかりません\n( %1 )"
-std::string saveFailedMessage();                                  // "保存できませんでした"
-std::string pathSaveFailedMessage(const std::string& windowsPath); // "%1\n保存できませんでした"
-
 }  // namespace kolv

@@ -1,5 +1,6 @@
 #include "settings/ShortTextMaster.h"
 
+#include "platform/MessageCatalogue.h"
 #include "data/Cp932Text.h"
 #include "data/Csv.h"
 #include "platform/FileIo.h"
@@ -83,14 +84,14 @@ std::string shortTextMasterText(const ShortTextMaster& master)
 }
 
 bool loadShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, ShortTextMaster& master,
-                         Prompter& prompter)
+                         Issues& issues)
 {
     master.layout = shortTextMasterInfo(kind).layout;
     master.entries.clear();
     const std::string& path = shortTextMasterPath(settings, kind);
     std::string bytes;
     if (!readFileBytes(hostPathOf(settings, path), bytes)) {
-        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(path), MessageKind::Error);
+        issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, path));
         return false;
     }
     readShortTextMaster(master, bytes);
@@ -98,14 +99,14 @@ bool loadShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, 
 }
 
 bool saveShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, const ShortTextMaster& master,
-                         Prompter& prompter)
+                         Issues& issues)
 {
     ShortTextMaster written = master;
     written.layout = shortTextMasterInfo(kind).layout;
     const std::string& path = shortTextMasterPath(settings, kind);
     if (writeFileAtomically(hostPathOf(settings, path), shortTextMasterText(written)))
         return true;
-    prompter.show(0, pathSaveFailedMessage(path), MessageKind::Error);
+    issues.push_back(issueOf(Message::PathSaveFailed, MessageKind::Error, path));
     return false;
 }
 

@@ -2,7 +2,7 @@
 // The nine short-text masters that fill the drop-down lists of the data-entry
 // dialogs: at most 80 entries each, one a line. Six of them carry a short
 // mark before the text ("mark,text"), three hold the text alone.
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "settings/LogSettings.h"
 
 #include <string>
@@ -67,11 +67,11 @@ std::string shortTextMasterText(const ShortTextMaster& master);
 // Reads the master from its settings path; "ファイルが見つかりません\n( %1 )"
 // and an empty master when it cannot be read.
 bool loadShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, ShortTextMaster& master,
-                         Prompter& prompter);
+                         Issues& issues);
 
 // Writes the master to its settings path; "%1\n保存できませんでした" and the
 // old file intact when it cannot be written.
 bool saveShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, const ShortTextMaster& master,
-                         Prompter& prompter);
+                         Issues& issues);
 
 }  // namespace kolv

@@ -1,5 +1,6 @@
 #include "settings/SoilNameMasterFile.h"
 
+#include "platform/MessageCatalogue.h"
 #include "data/BoringData.h"
 #include "data/Cp932Text.h"
 #include "data/Csv.h"
@@ -85,7 +86,7 @@ int readSoilNameMaster(SoilNameMaster& master, std::string_view bytes, int set)
     return version;
 }
 
-int loadSoilNameMaster(LogSettings& settings, const std::string& windowsPath, int set, Prompter& prompter)
+int loadSoilNameMaster(LogSettings& settings, const std::string& windowsPath, int set, Issues& issues)
 {
     SoilNameMaster& master = settings.soilNameMaster;
     if ((set != 0 && set != 1) || windowsPath.size() <= 1)
@@ -94,7 +95,7 @@ int loadSoilNameMaster(LogSettings& settings, const std::string& windowsPath, in
     if (!readFileBytes(hostPathOf(settings, windowsPath), bytes)) {
         clearSet(master, set);
         master.version = 0;
-        prompter.show(fileNotFoundMessageId, fileNotFoundMessage(windowsPath), MessageKind::Error);
+        issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, windowsPath));
         return 0;
     }
     return readSoilNameMaster(master, bytes, set);

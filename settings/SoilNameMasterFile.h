@@ -4,7 +4,7 @@
 // line ends the file; in sections 1 to 3 every other line is a row
 // "name,symbol,set-0 pattern,set-1 pattern", a pattern field being the
 // pattern number with the mark digit as its first decimal ("100.1").
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "settings/LogSettings.h"
 #include "settings/SoilNameMaster.h"
 
@@ -26,6 +26,6 @@ int readSoilNameMaster(SoilNameMaster& master, std::string_view bytes, int set);
 // Returns 0 without reading when set is neither 0 nor 1 or the path has at
 // most one byte, and 0 after "ファイルが見つかりません\n( %1 )" when the file
 // cannot be read (the set then has no rows).
-int loadSoilNameMaster(LogSettings& settings, const std::string& windowsPath, int set, Prompter& prompter);
+int loadSoilNameMaster(LogSettings& settings, const std::string& windowsPath, int set, Issues& issues);
 
 }  // namespace kolv

@@ -2,7 +2,7 @@
 // A copy of the bundled installation in a temporary data root, with its
 // settings loaded; settings dialog tests never touch the real per-user data.
 #include "data/BoringData.h"
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "settings/LogSettings.h"
 #include "support/TestSupport.h"
 
@@ -16,7 +16,7 @@ struct SettingsInstallation {
     TemporaryFolder root;
     LogSettings settings;
     BoringData data;
-    RecordingPrompter loadMessages;
+    Issues loadMessages;
 
     SettingsInstallation();
     // Host path of a file of the installation folder (C:\Ostrand\Qelm3).

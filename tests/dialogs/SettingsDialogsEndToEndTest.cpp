@@ -5,6 +5,7 @@
 #include "dialogs/SettingsDialogs.h"
 #include "document/LogDocument.h"
 #include "platform/FileIo.h"
+#include "platform/MessageCatalogue.h"
 #include "settings/SettingsText.h"
 
 #include <gtest/gtest.h>
@@ -198,7 +199,7 @@ TEST(SettingsDialogsEndToEnd, UnwritableSettingsFileKeepsTheValuesInMemory)
     });
     EXPECT_EQ(open.run(3010), DialogOutcome::Accepted);
     ASSERT_EQ(open.prompter.messages.size(), 1u);
-    EXPECT_EQ(open.prompter.messages[0].text, saveFailedMessage());
+    EXPECT_EQ(open.prompter.messages[0].text, messageText(Message::SaveFailed));
     EXPECT_EQ(open.document.settings().enterKeyMode, 0);
 }
 

@@ -2,6 +2,7 @@
 // signal, and opening or saving that fails without touching the document.
 #include "document/LogDocument.h"
 
+#include "data/Fields.h"
 #include "support/TestSupport.h"
 
 #include <QUndoStack>
@@ -93,6 +94,42 @@ TEST_F(LogDocumentTest, FailedSaveKeepsTheDocumentModifiedAndSaysSo)
     EXPECT_FALSE(document.isModified());
     EXPECT_EQ(document.path(), folder.file("log.vla"));
     EXPECT_TRUE(std::filesystem::exists(folder.file("log.vla")));
+}
+
+TEST_F(LogDocumentTest, UndoPastASaveMakesTheDocumentModifiedAgain)
+{
+    BoringData edited = document.data();
+    edited.layerRows.setCell(1, 1, "3.50");
+    document.pushEdit("地質", edited);
+    test::TemporaryFolder folder;
+    ASSERT_TRUE(document.save(folder.file("log.vla")).saved);
+    // The saved store holds what the file holds: the depth of the last layer.
+    EXPECT_EQ(document.data().headingLine(HeadingLine::LastLayerDepth), "3.50");
+    changes.clear();
+
+    document.undoStack()->undo();
+    EXPECT_TRUE(document.isModified());
+    EXPECT_TRUE(document.data().layerRows.cell(1, 1).empty());
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_TRUE(changes.back().testFlag(DocumentChange::Modified));
+    document.undoStack()->redo();
+    EXPECT_EQ(document.data().layerRows.cell(1, 1), "3.50");
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(LogDocumentTest, SettingsValuesAreTakenAndAnnouncedOnlyWhenChanged)
+{
+    changes.clear();
+    SettingsValues edited = document.settings().values();
+    EXPECT_FALSE(document.replaceSettingsValues(edited));
+    EXPECT_TRUE(changes.empty());
+
+    edited.innerLineWidth += 2;
+    EXPECT_TRUE(document.replaceSettingsValues(edited));
+    EXPECT_EQ(document.settings().values(), edited);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes.back(), DocumentChanges(DocumentChange::Settings));
+    EXPECT_FALSE(document.isModified());
 }
 
 }  // namespace

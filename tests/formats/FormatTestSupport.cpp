@@ -51,13 +51,13 @@ const SoilNameMaster& smallMaster()
     return master;
 }
 
-BoringData readText(std::string_view text, int formatCode, const SoilNameMaster& master, Prompter* prompter)
+BoringData readText(std::string_view text, int formatCode, const SoilNameMaster& master, Issues* issues)
 {
     BoringData data;
     clear(data);
     LineReaderState state;
     state.soilNameMaster = &master;
-    state.prompter = prompter;
+    state.issues = issues;
     for (const std::string& line : splitLinesKeepingEnds(text))
         dispatchLine(data, state, formatCode, line);
     postProcess(data, formatCode, state);

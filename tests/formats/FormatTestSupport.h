@@ -27,9 +27,9 @@ SoilNameMaster makeMaster(std::initializer_list<MasterEntry> entries);
 const SoilNameMaster& smallMaster();
 
 // Dispatches every line of the text (code page 932) to a cleared store and
-// runs the post-processing; the prompter (optional) receives the messages.
+// runs the post-processing; issues (optional) receives what went wrong.
 BoringData readText(std::string_view text, int formatCode, const SoilNameMaster& master = smallMaster(),
-                    Prompter* prompter = nullptr);
+                    Issues* issues = nullptr);
 
 // Lines joined with CR LF, each line given in UTF-8 and converted.
 std::string crLfLines(std::initializer_list<std::string_view> utf8Lines);

@@ -215,17 +215,18 @@ TEST(NativeWriter, SaveWritesTheFileOrReportsTheFailure)
 {
     kolv::test::TemporaryFolder folder;
     BoringData data = fullStore();
-    RecordingPrompter prompter;
+    Issues issues;
     const std::string path = folder.file("doc.vla");
     kolv::test::writeFile(path, "old");
-    ASSERT_TRUE(saveNativeFile(data, path, prompter));
+    ASSERT_TRUE(saveNativeFile(data, path, issues));
     EXPECT_EQ(kolv::test::readFile(path), writeNativeFile(data));
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(issues.empty());
 
-    EXPECT_FALSE(saveNativeFile(data, folder.file("missing/doc.vla"), prompter));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].id, 4005);
-    EXPECT_EQ(prompter.messages[0].text, sjis("保存できませんでした"));
+    EXPECT_FALSE(saveNativeFile(data, folder.file("missing/doc.vla"), issues));
+    ASSERT_EQ(issues.size(), 1u);
+    EXPECT_EQ(issues[0].messageId, 4005);
+    EXPECT_EQ(issues[0].text, sjis("保存できませんでした"));
+    EXPECT_EQ(issues[0].kind, MessageKind::Error);
 }
 
 TEST(NativeReader, SectionsRowsAndLimits)
@@ -329,11 +330,12 @@ TEST(NativeReader, LongLinesAreReadWholeAndReportedOncePerFile)
     const std::string longName(3000, 'a');
     const std::string text = "$$_QZORIB100\r\n$$A\r\n1.00," + longName + ",,,,,,,,,\r\n2.00," + longName
                              + ",,,,,,,,,\r\n$$C\r\n3.00," + longName + "\r\n";
-    RecordingPrompter prompter;
-    const BoringData data = readText(text, FormatCode::Native, kolv::test::smallMaster(), &prompter);
+    Issues issues;
+    const BoringData data = readText(text, FormatCode::Native, kolv::test::smallMaster(), &issues);
     EXPECT_EQ(data.layerRows.cell(1, 2), longName);
     EXPECT_EQ(data.layerRows.cell(2, 2), longName);
     EXPECT_EQ(data.sptRows.cell(1, 2), longName);
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, "too many csv");
+    ASSERT_EQ(issues.size(), 1u);
+    EXPECT_EQ(issues[0].text, "too many csv");
+    EXPECT_EQ(issues[0].kind, MessageKind::Warning);
 }

@@ -43,7 +43,7 @@ std::string nativeText(int blankLinesBefore = 0)
 struct Opened {
     OpenStatus status;
     BoringData data;
-    RecordingPrompter prompter;
+    Issues issues;
 };
 
 Opened openBytes(std::string_view bytes, const OpenOptions& options = {})
@@ -52,7 +52,7 @@ Opened openBytes(std::string_view bytes, const OpenOptions& options = {})
     const std::string path = folder.file("doc.vla");
     writeFile(path, bytes);
     Opened opened{OpenStatus::CannotOpen, previousDocument(), {}};
-    opened.status = openDocumentFile(path, opened.data, smallMaster(), opened.prompter, options);
+    opened.status = openDocumentFile(path, opened.data, smallMaster(), opened.issues, options);
     return opened;
 }
 
@@ -63,11 +63,11 @@ TEST(OpenDocument, MissingFileShowsItsPathAndKeepsTheStore)
     TemporaryFolder folder;
     for (const std::string& path : {folder.file("none.vla"), folder.path()}) {
         BoringData data = previousDocument();
-        RecordingPrompter prompter;
-        EXPECT_EQ(openDocumentFile(path, data, smallMaster(), prompter), OpenStatus::CannotOpen);
-        ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].id, 32790);
-        EXPECT_EQ(prompter.messages[0].text, sjis("ファイルが見つかりません\n( ") + path + " )");
+        Issues issues;
+        EXPECT_EQ(openDocumentFile(path, data, smallMaster(), issues), OpenStatus::CannotOpen);
+        ASSERT_EQ(issues.size(), 1u);
+        EXPECT_EQ(issues[0].messageId, 32790);
+        EXPECT_EQ(issues[0].text, sjis("ファイルが見つかりません\n( ") + path + " )");
         expectUnchanged(data);
     }
 }
@@ -87,13 +87,13 @@ TEST(OpenDocument, DetectionLooksAtTheFirstLinesOnly)
         const Opened result = openBytes(nativeText(c.blankLinesBefore), options);
         EXPECT_EQ(result.status == OpenStatus::Opened, c.opened) << c.blankLinesBefore << " " << c.detectionLines;
         if (c.opened) {
-            EXPECT_TRUE(result.prompter.messages.empty());
+            EXPECT_TRUE(result.issues.empty());
             EXPECT_EQ(result.data.headingLine(1), sjis("新しい調査"));
             EXPECT_EQ(result.data.layerRows.cell(1, 1), "") << "the store was cleared first";
         } else {
-            ASSERT_EQ(result.prompter.messages.size(), 1u);
-            EXPECT_EQ(result.prompter.messages[0].id, 32793);
-            EXPECT_EQ(result.prompter.messages[0].text, sjis("このファイルは開けません"));
+            ASSERT_EQ(result.issues.size(), 1u);
+            EXPECT_EQ(result.issues[0].messageId, 32793);
+            EXPECT_EQ(result.issues[0].text, sjis("このファイルは開けません"));
             expectUnchanged(result.data);
         }
     }
@@ -116,16 +116,16 @@ TEST(OpenDocument, UnknownDtdVersionIsReportedAndRead)
                                   "<ボーリング情報 DTD_version=\"9.99\">\r\n</ボーリング情報>\r\n");
     const Opened reported = openBytes(text);
     EXPECT_EQ(reported.status, OpenStatus::Opened);
-    ASSERT_EQ(reported.prompter.messages.size(), 1u);
-    EXPECT_EQ(reported.prompter.messages[0].id, 4010);
-    EXPECT_EQ(reported.prompter.messages[0].text, sjis("DTDバージョンが不明または未対応です."));
+    ASSERT_EQ(reported.issues.size(), 1u);
+    EXPECT_EQ(reported.issues[0].messageId, 4010);
+    EXPECT_EQ(reported.issues[0].text, sjis("DTDバージョンが不明または未対応です."));
     EXPECT_EQ(reported.data.headingLine(70), sjis("港 湾 柱 状 図"));
 
     OpenOptions quiet;
     quiet.reportUnknownDtdVersion = false;
     const Opened silent = openBytes(text, quiet);
     EXPECT_EQ(silent.status, OpenStatus::Opened);
-    EXPECT_TRUE(silent.prompter.messages.empty());
+    EXPECT_TRUE(silent.issues.empty());
 }
 
 TEST(OpenDocument, EmptyAndGarbageFilesAreRefusedWithoutHarm)

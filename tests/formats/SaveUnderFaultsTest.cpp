@@ -46,7 +46,7 @@ constexpr rlim_t diskSpace = 16;
 struct Saver {
     const char* what;
     std::string fileName;                      // in the installation folder
-    std::function<bool(Prompter&)> save;
+    std::function<bool(Issues&)> save;
     std::string message;                       // empty: the saver stays silent
 };
 
@@ -71,12 +71,11 @@ ChildOutcome saveInChild(const Saver& saver, Fault fault)
             const rlimit limit{diskSpace, diskSpace};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
-        RecordingPrompter prompter;
-        if (saver.save(prompter))
+        Issues issues;
+        if (saver.save(issues))
             _exit(claimedSuccess);
-        const bool reported = saver.message.empty()
-                                  ? prompter.messages.empty()
-                                  : prompter.messages.size() == 1 && prompter.messages[0].text == saver.message;
+        const bool reported = saver.message.empty() ? issues.empty()
+                                                    : issues.size() == 1 && issues[0].text == saver.message;
         _exit(reported ? reportedFailure : silentFailure);
     }
     ChildOutcome outcome;
@@ -112,7 +111,7 @@ TEST(SaveUnderFaults, ThePreviousFileSurvivesAndTheFailureIsReported)
     settings.dataRoot = root.path();
     settings.installFolderOverride = folder;
     BoringData data;
-    RecordingPrompter loading;
+    Issues loading;
     loadSettings(settings, data, false, loading);
     data.setHeadingLine(1, sjis("港湾施設土質調査"));
     data.layerRows.row(1) = {"3.20", sjis("埋土"), "", sjis("暗灰"), "700.0", "", "247", "B", "", "", "", "", "", ""};
@@ -122,16 +121,16 @@ TEST(SaveUnderFaults, ThePreviousFileSurvivesAndTheFailureIsReported)
 
     const Saver savers[] = {
         {"document", "doc.vla",
-         [&](Prompter& prompter) { return saveNativeFile(data, folder + "/doc.vla", prompter); }, saveFailed},
+         [&](Issues& issues) { return saveNativeFile(data, folder + "/doc.vla", issues); }, saveFailed},
         {"settings", "Sys.ndx",
-         [&](Prompter& prompter) { return saveSettings(settings, settings.settingsPath, prompter); }, saveFailed},
+         [&](Issues& issues) { return saveSettings(settings, settings.settingsPath, issues); }, saveFailed},
         {"short-text master", "M.mst",
-         [&](Prompter& prompter) {
-             return saveShortTextMaster(settings, ShortTextMasterKind::Engineer, engineers, prompter);
+         [&](Issues& issues) {
+             return saveShortTextMaster(settings, ShortTextMasterKind::Engineer, engineers, issues);
          },
          settings.engineerMasterPath + "\n" + saveFailed},
         // A font is saved with its style sheet, which reports the failure.
-        {"font", "Font1.ndx", [&](Prompter&) { return saveFontSlot(settings, 1); }, ""},
+        {"font", "Font1.ndx", [&](Issues&) { return saveFontSlot(settings, 1); }, ""},
     };
     const std::string previous = "previous file\r\n";
 
@@ -160,8 +159,8 @@ TEST(SaveUnderFaults, ThePreviousFileSurvivesAndTheFailureIsReported)
             EXPECT_EQ(kolv::test::readFile(target), previous);
 
             // With the fault gone the same save goes through.
-            RecordingPrompter prompter;
-            EXPECT_TRUE(saver.save(prompter));
+            Issues issues;
+            EXPECT_TRUE(saver.save(issues));
             EXPECT_NE(kolv::test::readFile(target), previous);
         }
     }

@@ -4,9 +4,9 @@
 // is cut at a page edge or overprints another text.
 #include "TextBoxCheck.h"
 
+#include "document/DocumentRefresh.h"
 #include "formats/OpenDocument.h"
 #include "platform/Cp932Codec.h"
-#include "render/DocumentChange.h"
 #include "render/LogPage.h"
 #include "settings/SettingsStore.h"
 #include "support/TestSupport.h"
@@ -59,21 +59,21 @@ TEST(CorpusLayout, NoTextOverlapsAnotherOrLeavesTheSheet)
             settings.dataRoot = dataRoot.path();
             settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
             BoringData data;
-            RecordingPrompter prompter;
+            Issues issues;
             clear(data);
-            loadSettings(settings, data, true, prompter);
-            if (openDocumentFile(file, data, settings.soilNameMaster, prompter) != OpenStatus::Opened)
+            loadSettings(settings, data, true, issues);
+            if (openDocumentFile(file, data, settings.soilNameMaster, issues) != OpenStatus::Opened)
                 continue;
             settings.verticalScale = verticalScale;
             settings.horizontalScale = horizontalScale;
             ViewState view;
-            applyDocumentChange(data, settings, view, prompter, a3);
+            applyDocumentChange(data, settings, view, issues, a3);
             const int pages = pageCount(settings, maximumDepth(data));
             for (int page = 1; page <= pages; ++page) {
                 RecordingDevice device(dotsPerInch);
                 PageOptions options;
                 options.page = page;
-                drawPage(device, data, settings, prompter, options);
+                drawPage(device, data, settings, options);
                 for (const std::string& fault :
                      test::textLayoutFaults(device, {0, 0, pixels(a3.widthMm), pixels(a3.lengthMm)}))
                     ADD_FAILURE() << "page " << page << ": " << fault;

@@ -1,3 +1,4 @@
+#include "document/ViewState.h"
 #include "render/ColumnLayout.h"
 #include "render/LogMapping.h"
 #include "render/RecordingDevice.h"

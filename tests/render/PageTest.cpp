@@ -1,4 +1,4 @@
-#include "render/DocumentChange.h"
+#include "document/DocumentRefresh.h"
 #include "render/LogPage.h"
 #include "render/QtPainterDevice.h"
 #include "render/RecordingDevice.h"
@@ -49,10 +49,9 @@ TEST(PagePass, PrintedPagesStartAtTheirOwnDepthAndClipTheBody)
     LogSettings settings = pageSettings();
     settings.pageOverlap = 2;
     RecordingDevice device(96);
-    RecordingPrompter prompter;
     PageOptions options;
     options.page = 3;
-    drawPage(device, data, settings, prompter, options);
+    const Issues issues = drawPage(device, data, settings, options);
 
     // Page 3 starts at 2 x (10 - 2) = 16 m: the scale is numbered 16 to 26.
     EXPECT_EQ(device.textsEqualTo("16").size(), 1u);
@@ -74,7 +73,21 @@ TEST(PagePass, PrintedPagesStartAtTheirOwnDepthAndClipTheBody)
     const auto lastClip = std::find_if(device.primitives.rbegin(), device.primitives.rend(),
                                        [](const RecordedPrimitive& p) { return p.kind == Kind::Clip; });
     EXPECT_LT(lastReset - device.primitives.rbegin(), lastClip - device.primitives.rbegin());
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(issues.empty());
+}
+
+TEST(PagePass, AFontThatCannotBeMadeIsReportedOncePerPass)
+{
+    const BoringData data = boreholeOf25Metres();
+    LogSettings settings = pageSettings();
+    settings.fontSlots[2].size = 1.0e9;  // the body font, chosen many times on a page
+    for (int pass = 0; pass < 2; ++pass) {
+        RecordingDevice device(96);
+        const Issues issues = drawPage(device, data, settings, PageOptions{});
+        ASSERT_EQ(issues.size(), 1u) << "pass " << pass;
+        EXPECT_EQ(issues[0].text, "Can't create font");
+        EXPECT_FALSE(device.primitives.empty());
+    }
 }
 
 TEST(PagePass, ScreenDrawingOffLeavesTheScreenBlankButPrints)
@@ -82,15 +95,14 @@ TEST(PagePass, ScreenDrawingOffLeavesTheScreenBlankButPrints)
     const BoringData data = boreholeOf25Metres();
     LogSettings settings = pageSettings();
     settings.screenDrawing = false;
-    RecordingPrompter prompter;
     RecordingDevice screen;
     PageOptions onScreen;
     onScreen.printing = false;
-    drawPage(screen, data, settings, prompter, onScreen);
+    drawPage(screen, data, settings, onScreen);
     EXPECT_TRUE(screen.primitives.empty());
 
     RecordingDevice printer;
-    drawPage(printer, data, settings, prompter, PageOptions{});
+    drawPage(printer, data, settings, PageOptions{});
     EXPECT_FALSE(printer.primitives.empty());
 }
 
@@ -98,13 +110,12 @@ TEST(PagePass, TheScreenPageStartsAtTheScreenStartAndShowsTheGround)
 {
     const BoringData data = boreholeOf25Metres();
     const LogSettings settings = pageSettings();
-    RecordingPrompter prompter;
     RecordingDevice screen;
     PageOptions options;
     options.printing = false;
     options.screenPageStart = -10.0;
     options.clipWidth = 290.0;
-    drawPage(screen, data, settings, prompter, options);
+    drawPage(screen, data, settings, options);
     EXPECT_EQ(screen.textsEqualTo("-10").size(), 1u);
     EXPECT_EQ(screen.textsEqualTo("GL").size(), 2u);
 
@@ -161,7 +172,6 @@ TEST(PagePass, NonsenseEverywhereStillDrawsEveryPage)
     settings.grid5Gap = 0;
     settings.quCircleRadius = "nan";
     settings.quSymbolColor = "0xffffffffffff";
-    RecordingPrompter prompter;
     const int pages = pageCount(settings, maximumDepth(data));
     EXPECT_GE(pages, 1);
     EXPECT_LE(pages, pageCountLimit);
@@ -169,7 +179,7 @@ TEST(PagePass, NonsenseEverywhereStillDrawsEveryPage)
         RecordingDevice device(600);
         PageOptions options;
         options.page = page;
-        drawPage(device, data, settings, prompter, options);
+        drawPage(device, data, settings, options);
         EXPECT_LT(device.primitives.size(), 200000u) << "page " << page;
     }
     test::ensureGuiApplication();
@@ -178,7 +188,7 @@ TEST(PagePass, NonsenseEverywhereStillDrawsEveryPage)
     image.setDotsPerMeterY(1181);
     QPainter painter(&image);
     QtPainterDevice device(painter);
-    drawPage(device, data, settings, prompter, PageOptions{});
+    drawPage(device, data, settings, PageOptions{});
 }
 
 TEST(DocumentChange, CaptionsTitleStartDepthAndQuScale)
@@ -193,9 +203,9 @@ TEST(DocumentChange, CaptionsTitleStartDepthAndQuScale)
     data.setHeadingLine(70, sjis("港 湾 柱 状 図"));
     ViewState view;
     view.currentPage = 4;
-    RecordingPrompter prompter;
+    Issues issues;
 
-    applyDocumentChange(data, settings, view, prompter, std::nullopt);
+    applyDocumentChange(data, settings, view, issues, std::nullopt);
     EXPECT_EQ(data.headingLine(41), sjis("主任技師"));
     EXPECT_EQ(data.headingLine(44), sjis("ボーリング責任者"));
     EXPECT_EQ(data.headingLine(70), sjis("土 質 柱 状 図"));
@@ -210,7 +220,7 @@ TEST(DocumentChange, CaptionsTitleStartDepthAndQuScale)
     data.setHeadingLine(41, sjis("管理技術者"));
     data.setHeadingLine(70, sjis("港 湾 柱 状 図"));
     data.documentOption(16).value = "4.5";
-    applyDocumentChange(data, settings, view, prompter, PaperSize{297, 420});
+    applyDocumentChange(data, settings, view, issues, PaperSize{297, 420});
     EXPECT_EQ(data.headingLine(70), sjis("港 湾 柱 状 図"));
     EXPECT_EQ(data.headingLine(41), sjis("管理技術者"));
     EXPECT_DOUBLE_EQ(view.screenPageStart, 4.5);
@@ -225,8 +235,8 @@ TEST(DocumentChange, VectorCodesAreRebuiltSoTheDefaultPatternChoiceDrawsPatterns
     settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
     BoringData data = boreholeOf25Metres();
     ViewState view;
-    RecordingPrompter prompter;
-    applyDocumentChange(data, settings, view, prompter, std::nullopt);
+    Issues issues;
+    applyDocumentChange(data, settings, view, issues, std::nullopt);
     EXPECT_FALSE(data.layerRows.cell(1, 12).empty());
     EXPECT_FALSE(data.layerRows.cell(2, 12).empty());
 }

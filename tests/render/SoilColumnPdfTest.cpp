@@ -59,7 +59,6 @@ TEST(SoilColumnPdf, BaseAndOverlayBitmapsAreBothVisible)
     test::TemporaryFolder folder;
     const std::string pdf = folder.file("layer.pdf");
     LogMapping mapping;
-    RecordingPrompter prompter;
     DeviceRect tile;
     {
         QPdfWriter writer(QString::fromStdString(pdf));
@@ -67,7 +66,7 @@ TEST(SoilColumnPdf, BaseAndOverlayBitmapsAreBothVisible)
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&writer);
         QtPainterDevice device(painter);
-        DrawContext context(device, mapping, data, settings, prompter);
+        DrawContext context(device, mapping, data, settings);
         preparePage(context, 0.0, 1);
         mapping.useBody(0.0);
         drawLayers(context);

@@ -3,7 +3,7 @@
 // millimetre, 100 per metre of depth at 1:100) with no margins, the settings'
 // defaults and the body fonts at 8 points (28 device units).
 #include "data/BoringData.h"
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "render/DrawContext.h"
 #include "render/RecordingDevice.h"
 #include "settings/SettingsFile.h"
@@ -22,8 +22,8 @@ struct PageFixture {
     LogMapping mapping;
     BoringData data;
     LogSettings settings;
-    RecordingPrompter prompter;
-    DrawContext context{device, mapping, data, settings, prompter};
+    Issues issues;
+    DrawContext context{device, mapping, data, settings};
 
     PageFixture()
     {

@@ -32,8 +32,7 @@ struct FitPage {
     LogSettings settings;
     RecordingDevice device{254};
     LogMapping mapping;
-    RecordingPrompter prompter;
-    DrawContext context{device, mapping, data, settings, prompter};
+    DrawContext context{device, mapping, data, settings};
 };
 
 TEST(TextFit, FittingTextsAreUnchangedLongOnesCondensedExtremeOnesCut)

@@ -157,8 +157,7 @@ TEST(VectorFigure, ACellInLogCoordinatesWithATenMillimetreUnitIsFilledAsThePatte
     mapping.headerUnit = 0.0;
     BoringData data;
     LogSettings settings;
-    RecordingPrompter prompter;
-    DrawContext context(device, mapping, data, settings, prompter);
+    DrawContext context(device, mapping, data, settings);
     ASSERT_TRUE(drawVectorFigure(context, 500, 10.0, 1.0, 22.0, 3.0, 2, 0x0000FF));
     const RecordedPrimitive clip = device.primitives.front();
     ASSERT_EQ(clip.kind, Kind::Clip);

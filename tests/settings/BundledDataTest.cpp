@@ -2,7 +2,7 @@
 #include "data/Cp932Text.h"
 #include "platform/Cp932Codec.h"
 #include "platform/FileIo.h"
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "settings/FontSlotFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/ShortTextMaster.h"
@@ -48,13 +48,13 @@ struct BundledSettings {
     kolv::test::TemporaryFolder root;
     LogSettings settings;
     BoringData data;
-    RecordingPrompter prompter;
+    Issues issues;
 
     BundledSettings()
     {
         settings.dataRoot = root.path();
         settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
-        loadSettings(settings, data, false, prompter);
+        loadSettings(settings, data, false, issues);
     }
 };
 
@@ -63,7 +63,7 @@ struct BundledSettings {
 TEST(BundledData, LoadsWithoutAMessage)
 {
     BundledSettings bundled;
-    for (const auto& message : bundled.prompter.messages)
+    for (const auto& message : bundled.issues)
         ADD_FAILURE() << cp932ToUtf8(message.text);
     const LogSettings& settings = bundled.settings;
 
@@ -161,9 +161,9 @@ TEST(BundledData, ShortTextMastersLoadWithUsefulEntries)
     BundledSettings bundled;
     for (int kind = 0; kind < shortTextMasterCount; ++kind) {
         ShortTextMaster master;
-        RecordingPrompter prompter;
-        EXPECT_TRUE(loadShortTextMaster(bundled.settings, static_cast<ShortTextMasterKind>(kind), master, prompter));
-        EXPECT_TRUE(prompter.messages.empty());
+        Issues issues;
+        EXPECT_TRUE(loadShortTextMaster(bundled.settings, static_cast<ShortTextMasterKind>(kind), master, issues));
+        EXPECT_TRUE(issues.empty());
         EXPECT_GE(master.entries.size(), 7u) << kind;
         for (const ShortTextEntry& entry : master.entries)
             EXPECT_FALSE(entry.text.empty());

@@ -2,7 +2,7 @@
 
 #include "data/BoringData.h"
 #include "platform/FileIo.h"
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "platform/WindowsPath.h"
 #include "settings/FontSlotFile.h"
 #include "settings/PatternColorFile.h"
@@ -102,10 +102,10 @@ TEST(SoilNameMaster, VersionBelow600CountsAsMissing)
     LogSettings settings = install.settings();
     settings.soilNameMaster.firstRow[1][1] = 7;
     BoringData data;
-    RecordingPrompter prompter;
-    loadSettings(settings, data, false, prompter);
+    Issues issues;
+    loadSettings(settings, data, false, issues);
     int aboutMaster = 0;
-    for (const auto& message : prompter.messages)
+    for (const auto& message : issues)
         aboutMaster += message.text == sjis("ファイルが見つかりません\n( ") + settings.soilMasterPath + " )";
     EXPECT_EQ(aboutMaster, 1);
     EXPECT_EQ(settings.soilNameMaster.firstRow[1][0], 1) << "set 0 holds what was read";
@@ -118,18 +118,18 @@ TEST(SoilNameMaster, AMissingFileIsReportedByTheLoaderAndByTheVersionCheck)
     InstallationFixture install;
     LogSettings settings = install.settings();
     BoringData data;
-    RecordingPrompter prompter;
-    loadSettings(settings, data, false, prompter);
+    Issues issues;
+    loadSettings(settings, data, false, issues);
     int aboutMaster = 0;
-    for (const auto& message : prompter.messages)
+    for (const auto& message : issues)
         aboutMaster += message.text.find("WdtvJCA.mst") != std::string::npos;
     EXPECT_EQ(aboutMaster, 2);
     EXPECT_TRUE(settings.soilNameMaster.rows.empty());
 
-    RecordingPrompter quiet;
+    Issues quiet;
     EXPECT_EQ(loadSoilNameMaster(settings, "C", 0, quiet), 0);
     EXPECT_EQ(loadSoilNameMaster(settings, settings.soilMasterPath, 3, quiet), 0);
-    EXPECT_TRUE(quiet.messages.empty());
+    EXPECT_TRUE(quiet.empty());
 }
 
 TEST(PatternColorTable, ReadsPairsAndSkipsTitlesCommentsAndNonNumbers)
@@ -169,14 +169,14 @@ TEST(PatternColorTable, AMissingFileLeavesAnEmptyTableAndAMessage)
     InstallationFixture install;
     LogSettings settings = install.settings();
     BoringData data;
-    RecordingPrompter ignored;
+    Issues ignored;
     loadSettings(settings, data, false, ignored);
     settings.patternColors.pairs.emplace_back(1, 2u);
-    RecordingPrompter prompter;
-    EXPECT_FALSE(loadPatternColors(settings, settings.patternColorPath, prompter));
+    Issues issues;
+    EXPECT_FALSE(loadPatternColors(settings, settings.patternColorPath, issues));
     EXPECT_TRUE(settings.patternColors.pairs.empty());
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, sjis("ファイルが見つかりません\n( ") + settings.patternColorPath + " )");
+    ASSERT_EQ(issues.size(), 1u);
+    EXPECT_EQ(issues[0].text, sjis("ファイルが見つかりません\n( ") + settings.patternColorPath + " )");
 }
 
 TEST(FontSlots, SizeAndFaceRules)
@@ -216,25 +216,25 @@ TEST(FontSlots, OnlyAMissingFirstSlotIsReportedAndSavedSlotsReadBack)
     LogSettings settings = install.settings();
     settings.fontSlots[3].size = 55.0;
     BoringData data;
-    RecordingPrompter prompter;
-    loadSettings(settings, data, false, prompter);
-    for (const auto& message : prompter.messages)
+    Issues issues;
+    loadSettings(settings, data, false, issues);
+    for (const auto& message : issues)
         EXPECT_EQ(message.text.find("Font"), std::string::npos);
     EXPECT_DOUBLE_EQ(settings.fontSlots[3].size, 7.0) << "a missing file gives the slot's defaults";
 
     settings.fontSlots[1] = {10.5, sjis("ＭＳ ゴシック"), 0xFFFFFFFFu, 1};
     ASSERT_TRUE(saveFontSlot(settings, 2));
     EXPECT_EQ(kolv::test::readFile(install.file("Font2.ndx")), "10.5\r\n" + sjis("ＭＳ ゴシック") + "\r\n-1\r\n1\r\n");
-    loadFontSlots(settings, prompter);
+    loadFontSlots(settings, issues);
     EXPECT_DOUBLE_EQ(settings.fontSlots[1].size, 10.5);
     EXPECT_EQ(settings.fontSlots[1].color, 0xFFFFFFFFu);
     EXPECT_EQ(settings.fontSlots[1].underline, 1);
 
     std::filesystem::remove(install.file("Font1.ndx"));
-    RecordingPrompter missing;
+    Issues missing;
     loadFontSlots(settings, missing);
-    ASSERT_EQ(missing.messages.size(), 1u);
-    EXPECT_EQ(missing.messages[0].text, sjis("ファイルが見つかりません\n( ") + settings.installFolder + "\\Font1.ndx )");
+    ASSERT_EQ(missing.size(), 1u);
+    EXPECT_EQ(missing[0].text, sjis("ファイルが見つかりません\n( ") + settings.installFolder + "\\Font1.ndx )");
     EXPECT_FALSE(saveFontSlot(LogSettings{}, 1));
 }
 
@@ -277,28 +277,28 @@ TEST(ShortTextMaster, LoadAndSaveThroughTheSettingsPaths)
     InstallationFixture install;
     LogSettings settings = install.settings();
     BoringData data;
-    RecordingPrompter ignored;
+    Issues ignored;
     loadSettings(settings, data, false, ignored);
     EXPECT_EQ(shortTextMasterPath(settings, ShortTextMasterKind::Age), settings.installFolder + "\\Nen.mst");
 
     ShortTextMaster master;
     master.entries = {{"", "A.P."}, {"", "T.P."}};
-    RecordingPrompter prompter;
-    ASSERT_TRUE(saveShortTextMaster(settings, ShortTextMasterKind::ElevationType, master, prompter));
+    Issues issues;
+    ASSERT_TRUE(saveShortTextMaster(settings, ShortTextMasterKind::ElevationType, master, issues));
     EXPECT_EQ(kolv::test::readFile(install.file("Hyk.mst")), "A.P.\r\nT.P.\r\n");
     ShortTextMaster loaded;
-    ASSERT_TRUE(loadShortTextMaster(settings, ShortTextMasterKind::ElevationType, loaded, prompter));
+    ASSERT_TRUE(loadShortTextMaster(settings, ShortTextMasterKind::ElevationType, loaded, issues));
     EXPECT_EQ(loaded.layout, ShortTextLayout::TextOnly);
     EXPECT_EQ(loaded.entries.size(), 2u);
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(issues.empty());
 
-    EXPECT_FALSE(loadShortTextMaster(settings, ShortTextMasterKind::Engineer, loaded, prompter));
+    EXPECT_FALSE(loadShortTextMaster(settings, ShortTextMasterKind::Engineer, loaded, issues));
     EXPECT_TRUE(loaded.entries.empty());
     settings.engineerMasterPath = settings.installFolder + "\\missing\\M.mst";
-    EXPECT_FALSE(saveShortTextMaster(settings, ShortTextMasterKind::Engineer, master, prompter));
-    ASSERT_EQ(prompter.messages.size(), 2u);
-    EXPECT_EQ(prompter.messages[0].text, sjis("ファイルが見つかりません\n( ") + settings.installFolder + "\\M.mst )");
-    EXPECT_EQ(prompter.messages[1].text, settings.engineerMasterPath + sjis("\n保存できませんでした"));
+    EXPECT_FALSE(saveShortTextMaster(settings, ShortTextMasterKind::Engineer, master, issues));
+    ASSERT_EQ(issues.size(), 2u);
+    EXPECT_EQ(issues[0].text, sjis("ファイルが見つかりません\n( ") + settings.installFolder + "\\M.mst )");
+    EXPECT_EQ(issues[1].text, settings.engineerMasterPath + sjis("\n保存できませんでした"));
 }
 
 TEST(InstallFolder, TheLocationFileNamesTheFolderElseTheDefault)
@@ -324,8 +324,8 @@ TEST(InstallFolder, TheLocationFileNamesTheFolderElseTheDefault)
         LogSettings settings;
         settings.dataRoot = root.path();
         BoringData data;
-        RecordingPrompter prompter;
-        loadSettings(settings, data, false, prompter);
+        Issues issues;
+        loadSettings(settings, data, false, issues);
         EXPECT_EQ(settings.windowsDrive, "C:");
         EXPECT_EQ(settings.installFolder, c.folder);
         EXPECT_EQ(settings.settingsPath, c.folder + "\\Sys.ndx");
@@ -342,10 +342,10 @@ TEST(InstallFolder, WithoutALocationFileOnCTheCurrentDirectorysDriveIsAsked)
     LogSettings settings;
     settings.dataRoot = root.path();
     BoringData data;
-    RecordingPrompter prompter;
+    Issues issues;
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(root.file("drive_d/work"));
-    loadSettings(settings, data, false, prompter);
+    loadSettings(settings, data, false, issues);
     std::filesystem::current_path(previous);
     EXPECT_EQ(settings.windowsDrive, "C:");
     EXPECT_EQ(settings.installFolder, "D:\\Qelm");
@@ -358,14 +358,14 @@ TEST(InstallFolder, AnOverrideIsUsedAsItIsAndTheLocationFileIsWritten)
     kolv::test::writeFile(install.root.file("drive_c/Ostrand/Pivrel3.whr"), "D:\\Data\r\n");
     LogSettings settings = install.settings();
     BoringData data;
-    RecordingPrompter prompter;
-    loadSettings(settings, data, false, prompter);
+    Issues issues;
+    loadSettings(settings, data, false, issues);
     EXPECT_EQ(settings.installFolder, windowsPathFromHost(install.folder(), install.root.path()));
     EXPECT_EQ(settings.installFolder.substr(0, 3), "Z:\\");
     EXPECT_EQ(hostPathOf(settings, settings.settingsPath), install.file("Sys.ndx"));
 
     settings.installDrive = "E";
     settings.installPath = sjis("\\表\\Qelm3");
-    ASSERT_TRUE(saveLocationFile(settings, prompter));
+    ASSERT_TRUE(saveLocationFile(settings, issues));
     EXPECT_EQ(kolv::test::readFile(install.root.file("drive_c/Ostrand/Pivrel3.whr")), sjis("E:\\表\\Qelm3\r\n"));
 }

@@ -2,7 +2,7 @@
 
 #include "data/BoringData.h"
 #include "platform/FileIo.h"
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "platform/WindowsPath.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
@@ -22,14 +22,14 @@ using namespace std::string_literals;
 namespace {
 
 // Loads the settings of the fixture's folder and returns the messages.
-std::vector<RecordingPrompter::Message> load(LogSettings& settings, BoringData& data, bool reloadAll = false)
+std::vector<Issue> load(LogSettings& settings, BoringData& data, bool reloadAll = false)
 {
-    RecordingPrompter prompter;
-    loadSettings(settings, data, reloadAll, prompter);
-    return prompter.messages;
+    Issues issues;
+    loadSettings(settings, data, reloadAll, issues);
+    return issues;
 }
 
-std::vector<std::string> messageTexts(const std::vector<RecordingPrompter::Message>& messages)
+std::vector<std::string> messageTexts(const std::vector<Issue>& messages)
 {
     std::vector<std::string> texts;
     for (const auto& message : messages)
@@ -51,7 +51,7 @@ TEST(SettingsStore, MissingSysNdxGivesTheDefaultsAndOneMessage)
     const std::string settingsPath = windowsPathFromHost(install.file("Sys.ndx"), install.root.path());
     EXPECT_EQ(settings.settingsPath, settingsPath);
     ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages[0].id, 32790);
+    EXPECT_EQ(messages[0].messageId, 32790);
     EXPECT_EQ(messages[0].text, sjis("ファイルが見つかりません\n( ") + settingsPath + " )");
     int aboutSettings = 0;
     for (const auto& message : messages)
@@ -245,9 +245,9 @@ TEST(SettingsStore, SaveThenLoadGivesTheSameSettings)
     saved.documentOptionDefaults[0] = "-5";
     saved.documentOptionDefaults[12] = "10";
 
-    RecordingPrompter prompter;
-    ASSERT_TRUE(saveSettings(saved, saved.settingsPath, prompter));
-    EXPECT_TRUE(prompter.messages.empty());
+    Issues issues;
+    ASSERT_TRUE(saveSettings(saved, saved.settingsPath, issues));
+    EXPECT_TRUE(issues.empty());
     const std::string bytes = kolv::test::readFile(install.file("Sys.ndx"));
     const std::vector<std::string> lines = splitLines(bytes);
     ASSERT_EQ(lines.size(), 121u);
@@ -284,20 +284,20 @@ TEST(SettingsStore, AFailedSaveKeepsTheOldFileAndSaysSo)
     LogSettings settings = install.settings();
     BoringData data;
     load(settings, data);
-    RecordingPrompter prompter;
-    ASSERT_TRUE(saveSettings(settings, settings.settingsPath, prompter));
+    Issues issues;
+    ASSERT_TRUE(saveSettings(settings, settings.settingsPath, issues));
     const std::string before = kolv::test::readFile(install.file("Sys.ndx"));
 
     settings.companyName = "new";
-    EXPECT_FALSE(saveSettings(settings, settings.installFolder + "\\missing\\Sys.ndx", prompter));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].id, 4005);
-    EXPECT_EQ(prompter.messages[0].text, sjis("保存できませんでした"));
+    EXPECT_FALSE(saveSettings(settings, settings.installFolder + "\\missing\\Sys.ndx", issues));
+    ASSERT_EQ(issues.size(), 1u);
+    EXPECT_EQ(issues[0].messageId, 4005);
+    EXPECT_EQ(issues[0].text, sjis("保存できませんでした"));
     EXPECT_EQ(settings.companyName, "new");
 
     if (geteuid() != 0) {
         chmod(install.folder().c_str(), 0500);
-        EXPECT_FALSE(saveSettings(settings, settings.settingsPath, prompter));
+        EXPECT_FALSE(saveSettings(settings, settings.settingsPath, issues));
         chmod(install.folder().c_str(), 0700);
         EXPECT_EQ(kolv::test::readFile(install.file("Sys.ndx")), before);
     }

@@ -7,8 +7,8 @@ namespace kolv::test {
 
 bool OpenedExchangeFile::hasMessage(int id) const
 {
-    for (const RecordingPrompter::Message& message : prompter.messages) {
-        if (message.id == id)
+    for (const Issue& issue : issues) {
+        if (issue.messageId == id)
             return true;
     }
     return false;
@@ -23,7 +23,7 @@ std::unique_ptr<OpenedExchangeFile> openExchangeFile(const std::string& path, co
 {
     auto opened = std::make_unique<OpenedExchangeFile>();
     clear(opened->data);
-    opened->status = openDocumentFile(path, opened->data, master, opened->prompter);
+    opened->status = openDocumentFile(path, opened->data, master, opened->issues);
     return opened;
 }
 

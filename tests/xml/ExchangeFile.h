@@ -15,7 +15,7 @@ namespace kolv::test {
 struct OpenedExchangeFile {
     OpenStatus status = OpenStatus::CannotOpen;
     BoringData data;
-    RecordingPrompter prompter;
+    Issues issues;
 
     bool hasMessage(int id) const;
     // A cell or heading line as UTF-8, for readable expectations.

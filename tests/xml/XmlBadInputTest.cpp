@@ -33,7 +33,7 @@ std::unique_ptr<test::OpenedExchangeFile> openOverExistingDocument(std::string_v
     clear(opened->data);
     opened->data.setHeadingLine(1, "previous");
     opened->data.layerRows.setCell(1, 1, "9.99");
-    opened->status = openDocumentFile(path, opened->data, {}, opened->prompter);
+    opened->status = openDocumentFile(path, opened->data, {}, opened->issues);
     return opened;
 }
 
@@ -146,7 +146,7 @@ TEST(XmlBadInput, BinaryJunkAfterTheRootElementIsIgnored)
         ASSERT_EQ(opened->status, OpenStatus::Opened);
         EXPECT_EQ(occupiedRowCount(opened->data.layerRows), 2);
         EXPECT_EQ(utf8(opened->data.observationRows.cell(1, 4)), "砂");
-        EXPECT_TRUE(opened->prompter.messages.empty());
+        EXPECT_TRUE(opened->issues.empty());
     }
 }
 
@@ -159,9 +159,9 @@ TEST(XmlBadInput, InvalidUtf8BytesBecomeGetaAndAreReported)
     const auto opened = openExchangeBytes(document);
     ASSERT_EQ(opened->status, OpenStatus::Opened);
     EXPECT_EQ(utf8(opened->data.observationRows.cell(1, 4)), "〓(〓砂");
-    ASSERT_EQ(opened->prompter.messages.size(), 1u);
-    EXPECT_EQ(utf8(opened->prompter.messages[0].text), "Shift_JISで表せない文字 2 個を〓に置き換えました.");
-    EXPECT_EQ(opened->prompter.messages[0].kind, MessageKind::Warning);
+    ASSERT_EQ(opened->issues.size(), 1u);
+    EXPECT_EQ(utf8(opened->issues[0].text), "Shift_JISで表せない文字 2 個を〓に置き換えました.");
+    EXPECT_EQ(opened->issues[0].kind, MessageKind::Warning);
 }
 
 TEST(XmlBadInput, RootElementWithoutGroupsOpensAnEmptyLog)

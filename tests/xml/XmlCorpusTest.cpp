@@ -227,7 +227,7 @@ TEST(XmlCorpus, EveryFileOpensAndAgreesWithAnIndependentReading)
         }
         ASSERT_EQ(opened->status, OpenStatus::Opened);
         // Every character of these files has a code-page-932 form.
-        EXPECT_TRUE(opened->prompter.messages.empty());
+        EXPECT_TRUE(opened->issues.empty());
         expectAgreesWithIndependentReading(opened->data, oracle);
     }
     // The independent reading found what the files hold.
@@ -241,7 +241,7 @@ TEST(XmlCorpus, SampleBoreholeOpensAndAgreesWithAnIndependentReading)
     const OracleReading oracle = readWithQt(readFile(path));
     const auto opened = openExchangeFile(path);
     ASSERT_EQ(opened->status, OpenStatus::Opened);
-    EXPECT_TRUE(opened->prompter.messages.empty());
+    EXPECT_TRUE(opened->issues.empty());
     expectAgreesWithIndependentReading(opened->data, oracle);
     EXPECT_EQ(oracle.penetrationTests.size(), 29u);
     EXPECT_EQ(opened->heading(27), "53332561");

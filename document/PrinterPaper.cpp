@@ -1,4 +1,4 @@
-#include "render/PrinterPaper.h"
+#include "document/PrinterPaper.h"
 
 #include <QPageLayout>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "render/DocumentChange.h"
+#include "document/DocumentRefresh.h"
 
 #include "data/Cp932Text.h"
 #include "data/Number.h"
@@ -26,15 +26,15 @@ void fillDefaultCaptions(BoringData& data)
             return;
     for (int role = 0; role < roleCaptionCount; ++role)
         data.setHeadingLine(firstRoleCaptionLine + role, utf8ToCp932(titleCaptions[firstRoleCaptionEntry - 1 + role]));
-    data.setHeadingLine(titleLine, utf8ToCp932("土 質 柱 状 図"));
+    data.setHeadingLine(titleLine, defaultLogTitle());
 }
 
 }  // namespace
 
-void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& view, Prompter& prompter,
+void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& view, Issues& issues,
                          const std::optional<PaperSize>& paper)
 {
-    loadSettings(settings, data, false, prompter);
+    loadSettings(settings, data, false, issues);
     rebuildVectorCodes(data, settings.soilNameMaster);
     applyPrinterPaper(settings, view, freeNotesHeight(data), paper);
     settings.printStartDepth = 0.0;

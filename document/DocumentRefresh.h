@@ -2,8 +2,8 @@
 // What follows every change of the document (opening, a data dialog's OK,
 // a new document) before the log is drawn again.
 #include "data/BoringData.h"
-#include "platform/Prompter.h"
-#include "render/LogMapping.h"
+#include "document/ViewState.h"
+#include "platform/Issue.h"
 #include "settings/LogSettings.h"
 
 #include <optional>
@@ -15,7 +15,7 @@ namespace kolv {
 // start depth (DocumentOptions item 16, held within -10 ... 3000 m), fills the
 // four engineer-role captions and the title when the captions are all empty,
 // and puts a qu full scale that is not positive back to 500.
-void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& view, Prompter& prompter,
+void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& view, Issues& issues,
                          const std::optional<PaperSize>& paper);
 
 }  // namespace kolv
