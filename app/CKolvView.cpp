@@ -79,7 +79,7 @@ void CKolvView::paintEvent(QPaintEvent*)
 
     // A repaint never shows a message box; what the pass has to say goes to
     // the status bar.
-    CollectingPrompter drawingMessages;
+    Issues drawingMessages;
     {
         QtPainterDevice device(painter);
         const ViewState& view = document_.view();
@@ -88,10 +88,10 @@ void CKolvView::paintEvent(QPaintEvent*)
         options.page = view.currentPage;
         options.screenPageStart = view.screenPageStart;
         options.clipWidth = area_.clipWidth;
-        drawPage(device, document_.data(), document_.settings(), drawingMessages, options);
+        drawingMessages = drawPage(device, document_.data(), document_.settings(), options);
     }
-    if (!drawingMessages.issues.empty())
-        emit statusMessage(QString::fromStdString(cp932ToUtf8(drawingMessages.issues.front().text)));
+    if (!drawingMessages.empty())
+        emit statusMessage(QString::fromStdString(cp932ToUtf8(drawingMessages.front().text)));
 }
 
 void CKolvView::previousPage()

@@ -4,7 +4,7 @@
 // Page Up / Up / Page Down / Down keys) follows the document's page state and
 // is ignored while a page is being printed. Zoom scales the drawing on screen
 // only, as vectors; the printed mapping never changes.
-#include "render/LogMapping.h"
+#include "document/ViewState.h"
 
 #include <QAbstractScrollArea>
 #include <QPoint>

@@ -3,7 +3,7 @@
 // scrolling view of the log, the status bar with its message pane and lock
 // indicators, the recent-file list, dropped files, printing, preview, PDF
 // export and the close question. It owns the one document for the run.
-#include "render/LogMapping.h"
+#include "document/ViewState.h"
 
 #include <QMainWindow>
 #include <QPrinter>

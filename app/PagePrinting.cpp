@@ -47,7 +47,6 @@ bool printPages(QPagedPaintDevice& device, LogDocument& document, int firstPage,
 {
     ViewState& view = document.view();
     const LogSettings& settings = document.settings();
-    CollectingPrompter drawingMessages;
     bool completed = true;
     {
         QPainter painter(&device);
@@ -66,7 +65,7 @@ bool printPages(QPagedPaintDevice& device, LogDocument& document, int firstPage,
                 PageOptions options;
                 options.printing = true;
                 options.page = page;
-                drawPage(painterDevice, document.data(), settings, drawingMessages, options);
+                drawPage(painterDevice, document.data(), settings, options);
             }
             view.printing = false;
         }

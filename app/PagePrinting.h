@@ -3,7 +3,7 @@
 // by the one drawing pass, page p from its own start depth, with the
 // document's page state set as printing needs it (the paging commands are
 // ignored meanwhile; the screen returns to page 1 afterwards).
-#include "render/LogMapping.h"
+#include "document/ViewState.h"
 
 #include <functional>
 #include <optional>

@@ -67,7 +67,7 @@ bool startMainFrame(CMainFrame& frame, const QStringList& files, const std::stri
 
     // The settings first, so that the paper defaults reach the printer before
     // the first page geometry is worked out from its paper.
-    CollectingPrompter loading;
+    Issues loading;
     BoringData scratch;
     loadSettings(document.settings(), scratch, false, loading);
     frame.applyPaperDefaults();

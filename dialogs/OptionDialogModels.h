@@ -4,8 +4,8 @@
 // key dialogs are nothing but a table of bound settings fields.
 #include "data/BoringData.h"
 #include "dialogs/FieldModel.h"
+#include "document/ViewState.h"
 #include "platform/Prompter.h"
-#include "render/LogMapping.h"
 #include "settings/LogSettings.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 // overlap, and the forced extra pages, with what fits on the paper.
 #include "data/BoringData.h"
 #include "dialogs/FieldModel.h"
-#include "render/LogMapping.h"
+#include "document/ViewState.h"
 #include "settings/LogSettings.h"
 
 #include <functional>
