@@ -70,7 +70,18 @@ inline constexpr int LongitudeSeconds = 56;
 inline constexpr int LogStyleName = 57;
 inline constexpr int LocationCodeSecond = 58;
 inline constexpr int LocationCodeThird = 59;
-inline constexpr int FirstFooterValue = 61;  // 61 to 69: the page footer
+// The page footer: the text before the page number, the first number, the
+// text after it, where it stands ("0" from the paper's top, else below the
+// log), its distances, "1" centred, and its distances from the paper's edge.
+inline constexpr int FooterPrefix = 61;
+inline constexpr int FooterStartNumber = 62;
+inline constexpr int FooterSuffix = 63;
+inline constexpr int FooterPlacement = 64;
+inline constexpr int FooterDistanceFromPaperTop = 65;
+inline constexpr int FooterDistanceBelowLog = 66;
+inline constexpr int FooterCentred = 67;
+inline constexpr int FooterLeftFromPaperEdge = 68;
+inline constexpr int FooterCentreFromPaperEdge = 69;
 inline constexpr int Title = 70;
 inline constexpr int RecoveryQuSwitch = 71;
 inline constexpr int FirstRegistrationNumber = 76;  // 76 to 79: of the engineers of lines 16 to 19

@@ -51,7 +51,7 @@ void preparePage(DrawContext& context, double pageStart, int page)
     const int dotsPerInchY = context.mapping.dotsPerInchY;
     for (int slot = 0; slot < fontSlotCount; ++slot)
         context.slotFonts[slot] = fontOfSlot(context.settings.fontSlots[slot], dotsPerInchY, 72.0);
-    context.titleFont = fontOfSlot(context.settings.fontSlots[FontRole::Title], dotsPerInchY, 45.0);
+    context.titleFont = fontOfSlot(context.settings.fontSlots[slotIndex(FontRole::Title)], dotsPerInchY, 45.0);
     context.currentFontSlot = -1;
 }
 

@@ -13,15 +13,21 @@
 
 namespace kolv {
 
-// Font slots as the drawing steps number them (FontSlot k + 1 of the settings).
-namespace FontRole {
-inline constexpr int Title = 0;             // survey particulars, company name
-inline constexpr int HeadingLabels = 1;     // column headings
-inline constexpr int Body = 2;              // all body text but the notes
-inline constexpr int ObservationNotes = 3;
-inline constexpr int FreeNotes = 4;
-inline constexpr int PageFooter = 5;
-}  // namespace FontRole
+// What each of the six font slots of the settings is for, in slot order.
+enum class FontRole {
+    Title,             // survey particulars, company name
+    HeadingLabels,     // column headings
+    Body,              // all body text but the notes
+    ObservationNotes,
+    FreeNotes,
+    PageFooter,
+};
+
+// The index of the role's slot in the settings' fontSlots and in slotFonts.
+constexpr int slotIndex(FontRole role)
+{
+    return static_cast<int>(role);
+}
 
 struct DrawContext {
     DrawContext(LogDevice& device, LogMapping& mapping, const BoringData& data, const LogSettings& settings)

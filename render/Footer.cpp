@@ -1,6 +1,7 @@
 #include "render/Footer.h"
 
 #include "data/BoringData.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "render/LogPrimitives.h"
 #include "render/TextColumns.h"
@@ -18,22 +19,22 @@ constexpr double sheetMillimetreOrigin = 70.0;
 PageFooter pageFooter(const BoringData& data, int page)
 {
     PageFooter footer;
-    const std::string& prefix = data.headingLine(61);
-    const std::string& start = data.headingLine(62);
-    const std::string& suffix = data.headingLine(63);
+    const std::string& prefix = data.headingLine(HeadingLine::FooterPrefix);
+    const std::string& start = data.headingLine(HeadingLine::FooterStartNumber);
+    const std::string& suffix = data.headingLine(HeadingLine::FooterSuffix);
     if (isNumericText(start) > 0) {
         const long long number = static_cast<long long>(parseLeadingInteger(start)) + page - 1;
         footer.text = prefix + formatText("%lld", number) + suffix;
     } else {
         footer.text = prefix + start + suffix;
     }
-    const bool fromPaperTop = parseLeadingInteger(data.headingLine(64)) == 0;
+    const bool fromPaperTop = parseLeadingInteger(data.headingLine(HeadingLine::FooterPlacement)) == 0;
     footer.verticalMode = fromPaperTop ? FooterVerticalMode::FromPaperTop : FooterVerticalMode::BelowLog;
-    footer.distanceFromPaperTop = parseLeadingNumber(data.headingLine(65));
-    footer.distanceBelowLog = parseLeadingNumber(data.headingLine(66));
-    footer.centred = parseLeadingInteger(data.headingLine(67)) != 0;
-    footer.leftFromPaperEdge = parseLeadingNumber(data.headingLine(68));
-    footer.centreFromPaperEdge = parseLeadingNumber(data.headingLine(69));
+    footer.distanceFromPaperTop = parseLeadingNumber(data.headingLine(HeadingLine::FooterDistanceFromPaperTop));
+    footer.distanceBelowLog = parseLeadingNumber(data.headingLine(HeadingLine::FooterDistanceBelowLog));
+    footer.centred = parseLeadingInteger(data.headingLine(HeadingLine::FooterCentred)) != 0;
+    footer.leftFromPaperEdge = parseLeadingNumber(data.headingLine(HeadingLine::FooterLeftFromPaperEdge));
+    footer.centreFromPaperEdge = parseLeadingNumber(data.headingLine(HeadingLine::FooterCentreFromPaperEdge));
     return footer;
 }
 

@@ -1,4 +1,5 @@
 #include "data/BoringData.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "render/LogPrimitives.h"
 #include "render/TextColumns.h"
@@ -32,12 +33,12 @@ void drawFreeNotes(DrawContext& context)
     const double metresPerMm = metresPerPaperMillimetre(context.mapping);
 
     for (int row = 1; row <= count; ++row) {
-        const long page = parseLeadingInteger(notes.cell(row, 1));
+        const long page = parseLeadingInteger(notes.cell(row, FreeNoteCell::Page));
         if (page != 0 && page != context.page)
             continue;
-        const double x = left + parseLeadingNumber(notes.cell(row, 2)) * xUnitsPerPaperMillimetre(context.mapping);
-        const double y = bottom + parseLeadingInteger(notes.cell(row, 4)) * metresPerMm;
-        drawTextAt(context, x, y, notes.cell(row, 5), TextAlign::Left | TextAlign::Top);
+        const double x = left + parseLeadingNumber(notes.cell(row, FreeNoteCell::X)) * xUnitsPerPaperMillimetre(context.mapping);
+        const double y = bottom + parseLeadingInteger(notes.cell(row, FreeNoteCell::Y)) * metresPerMm;
+        drawTextAt(context, x, y, notes.cell(row, FreeNoteCell::Text), TextAlign::Left | TextAlign::Top);
     }
 
     if (context.freeNotesHeight <= 0)

@@ -1,6 +1,7 @@
 #include "render/LogFrame.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "platform/Cp932Codec.h"
 #include "render/LogPrimitives.h"
@@ -21,33 +22,6 @@ const std::array<const char*, titleCaptionCount> titleCaptions{
 };
 
 namespace {
-
-// Heading lines the frame reads.
-namespace Heading {
-constexpr int SurveyName = 1;
-constexpr int Location = 3;
-constexpr int BoringName = 5;
-constexpr int StartYear = 6;
-constexpr int StartMonth = 7;
-constexpr int StartDay = 8;
-constexpr int EndYear = 9;
-constexpr int EndMonth = 10;
-constexpr int EndDay = 11;
-constexpr int DatumType = 12;
-constexpr int Elevation = 13;
-constexpr int Machine = 20;
-constexpr int WaterLevel = 31;
-constexpr int StartEra = 34;
-constexpr int EndEra = 35;
-constexpr int ScaleNumbering = 36;
-constexpr int FinalDepth = 37;
-constexpr int ElevationAsText = 38;
-constexpr int Contractor = 39;
-constexpr int FinalDepthAsText = 47;
-constexpr int DepthZeroLabel = 48;
-constexpr int WaterLevelAsElevation = 49;
-constexpr int Title = 70;
-}  // namespace Heading
 
 // Rows of the title block and of the heading band, in title-band units.
 constexpr double titleY = -6.5;
@@ -130,16 +104,16 @@ struct TitleCell {
 
 std::string surveyPeriod(const BoringData& data)
 {
-    return surveyDate(data.headingLine(Heading::StartEra), data.headingLine(Heading::StartYear),
-                      data.headingLine(Heading::StartMonth), data.headingLine(Heading::StartDay))
+    return surveyDate(data.headingLine(HeadingLine::StartEra), data.headingLine(HeadingLine::StartYear),
+                      data.headingLine(HeadingLine::StartMonth), data.headingLine(HeadingLine::StartDay))
            + cp932("～")
-           + surveyDate(data.headingLine(Heading::EndEra), data.headingLine(Heading::EndYear),
-                        data.headingLine(Heading::EndMonth), data.headingLine(Heading::EndDay));
+           + surveyDate(data.headingLine(HeadingLine::EndEra), data.headingLine(HeadingLine::EndYear),
+                        data.headingLine(HeadingLine::EndMonth), data.headingLine(HeadingLine::EndDay));
 }
 
 double collarElevation(const BoringData& data)
 {
-    return parseLeadingNumber(data.headingLine(Heading::Elevation));
+    return parseLeadingNumber(data.headingLine(HeadingLine::CollarElevation));
 }
 
 }  // namespace
@@ -151,7 +125,7 @@ std::string defaultLogTitle()
 
 std::string logTitle(const BoringData& data)
 {
-    const std::string& title = data.headingLine(Heading::Title);
+    const std::string& title = data.headingLine(HeadingLine::Title);
     return skipLeadingBlanks(title).empty() ? defaultLogTitle() : title;
 }
 
@@ -172,38 +146,38 @@ std::string surveyDate(const std::string& era, const std::string& year, const st
 
 std::string elevationText(const BoringData& data)
 {
-    const std::string& elevation = data.headingLine(Heading::Elevation);
+    const std::string& elevation = data.headingLine(HeadingLine::CollarElevation);
     std::string value;
-    if (switchSet(data.headingLine(Heading::ElevationAsText)))
+    if (switchSet(data.headingLine(HeadingLine::CollarElevationAsText)))
         value = elevation + "m";
     else if (numeric(elevation))
         value = formatText("%3.2fm", parseLeadingNumber(elevation));
     else
         value = "m";
-    return data.headingLine(Heading::DatumType) + " " + value;
+    return data.headingLine(HeadingLine::ElevationType) + " " + value;
 }
 
 std::string waterLevelText(const BoringData& data)
 {
-    const std::string& level = data.headingLine(Heading::WaterLevel);
+    const std::string& level = data.headingLine(HeadingLine::WaterLevel);
     if (skipLeadingBlanks(level).empty())
         return cp932("　m");
     if (!numeric(level))
         return level;
     const double value = parseLeadingNumber(level);
-    if (!switchSet(data.headingLine(Heading::WaterLevelAsElevation)))
+    if (!switchSet(data.headingLine(HeadingLine::WaterLevelAsElevation)))
         return formatText("GL %2.2fm ", value);
-    return data.headingLine(Heading::DatumType) + formatText(" %2.2fm ", collarElevation(data) + value);
+    return data.headingLine(HeadingLine::ElevationType) + formatText(" %2.2fm ", collarElevation(data) + value);
 }
 
 std::string finalDepthText(const BoringData& data)
 {
-    const std::string& depth = data.headingLine(Heading::FinalDepth);
+    const std::string& depth = data.headingLine(HeadingLine::FinalDepth);
     if (!numeric(depth))
         return "  m";
-    if (switchSet(data.headingLine(Heading::FinalDepthAsText)))
-        return data.headingLine(Heading::DatumType) + " " + depth + "m";
-    return data.headingLine(Heading::DatumType) + formatText(" %3.2fm", parseLeadingNumber(depth));
+    if (switchSet(data.headingLine(HeadingLine::FinalDepthAsText)))
+        return data.headingLine(HeadingLine::ElevationType) + " " + depth + "m";
+    return data.headingLine(HeadingLine::ElevationType) + formatText(" %3.2fm", parseLeadingNumber(depth));
 }
 
 bool splitsVerticalLines(int depthPerPage)
@@ -327,22 +301,22 @@ void drawTitleBlock(DrawContext& context)
     selectBandFontSlot(context, FontRole::Title);
     std::array<double, 3> labelStart{};
     for (int group = 0; group < 3; ++group)
-        labelStart[group] = titleGroupBaseStart[group] + parseLeadingNumber(data.documentOption(19 + group).value);
+        labelStart[group] = titleGroupBaseStart[group] + parseLeadingNumber(data.documentOption(DocumentOptionItem::FirstTitleGroupOffset + group).value);
     // A value's range ends before the next group's label; the last group's
     // at the frame's right edge.
     const std::array<double, 3> valueEnd{labelStart[1] - valueGapBeforeNextLabel,
                                          labelStart[2] - valueGapBeforeNextLabel, columnX[Column::LogRight]};
 
     const std::vector<TitleCell> cells{
-        {0, 1, 3, data.headingLine(Heading::SurveyName)},
-        {0, 2, 1, data.headingLine(Heading::BoringName)},
+        {0, 1, 3, data.headingLine(HeadingLine::SurveyName)},
+        {0, 2, 1, data.headingLine(HeadingLine::BoringName)},
         {0, 3, 6, surveyPeriod(data)},
         {1, 1, 12, elevationText(data)},
         {1, 2, 2, waterLevelText(data)},
         {1, 3, 14, finalDepthText(data)},
-        {2, 1, 4, data.headingLine(Heading::Location)},
-        {2, 2, 13, data.headingLine(Heading::Machine)},
-        {2, 3, 7, data.headingLine(Heading::Contractor)},
+        {2, 1, 4, data.headingLine(HeadingLine::SurveyLocation)},
+        {2, 2, 13, data.headingLine(HeadingLine::DrillingMachine)},
+        {2, 3, 7, data.headingLine(HeadingLine::CompanyName)},
     };
     const double labelGap = labelGapInCharacters * textHeightInX(context);
     std::array<double, 3> widestValue{};
@@ -458,15 +432,15 @@ void drawDepthZeroLabels(DrawContext& context)
     const BoringData& data = context.data;
     if (occupiedRowCount(data.layerRows) > 0 && context.pageStart >= 0)
         return;
-    const long choice = parseLeadingInteger(data.headingLine(Heading::DepthZeroLabel));
+    const long choice = parseLeadingInteger(data.headingLine(HeadingLine::DepthZeroLabel));
     std::string upper;
     std::string lower;
     if (choice == 0) {
         upper = "GL";
         lower = "0.00m";
     } else if (choice == 1) {
-        upper = data.headingLine(Heading::DatumType);
-        const std::string& elevation = data.headingLine(Heading::Elevation);
+        upper = data.headingLine(HeadingLine::ElevationType);
+        const std::string& elevation = data.headingLine(HeadingLine::CollarElevation);
         lower = numeric(elevation) ? formatText("%.2f", parseLeadingNumber(elevation)) : elevation;
     } else {
         return;
@@ -548,7 +522,7 @@ void drawDepthScale(DrawContext& context)
     double fraction = elevation - static_cast<double>(elevationMetre);
     if (fraction < 0.00001)
         fraction = 0.0;
-    const bool byDepth = parseLeadingInteger(data.headingLine(Heading::ScaleNumbering)) == 1;
+    const bool byDepth = parseLeadingInteger(data.headingLine(HeadingLine::ScaleNumbering)) == 1;
     const double height = textHeightInY(context);
     const double halfHeight = height / 2;
     const double left = context.columnX[Column::LogLeft];

@@ -1,5 +1,6 @@
 #include "render/LogMapping.h"
 
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "render/LogDevice.h"
 
@@ -117,7 +118,7 @@ void prepareMapping(LogMapping& mapping, LogDevice& device, const LogSettings& s
 double maximumDepth(const BoringData& data)
 {
     const int layers = occupiedRowCount(data.layerRows);
-    return layers > 0 ? parseLeadingNumber(data.layerRows.cell(layers, 1)) : 0.0;
+    return layers > 0 ? parseLeadingNumber(data.layerRows.cell(layers, LayerCell::LowerDepth)) : 0.0;
 }
 
 int freeNotesHeight(const BoringData& data)

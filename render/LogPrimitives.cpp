@@ -272,8 +272,9 @@ void useFont(DrawContext& context, const FontRequest& font)
     context.currentFont = font;
 }
 
-void selectFontSlot(DrawContext& context, int slot)
+void selectFontSlot(DrawContext& context, FontRole role)
 {
+    const int slot = slotIndex(role);
     if (slot < 0 || slot >= fontSlotCount || !fontCanBeMade(context.slotFonts[slot])) {
         reportFontFailure(context);
         return;
@@ -312,9 +313,10 @@ FontRequest shrunk(FontRequest font, double factor)
 
 }  // namespace
 
-void selectBandFontSlot(DrawContext& context, int slot)
+void selectBandFontSlot(DrawContext& context, FontRole role)
 {
-    selectFontSlot(context, slot);
+    const int slot = slotIndex(role);
+    selectFontSlot(context, role);
     if (context.currentFontSlot == slot && bandShrink(context) < 1.0)
         useFont(context, shrunk(context.slotFonts[slot], bandShrink(context)));
 }

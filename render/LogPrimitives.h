@@ -92,14 +92,14 @@ double textHeightInY(DrawContext& context);
 double textWidthInX(DrawContext& context, const std::string& text);
 double textHeightInX(DrawContext& context);
 
-// Selects the font of slot 0-5 (see FontRole) with its colour; a font that
-// cannot be made shows "Can't create font" and keeps the previous font.
-void selectFontSlot(DrawContext& context, int slot);
+// Selects the font of the role's slot with its colour; a font that cannot be
+// made keeps the previous font and is reported once for the pass.
+void selectFontSlot(DrawContext& context, FontRole role);
 // The log title's font: slot 0 at 1.6 times its size.
 void selectTitleFont(DrawContext& context);
 // A font of the title band: the band follows the depth scale, and below 1:100
 // its fonts shrink with it so that its texts keep inside their rows.
-void selectBandFontSlot(DrawContext& context, int slot);
+void selectBandFontSlot(DrawContext& context, FontRole role);
 void selectBandTitleFont(DrawContext& context);
 // Makes font the device's current font.
 void useFont(DrawContext& context, const FontRequest& font);

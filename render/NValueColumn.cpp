@@ -1,6 +1,7 @@
 #include "render/NValueColumn.h"
 
 #include "data/BoringData.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "render/LogFrame.h"
 #include "render/LogPrimitives.h"
@@ -144,7 +145,7 @@ void drawCount(DrawContext& context, int column, double lineY, const std::string
                    left, right, &white);
     if (!count.fraction && !nValueColumn)
         return;
-    const ColorRef ruleColor = context.slotFonts[FontRole::Body].color;
+    const ColorRef ruleColor = context.slotFonts[slotIndex(FontRole::Body)].color;
     const double ruleY = lineY - fractionRuleRaise;
     drawLogLine(context, centre - fractionRuleLeft, ruleY, centre + fractionRuleRight, ruleY,
                 solidPen(context.settings.innerLineWidth, ruleColor));
@@ -304,10 +305,10 @@ void drawPenetrationTests(DrawContext& context, PlotMarks marks)
     }
 
     for (int row = 1; row <= count; ++row) {
-        const double depth = depthOf(tests.cell(row, 1));
+        const double depth = depthOf(tests.cell(row, SptCell::Depth));
         if (depth > context.pageBottom + testsBelowPage)
             break;
-        const std::string& total = tests.cell(row, 2);
+        const std::string& total = tests.cell(row, SptCell::NValue);
         const NValue n = nValue(total);
         const double interval = nValueIntervalLength(n.penetration);
 
@@ -317,9 +318,9 @@ void drawPenetrationTests(DrawContext& context, PlotMarks marks)
         if (shift) {
             const double countLine = texts.countLine + *shift;
             drawCount(context, Column::NValue, countLine, total, true);
-            drawCount(context, Column::Blows10, countLine, tests.cell(row, 3), false);
-            drawCount(context, Column::Blows20, countLine, tests.cell(row, 4), false);
-            drawCount(context, Column::Blows30, countLine, tests.cell(row, 5), false);
+            drawCount(context, Column::Blows10, countLine, tests.cell(row, SptCell::First10cm), false);
+            drawCount(context, Column::Blows20, countLine, tests.cell(row, SptCell::Second10cm), false);
+            drawCount(context, Column::Blows30, countLine, tests.cell(row, SptCell::Third10cm), false);
             if (texts.labelShown)
                 drawTestDepthLabel(context, depth, texts.labelLine + *shift, texts.labelBelow);
         }
@@ -334,7 +335,7 @@ void drawPenetrationTests(DrawContext& context, PlotMarks marks)
         if (context.settings.showConvertedN != 0 && shift)
             drawTextCentredInBand(context, columnCentre(context, Column::GraphLeftMargin), point.y, point.y,
                                   nValueText(n.value), TextAlign::Center);
-        const bool breaksLine = parseLeadingInteger(tests.cell(row, 6)) != 0;
+        const bool breaksLine = parseLeadingInteger(tests.cell(row, SptCell::GraphBreak)) != 0;
         if (previous && !breaksLine)
             drawGraphSegment(context, *previous, point);
         if (marks == PlotMarks::WithTheTests)
@@ -352,10 +353,10 @@ void drawPenetrationTestMarks(DrawContext& context)
     const int graphMax = graphMaxN(context.settings.maxBlows);
     const bool blackDot = context.settings.outOfRangeBlackDot != 0;
     for (int row = 1; row <= count; ++row) {
-        const double depth = depthOf(tests.cell(row, 1));
+        const double depth = depthOf(tests.cell(row, SptCell::Depth));
         if (depth > context.pageBottom + testsBelowPage)
             break;
-        const std::string& total = tests.cell(row, 2);
+        const std::string& total = tests.cell(row, SptCell::NValue);
         if (isNumericText(total) < 0)
             continue;
         const NValue n = nValue(total);
@@ -377,9 +378,9 @@ void drawQuPoints(DrawContext& context)
     const ColorRef color = static_cast<ColorRef>(parseUnsignedAutoBase(context.settings.quSymbolColor));
     const Pen pen = solidPen(quCirclePenWidth, color);
     for (int row = 1; row <= count; ++row) {
-        if (isNumericText(rows.cell(row, 2)) < 0)
+        if (isNumericText(rows.cell(row, RecoveryCell::LowerDepth)) < 0)
             break;
-        const double depth = depthOf(rows.cell(row, 1));
+        const double depth = depthOf(rows.cell(row, RecoveryCell::UpperDepth));
         if (depth > context.pageBottom)
             break;
         for (int cell = 4; cell <= 7; ++cell) {

@@ -1,6 +1,7 @@
 #include "render/NValueQuScale.h"
 
 #include "data/BoringData.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 
 #include <algorithm>
@@ -25,9 +26,9 @@ int printedValue(double value)
 QuScale quScale(const BoringData& data)
 {
     QuScale scale;
-    scale.minimum = parseLeadingNumber(data.documentOption(22).value);
-    scale.maximum = parseLeadingNumber(data.documentOption(23).value);
-    scale.step = parseLeadingNumber(data.documentOption(24).value);
+    scale.minimum = parseLeadingNumber(data.documentOption(DocumentOptionItem::QuScaleMinimum).value);
+    scale.maximum = parseLeadingNumber(data.documentOption(DocumentOptionItem::QuScaleMaximum).value);
+    scale.step = parseLeadingNumber(data.documentOption(DocumentOptionItem::QuScaleStep).value);
     return scale;
 }
 

@@ -1,5 +1,6 @@
 #include "data/BoringData.h"
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "render/LogPrimitives.h"
 #include "render/ObservationCursor.h"
@@ -46,13 +47,13 @@ void drawObservationNotes(DrawContext& context)
     ObservationCursor cursor;
 
     for (int row = 1; row <= count; ++row) {
-        const double upper = parseLeadingNumber(notes.cell(row, 1));
+        const double upper = parseLeadingNumber(notes.cell(row, ObservationCell::UpperDepth));
         if (upper > context.pageBottom)
             break;
         const NotePlacement placement = cursor.begin(upper);
-        const std::string text(stripLineEnd(notes.cell(row, 4)));
+        const std::string text(stripLineEnd(notes.cell(row, ObservationCell::Note)));
         cursor.end(text.empty() ? 0.0 : drawWrappedText(context, textLeft, textRight, placement.textTop, text));
-        if (drawsLeader(notes.cell(row, 3))) {
+        if (drawsLeader(notes.cell(row, ObservationCell::Mark))) {
             // A note pushed down below its depth by the notes above would have
             // its leader slant across their text; it runs down the column's
             // rules instead and turns in just above its own line, below the

@@ -1,5 +1,6 @@
 #include "render/PatternFill.h"
 
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "render/BitmapFile.h"
 #include "render/BitmapTiling.h"
@@ -79,8 +80,8 @@ bool drawBitmapStep(DrawContext& context, long number, const PatternCell& cell, 
 
 bool sameLayerName(const DrawContext& context, int row, int other)
 {
-    const std::string& name = context.data.layerRows.cell(row, 2);
-    return !name.empty() && name == context.data.layerRows.cell(other, 2);
+    const std::string& name = context.data.layerRows.cell(row, LayerCell::Name);
+    return !name.empty() && name == context.data.layerRows.cell(other, LayerCell::Name);
 }
 
 // A special code carries no material of its own: its part shows the

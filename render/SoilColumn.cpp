@@ -1,6 +1,7 @@
 #include "render/SoilColumn.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "render/LogPrimitives.h"
 #include "render/PatternFill.h"
@@ -39,7 +40,7 @@ constexpr double depthTolerance = 0.000001;
 
 int layerFlags(const BoringData& data, int row)
 {
-    const std::string& word = data.layerRows.cell(row, 7);
+    const std::string& word = data.layerRows.cell(row, LayerCell::DisplayFlags);
     return isNumericText(word) > 0 ? static_cast<int>(parseLeadingInteger(word)) : LayerFlag::All;
 }
 
@@ -79,29 +80,29 @@ std::string closingBracketOf(const std::string& separator)
 std::string soilNameText(const DrawContext& context, int row, int flags)
 {
     const auto& layers = context.data.layerRows;
-    std::string name = layers.cell(row, 2);
+    std::string name = layers.cell(row, LayerCell::Name);
     if (context.settings.soilAlphaSymbol != 0)
-        name = nameWithSymbol(name, layers.cell(row, 8));
+        name = nameWithSymbol(name, layers.cell(row, LayerCell::Symbol));
     if ((flags & LayerFlag::ShowName) == 0)
         name.clear();
-    const std::string& auxiliary = layers.cell(row, 3);
+    const std::string& auxiliary = layers.cell(row, LayerCell::AuxiliaryName);
     if ((flags & LayerFlag::ShowAuxiliaryName) == 0 || auxiliary.empty())
         return name;
     if (name.empty())
         return auxiliary;
-    const std::string& separator = layers.cell(row, 11);
+    const std::string& separator = layers.cell(row, LayerCell::Separator);
     return name + separator + auxiliary + closingBracketOf(separator);
 }
 
 double groundElevation(const BoringData& data)
 {
-    const std::string& elevation = data.headingLine(13);
+    const std::string& elevation = data.headingLine(HeadingLine::CollarElevation);
     return isNumericText(elevation) > 0 ? parseLeadingNumber(elevation) : noElevation;
 }
 
 double boreholeAngle(const BoringData& data)
 {
-    const double angle = parseLeadingNumber(data.headingLine(24));
+    const double angle = parseLeadingNumber(data.headingLine(HeadingLine::BoringAngle));
     return angle > 0.1 && angle <= 180.0 ? angle : 0.0;
 }
 
@@ -228,7 +229,7 @@ void drawLayers(DrawContext& context)
     double top = 0.0;
     TextBandPlacer figures(context.pageStart, context.pageBottom, textHeightInY(context));
     for (int row = 1; row <= layerRows; ++row) {
-        const double bottom = parseLeadingNumber(data.layerRows.cell(row, 1));
+        const double bottom = parseLeadingNumber(data.layerRows.cell(row, LayerCell::LowerDepth));
         const int flags = layerFlags(data, row);
         const bool overlapsPage = top < context.pageBottom && bottom > context.pageStart;
         const bool boundaryOnPage =
@@ -246,7 +247,7 @@ void drawLayers(DrawContext& context)
             if (boundaryOnPage)
                 drawFigures(context, figures, top, bottom, flags);
             names.draw(context, soilNameText(context, row, flags), top, bottom);
-            colorTones.draw(context, data.layerRows.cell(row, 4), top, bottom);
+            colorTones.draw(context, data.layerRows.cell(row, LayerCell::ColourTone), top, bottom);
         }
         top = bottom;
     }

@@ -1,6 +1,7 @@
 #include "render/TextColumnDepthLabel.h"
 
 #include "data/BoringData.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 
 #include <cmath>
@@ -19,7 +20,7 @@ enum class DepthLabelKind { Depth = 0, Elevation = 1, NegativeDepth = 2 };
 // 180 degrees counts, anything else is a vertical hole.
 double boringAngle(const BoringData& data)
 {
-    const double angle = parseLeadingNumber(data.headingLine(24));
+    const double angle = parseLeadingNumber(data.headingLine(HeadingLine::BoringAngle));
     return angle > 0.1 && angle <= 180.0 ? angle : 0.0;
 }
 
@@ -27,10 +28,10 @@ double boringAngle(const BoringData& data)
 
 std::optional<std::string> testDepthLabel(const BoringData& data, double depth)
 {
-    const auto kind = static_cast<DepthLabelKind>(parseLeadingInteger(data.headingLine(50)));
+    const auto kind = static_cast<DepthLabelKind>(parseLeadingInteger(data.headingLine(HeadingLine::SampleDepthLabel)));
     double value = depth;
     if (kind == DepthLabelKind::Elevation) {
-        const std::string& elevationText = data.headingLine(13);
+        const std::string& elevationText = data.headingLine(HeadingLine::CollarElevation);
         const double elevation = parseLeadingNumber(elevationText);
         if (isNumericText(elevationText) < 1 || elevation <= noElevation)
             return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "data/BoringData.h"
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "render/LogPrimitives.h"
 #include "render/NValueColumn.h"
@@ -83,10 +84,10 @@ void drawInSituTests(DrawContext& context)
     TextBandPlacer placer(context.pageStart, context.pageBottom, context.pageBottom - context.pageStart);
 
     for (int row = 1; row <= count; ++row) {
-        const double depth = depthOf(tests.cell(row, 1));
+        const double depth = depthOf(tests.cell(row, InSituCell::Depth));
         if (depth > context.pageBottom)
             break;
-        const std::string& flagText = tests.cell(row, 4);
+        const std::string& flagText = tests.cell(row, InSituCell::Flags);
         const long flags = isNumericText(flagText) > 0 ? parseLeadingInteger(flagText) : inSituDefaultFlags;
         if (flags & inSituDepthUnderline)
             drawLogLine(context, left, depth, left + inSituDepthWidth, depth, innerPen(context));
@@ -112,9 +113,9 @@ void drawInSituTests(DrawContext& context)
         }
         // Over the N-value graph: the texts keep a white ground so that the
         // graph's line does not cross them.
-        drawTextWithin(context, left + inSituNoteStart, line, tests.cell(row, 3), TextAlign::Left | TextAlign::Bottom,
+        drawTextWithin(context, left + inSituNoteStart, line, tests.cell(row, InSituCell::Result), TextAlign::Left | TextAlign::Bottom,
                        left, right, &white);
-        drawTextWithin(context, left + inSituNoteStart, line + drop, tests.cell(row, 2),
+        drawTextWithin(context, left + inSituNoteStart, line + drop, tests.cell(row, InSituCell::Name),
                        TextAlign::Left | TextAlign::Top, left, right, &white);
     }
 }
@@ -150,12 +151,12 @@ void drawSamples(DrawContext& context)
     };
 
     for (int row = 1; row <= count; ++row) {
-        const double upper = depthOf(samples.cell(row, 1));
+        const double upper = depthOf(samples.cell(row, SampleCell::UpperDepth));
         if (upper > context.pageBottom)
             break;
         // A sample without its lower depth is drawn as a single line.
-        const bool hasLower = isNumericText(samples.cell(row, 2)) > 0;
-        const double lower = hasLower ? depthOf(samples.cell(row, 2)) : upper;
+        const bool hasLower = isNumericText(samples.cell(row, SampleCell::LowerDepth)) > 0;
+        const double lower = hasLower ? depthOf(samples.cell(row, SampleCell::LowerDepth)) : upper;
         // The labels of a sample shorter than a text line would run into
         // each other on the same side of their rules; the one that meets the
         // other goes to the outer side of its rule.
@@ -174,7 +175,7 @@ void drawSamples(DrawContext& context)
             drawLabel(lower, lowerPosition);
         }
         if (context.columnX[Column::SampleNumber] - numberLeft >= hiddenColumnWidth)
-            drawTextInBand(context, numbers, numberLeft, numberRight, upper, lower, samples.cell(row, 3));
+            drawTextInBand(context, numbers, numberLeft, numberRight, upper, lower, samples.cell(row, SampleCell::Number));
     }
 }
 
@@ -191,13 +192,13 @@ void drawRecoveryAndQu(DrawContext& context)
     TextBandPlacer ratios(context.pageStart, context.pageBottom, textHeightInY(context));
 
     for (int row = 1; row <= count; ++row) {
-        if (isNumericText(rows.cell(row, 2)) < 0)
+        if (isNumericText(rows.cell(row, RecoveryCell::LowerDepth)) < 0)
             break;
-        const double upper = depthOf(rows.cell(row, 1));
-        const double lower = depthOf(rows.cell(row, 2));
+        const double upper = depthOf(rows.cell(row, RecoveryCell::UpperDepth));
+        const double lower = depthOf(rows.cell(row, RecoveryCell::LowerDepth));
         if (upper > context.pageBottom)
             break;
-        const std::string& recovery = rows.cell(row, 3);
+        const std::string& recovery = rows.cell(row, RecoveryCell::Ratio);
         if (isNumericText(recovery) < 1)
             continue;
         const double run = std::clamp(std::trunc((lower - upper) * 100 + 0.00001), -longestRunCentimetres,
@@ -237,10 +238,10 @@ std::vector<DateMark> dateMarks(DrawContext& context)
     TextBandPlacer placer(context.pageStart, context.pageBottom, context.pageBottom - context.pageStart);
     for (int row = 1; row <= count; ++row) {
         DateMark mark;
-        mark.depth = depthOf(rows.cell(row, 1));
+        mark.depth = depthOf(rows.cell(row, DrillingCell::Depth));
         if (mark.depth < context.pageStart || mark.depth > context.pageBottom)
             continue;
-        const std::string& date = rows.cell(row, 2);
+        const std::string& date = rows.cell(row, DrillingCell::Date);
         const std::size_t slash = findText(date, "/");
         double right = 0.0;
         double top = mark.depth - textHeight * textAscentShare;
@@ -290,7 +291,7 @@ void drawDrillingDates(DrawContext& context)
     const TextAlign baseline = TextAlign::Left | TextAlign::Baseline;
 
     for (int row = 1; row <= count; ++row) {
-        const double depth = depthOf(rows.cell(row, 1));
+        const double depth = depthOf(rows.cell(row, DrillingCell::Depth));
         drawLogLine(context, left, depth, right, depth, innerPen(context));
     }
     for (const DateMark& mark : dateMarks(context)) {

@@ -160,7 +160,7 @@ TEST(CrowdedText, TheDepthLabelAboveItsLineGoesBelowWhenTheFractionFillsTheColum
     // With a small font a long interval leaves room above the line.
     PageFixture page;
     page.settings.nDepthLabelPos = 0;
-    page.settings.fontSlots[FontRole::Body].size = 4.0;
+    page.settings.fontSlots[slotIndex(FontRole::Body)].size = 4.0;
     page.addRow(page.data.sptRows, {"3.00", "10/80", "3/10", "3/10", "4/10", "0"});
     page.prepare();
     drawPenetrationTests(page.context);

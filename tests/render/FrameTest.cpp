@@ -131,7 +131,7 @@ TEST(SpreadText, FirstCharacterStartsAtTheLeftAndTheLastEndsAtTheRight)
 {
     FramePage page;
     page.prepare(0.0);
-    selectFontSlot(page.context, 0);
+    selectFontSlot(page.context, FontRole::Title);
     const double characterSize = textHeightInX(page.context);
     drawSpreadText(page.context, 10.0, 30.0, 1.0, 2.0, "ABCD");
     const auto texts = page.device.ofKind(Kind::Text);
@@ -298,7 +298,7 @@ TEST(Fonts, SlotHeightsFollowTheDeviceResolution)
     page.settings.fontSlots[2].face = sjis("ＭＳ Ｐ明朝");
     page.settings.fontSlots[2].color = 0x0000ff;
     page.prepare(0.0);
-    selectFontSlot(page.context, 2);
+    selectFontSlot(page.context, FontRole::Body);
     EXPECT_EQ(page.device.currentFont().height, 96 * 8 / 72);
     EXPECT_EQ(page.device.currentFont().face, sjis("ＭＳ Ｐ明朝"));
     EXPECT_EQ(page.device.currentFont().color, 0x0000ffu);
@@ -317,10 +317,10 @@ TEST(Fonts, AFontThatCannotBeMadeIsReportedAndThePreviousOneKept)
     FramePage page;
     page.settings.fontSlots[4].size = 1.0e9;
     page.prepare(0.0);
-    selectFontSlot(page.context, 2);
-    selectFontSlot(page.context, 4);
-    selectFontSlot(page.context, 2);
-    selectFontSlot(page.context, 4);
+    selectFontSlot(page.context, FontRole::Body);
+    selectFontSlot(page.context, FontRole::FreeNotes);
+    selectFontSlot(page.context, FontRole::Body);
+    selectFontSlot(page.context, FontRole::FreeNotes);
     // Said once for the pass, however often the slot is chosen.
     ASSERT_EQ(page.context.issues.size(), 1u);
     EXPECT_EQ(page.context.issues[0].text, "Can't create font");

@@ -26,7 +26,7 @@ struct FitPage {
             slot.size = 10.0;
         preparePage(context, 0.0, 1);
         mapping.useTitleBand();
-        selectFontSlot(context, 0);
+        selectFontSlot(context, FontRole::Title);
     }
     BoringData data;
     LogSettings settings;
