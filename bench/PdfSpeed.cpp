@@ -40,10 +40,10 @@ OpenedLog openLog(const std::string& path)
 {
     const bench::Installation& installation = bench::bundledInstallation();
     OpenedLog log{installation.defaults, installation.settings, 0};
-    RecordingPrompter prompter;
-    openDocumentFile(path, log.data, log.settings.soilNameMaster, prompter);
+    Issues issues;
+    openDocumentFile(path, log.data, log.settings.soilNameMaster, issues);
     ViewState view;
-    applyDocumentChange(log.data, log.settings, view, prompter, a3);
+    applyDocumentChange(log.data, log.settings, view, issues, a3);
     log.pages = pageCount(log.settings, maximumDepth(log.data));
     return log;
 }
@@ -62,7 +62,6 @@ std::size_t renderPdf(const std::string& path)
             QPageSize(QSizeF(a3.widthMm, a3.lengthMm), QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&writer);
-        RecordingPrompter prompter;
         for (int page = 1; page <= log.pages; ++page) {
             if (page > 1)
                 writer.newPage();
@@ -70,7 +69,7 @@ std::size_t renderPdf(const std::string& path)
             PageOptions options;
             options.printing = true;
             options.page = page;
-            drawPage(device, log.data, log.settings, prompter, options);
+            drawPage(device, log.data, log.settings, options);
         }
     }
     return static_cast<std::size_t>(bytes.size());
@@ -79,14 +78,13 @@ std::size_t renderPdf(const std::string& path)
 std::size_t recordPages(const std::string& path)
 {
     const OpenedLog log = openLog(path);
-    RecordingPrompter prompter;
     std::size_t primitives = 0;
     for (int page = 1; page <= log.pages; ++page) {
         RecordingDevice device(dotsPerInch);
         PageOptions options;
         options.printing = true;
         options.page = page;
-        drawPage(device, log.data, log.settings, prompter, options);
+        drawPage(device, log.data, log.settings, options);
         primitives += device.primitives.size();
     }
     return primitives;

@@ -3,10 +3,10 @@
 // the first printed page and the screen page are drawn with the bundled
 // settings, masters and patterns.
 #include "FuzzSupport.h"
+#include "document/DocumentRefresh.h"
 #include "formats/OpenDocument.h"
 #include "platform/FileIo.h"
-#include "platform/Prompter.h"
-#include "render/DocumentChange.h"
+#include "platform/Issue.h"
 #include "render/LogMapping.h"
 #include "render/LogPage.h"
 #include "render/RecordingDevice.h"
@@ -25,8 +25,8 @@ const Installation& bundledInstallation()
         Installation loaded;
         loaded.settings.dataRoot = kolv::fuzz::scratchFolder();
         loaded.settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
-        kolv::RecordingPrompter prompter;
-        kolv::loadSettings(loaded.settings, loaded.defaults, false, prompter);
+        kolv::Issues issues;
+        kolv::loadSettings(loaded.settings, loaded.defaults, false, issues);
         return loaded;
     }();
     return installation;
@@ -42,18 +42,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     kolv::BoringData document = installation.defaults;
     kolv::LogSettings settings = installation.settings;
-    kolv::RecordingPrompter prompter;
-    if (kolv::openDocumentFile(path, document, settings.soilNameMaster, prompter) != kolv::OpenStatus::Opened)
+    kolv::Issues issues;
+    if (kolv::openDocumentFile(path, document, settings.soilNameMaster, issues) != kolv::OpenStatus::Opened)
         return 0;
     kolv::ViewState view;
-    kolv::applyDocumentChange(document, settings, view, prompter, kolv::PaperSize{297, 420});
+    kolv::applyDocumentChange(document, settings, view, issues, kolv::PaperSize{297, 420});
 
     kolv::RecordingDevice printer(150);
-    kolv::drawPage(printer, document, settings, prompter, kolv::PageOptions{});
+    kolv::drawPage(printer, document, settings, kolv::PageOptions{});
     kolv::RecordingDevice screen(96);
     kolv::PageOptions screenPage;
     screenPage.printing = false;
     screenPage.screenPageStart = view.screenPageStart;
-    kolv::drawPage(screen, document, settings, prompter, screenPage);
+    kolv::drawPage(screen, document, settings, screenPage);
     return 0;
 }

@@ -5,7 +5,7 @@
 #include "formats/NativeWriter.h"
 #include "formats/OpenDocument.h"
 #include "platform/FileIo.h"
-#include "platform/Prompter.h"
+#include "platform/Issue.h"
 #include "settings/SoilNameMasterFile.h"
 
 namespace {
@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         options.detectWithLineEnds = false;
     }
     kolv::BoringData document;
-    kolv::RecordingPrompter prompter;
-    if (kolv::openDocumentFile(path, document, bundledMaster(), prompter, options) == kolv::OpenStatus::Opened)
+    kolv::Issues issues;
+    if (kolv::openDocumentFile(path, document, bundledMaster(), issues, options) == kolv::OpenStatus::Opened)
         kolv::writeNativeFile(document);
     return 0;
 }
