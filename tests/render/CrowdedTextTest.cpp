@@ -232,7 +232,7 @@ TEST(CrowdedText, GraphTextsHaveAWhiteGroundThatHidesNoPoint)
     page.addRow(page.data.sptRows, {"9.00", "40", "", "", "", "0"});
     page.addRow(page.data.inSituRows, {"8.20", test::sjis("原位置ベーンせん断試験"), "20.4kN/m2", "", "", "", "8.20", ""});
     page.prepare();
-    drawPage(page.device, page.data, page.settings, page.prompter, PageOptions{});
+    drawPage(page.device, page.data, page.settings, PageOptions{});
     std::size_t lastGround = 0;
     std::size_t firstPoint = page.device.primitives.size();
     std::size_t lastSegment = 0;
