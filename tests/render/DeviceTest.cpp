@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -125,6 +126,88 @@ TEST(PainterDevice, AndOverlayKeepsTheBasePatternInPdf)
     const std::string command = "pdftoppm -r 72 -png -singlefile '" + pdf + "' '" + folder.file("page") + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     expectBothPatternsVisible(QImage(QString::fromStdString(folder.file("page.png"))));
+}
+
+// Filled discs of the figures in several sizes and pen widths, one per cell
+// of a 4 x 4 grid, and one disc filled in another colour than its outline.
+void drawDiscs(QPainter& painter)
+{
+    QtPainterDevice device(painter);
+    const int sizes[] = {1, 3, 8, 14};
+    const int penWidths[] = {1, 2, 3, 5};
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column) {
+            const int size = sizes[column];
+            const int left = column * 25 + 12 - size / 2;
+            const int top = row * 25 + 12 - size / 2;
+            const Pen pen{PenStyle::Solid, penWidths[row], 0};
+            const ColorRef fill = row == 3 && column == 3 ? 0x00ffffff : pen.color;
+            device.drawEllipse({left, top, left + size, top + size}, pen, &fill);
+        }
+}
+
+// The ink of each cell: its bounding box of dark pixels and whether its
+// centre is dark.
+struct CellInk {
+    int left = 25;
+    int top = 25;
+    int right = -1;
+    int bottom = -1;
+    bool darkCentre = false;
+};
+
+CellInk inkOf(const QImage& image, int row, int column)
+{
+    CellInk ink;
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 25; ++x)
+            if (qGray(image.pixel(column * 25 + x, row * 25 + y)) < 128) {
+                ink.left = std::min(ink.left, x);
+                ink.top = std::min(ink.top, y);
+                ink.right = std::max(ink.right, x);
+                ink.bottom = std::max(ink.bottom, y);
+            }
+    ink.darkCentre = qGray(image.pixel(column * 25 + 12, row * 25 + 12)) < 128;
+    return ink;
+}
+
+// A PDF writes discs more briefly than as curves; the page must show every
+// disc where, and as large as, an image shows it.
+TEST(PainterDevice, DiscsInPdfCoverWhatTheyCoverOnAnImage)
+{
+    test::ensureGuiApplication();
+    if (std::system("command -v pdftoppm > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftoppm (poppler-utils, installed by tools/setup.sh) is needed to look at a PDF";
+    test::TemporaryFolder folder;
+    const std::string pdf = folder.file("discs.pdf");
+    {
+        QPdfWriter writer(QString::fromStdString(pdf));
+        writer.setResolution(72);
+        writer.setPageSize(QPageSize(QSizeF(side, side), QPageSize::Point, QString(), QPageSize::ExactMatch));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        drawDiscs(painter);
+    }
+    const std::string command = "pdftoppm -r 72 -png -singlefile '" + pdf + "' '" + folder.file("page") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const QImage page(QString::fromStdString(folder.file("page.png")));
+    QImage image = whiteImage();
+    {
+        QPainter painter(&image);
+        drawDiscs(painter);
+    }
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column) {
+            const CellInk expected = inkOf(image, row, column);
+            const CellInk actual = inkOf(page, row, column);
+            ASSERT_GE(expected.right, expected.left) << row << "," << column;
+            ASSERT_GE(actual.right, actual.left) << "no disc at " << row << "," << column;
+            EXPECT_NEAR(actual.left, expected.left, 1) << row << "," << column;
+            EXPECT_NEAR(actual.top, expected.top, 1) << row << "," << column;
+            EXPECT_NEAR(actual.right, expected.right, 1) << row << "," << column;
+            EXPECT_NEAR(actual.bottom, expected.bottom, 1) << row << "," << column;
+            EXPECT_EQ(actual.darkCentre, expected.darkCentre) << row << "," << column;
+        }
 }
 
 TEST(PainterDevice, BitmapsOutsideTheClipOrWithALyingSizeDrawNothing)
