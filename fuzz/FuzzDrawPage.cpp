@@ -5,7 +5,6 @@
 #include "FuzzSupport.h"
 #include "document/DocumentRefresh.h"
 #include "formats/OpenDocument.h"
-#include "platform/FileIo.h"
 #include "platform/Issue.h"
 #include "render/LogMapping.h"
 #include "render/LogPage.h"
@@ -37,8 +36,7 @@ const Installation& bundledInstallation()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const Installation& installation = bundledInstallation();
-    const std::string path = kolv::fuzz::scratchFolder() + "/drawn";
-    kolv::writeFileAtomically(path, kolv::fuzz::bytesOf(data, size));
+    const std::string path = kolv::fuzz::writeScratchFile("drawn", kolv::fuzz::bytesOf(data, size));
 
     kolv::BoringData document = installation.defaults;
     kolv::LogSettings settings = installation.settings;

@@ -28,8 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::string_view bytes = kolv::fuzz::bytesOf(data, size);
     const int choice = kolv::fuzz::takeChoice(bytes, 2);
-    const std::string path = kolv::fuzz::scratchFolder() + "/opened";
-    kolv::writeFileAtomically(path, bytes);
+    const std::string path = kolv::fuzz::writeScratchFile("opened", bytes);
 
     kolv::OpenOptions options;
     if (choice == 1) {

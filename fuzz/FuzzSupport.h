@@ -34,8 +34,12 @@ inline void require(bool promise, const char* what)
     }
 }
 
-// A folder of the process under the temporary folder, for targets that must
-// go through files.
+// A folder of the process under the temporary folder (in memory where the
+// system has one), for targets that must go through files.
 std::string scratchFolder();
+
+// Writes the bytes to a file of the scratch folder, without waiting for the
+// disk, and gives its path.
+std::string writeScratchFile(const std::string& name, std::string_view bytes);
 
 }  // namespace kolv::fuzz
