@@ -228,8 +228,11 @@ SoilPattern lookupSoilPattern(std::string_view name, std::string_view hint, cons
                                                 : lookupAlternation(fullName, alternationAt, master, set);
     }
 
-    if (isNumericText(hint) > 0)
-        pattern.major = static_cast<long>(std::fabs(parseLeadingNumber(hint)));
+    if (isNumericText(hint) > 0) {
+        // A hint beyond any pattern number is nonsense, not a number to wrap.
+        const double number = std::fabs(parseLeadingNumber(hint));
+        pattern.major = number < 1.0e9 ? static_cast<long>(number) : 0;
+    }
     return pattern;
 }
 
