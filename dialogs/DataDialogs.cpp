@@ -80,7 +80,7 @@ DialogOutcome runDataDialog(int commandId, LogDocument& document, Prompter& prom
     // dialog edits with it.
     BoringData edited = document.data();
     model->storeInto(edited);
-    document.pushEdit(QString::fromStdString(model->spec().caption), edited);
+    document.pushEdit(QString::fromStdString(model->dialogTable().caption), edited);
     return DialogOutcome::Accepted;
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 const ListDialogSpec& drillingSpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "削孔";
         s.capacity = BoringData::DrillingTable::capacity;
@@ -23,7 +23,7 @@ const ListDialogSpec& drillingSpec()
         s.deleteCaption = "削除";
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 }  // namespace

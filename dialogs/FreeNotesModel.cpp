@@ -11,7 +11,7 @@ namespace {
 
 const ListDialogSpec& freeNotesSpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "自由記事 柱状図下部に表示";
         s.capacity = BoringData::FreeNoteTable::capacity;
@@ -25,7 +25,7 @@ const ListDialogSpec& freeNotesSpec()
         s.hints = {"表示頁0 ：全頁に表示", "X Yは記事表示開始位置", "記事欄枠左上からの距離"};
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 constexpr int frameHeightCell = 2;

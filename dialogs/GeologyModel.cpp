@@ -20,7 +20,7 @@ using F = GeologyModel::Field;
 
 const ListDialogSpec& geologySpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "地質/色調";
         s.capacity = BoringData::LayerTable::capacity;
@@ -69,7 +69,7 @@ const ListDialogSpec& geologySpec()
         s.actions = {{"ﾊﾟﾀｰﾝﾁｪｯｸ"}};
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 // The nine check boxes and their bits in the display-flag word.
@@ -383,7 +383,7 @@ void GeologyModel::pickAlternation(const MasterLine& line)
 
 void GeologyModel::chooseSpecialSetting()
 {
-    const std::vector<std::string>& entries = spec().fields[Special].entries;
+    const std::vector<std::string>& entries = dialogTable().fields[Special].entries;
     int choice = -1;
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (documentText(entries[i]) == field(Special))

@@ -13,7 +13,7 @@ using F = InSituModel::Field;
 
 const ListDialogSpec& inSituSpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "原位置試験";
         s.capacity = BoringData::InSituTable::capacity;
@@ -40,7 +40,7 @@ const ListDialogSpec& inSituSpec()
         s.hints = {"記事1 は下.線 の上に表示", "記事2 は下.線 の下に表示"};
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 // The word's bits and the check boxes they show.

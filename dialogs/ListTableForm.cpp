@@ -49,14 +49,14 @@ ListTableForm::ListTableForm(ListTableModel& model, const ListFormOptions& optio
                              QWidget* parent)
     : QDialog(parent), model_(model), options_(options), prompter_(prompter)
 {
-    const ListDialogSpec& spec = model.spec();
-    setWindowTitle(qt(spec.caption));
-    setAccessibleName(qt(spec.caption));
+    const ListDialogSpec& dialogTable = model.dialogTable();
+    setWindowTitle(qt(dialogTable.caption));
+    setAccessibleName(qt(dialogTable.caption));
 
     buildList();
     auto* top = new QHBoxLayout;
     top->addWidget(list_, 1);
-    if (!spec.pickLists.empty())
+    if (!dialogTable.pickLists.empty())
         top->addWidget(buildPickLists());
 
     auto* layout = new QVBoxLayout(this);
@@ -85,7 +85,7 @@ void ListTableForm::showEvent(QShowEvent* event)
 
 void ListTableForm::buildList()
 {
-    const ListDialogSpec& spec = model_.spec();
+    const ListDialogSpec& dialogTable = model_.dialogTable();
     list_ = new QTableWidget(model_.capacity(), model_.columnCount(), this);
     list_->setAccessibleName(QStringLiteral("データ一覧"));
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -96,7 +96,7 @@ void ListTableForm::buildList()
     list_->horizontalHeader()->setHighlightSections(false);
     int width = list_->verticalHeader()->sizeHint().width() + 24;
     for (int c = 0; c < model_.columnCount(); ++c) {
-        const ColumnSpec& column = spec.columns[static_cast<std::size_t>(c)];
+        const ColumnSpec& column = dialogTable.columns[static_cast<std::size_t>(c)];
         auto* heading = new QTableWidgetItem(qt(column.heading));
         heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         list_->setHorizontalHeaderItem(c, heading);
@@ -140,13 +140,13 @@ void ListTableForm::buildList()
 
 QWidget* ListTableForm::buildFields()
 {
-    const ListDialogSpec& spec = model_.spec();
+    const ListDialogSpec& dialogTable = model_.dialogTable();
     auto* area = new QWidget(this);
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
-    fields_.resize(spec.fields.size());
+    fields_.resize(dialogTable.fields.size());
     std::vector<std::string> groups;
-    for (const FieldSpec& field : spec.fields)
+    for (const FieldSpec& field : dialogTable.fields)
         if (std::find(groups.begin(), groups.end(), field.group) == groups.end())
             groups.push_back(field.group);
     for (const std::string& group : groups) {
@@ -154,8 +154,8 @@ QWidget* ListTableForm::buildFields()
         box->setAccessibleName(qt(group));
         auto* form = new QFormLayout(box);
         form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        for (std::size_t i = 0; i < spec.fields.size(); ++i) {
-            const FieldSpec& field = spec.fields[i];
+        for (std::size_t i = 0; i < dialogTable.fields.size(); ++i) {
+            const FieldSpec& field = dialogTable.fields[i];
             if (field.group != group)
                 continue;
             QWidget* control = createField(static_cast<int>(i));
@@ -174,9 +174,9 @@ QWidget* ListTableForm::buildFields()
         }
         row->addWidget(box, group.empty() ? 2 : 1);
     }
-    if (!spec.hints.empty()) {
+    if (!dialogTable.hints.empty()) {
         auto* hints = new QVBoxLayout;
-        for (const std::string& hint : spec.hints) {
+        for (const std::string& hint : dialogTable.hints) {
             auto* label = new QLabel(qt(hint), area);
             label->setWordWrap(true);
             hints->addWidget(label);
@@ -189,7 +189,7 @@ QWidget* ListTableForm::buildFields()
 
 QWidget* ListTableForm::createField(int index)
 {
-    const FieldSpec& field = model_.spec().fields[static_cast<std::size_t>(index)];
+    const FieldSpec& field = model_.dialogTable().fields[static_cast<std::size_t>(index)];
     const QString caption = qt(field.caption);
     FieldControl& control = fields_[static_cast<std::size_t>(index)];
     switch (field.kind) {
@@ -261,20 +261,20 @@ QWidget* ListTableForm::createField(int index)
 
 QWidget* ListTableForm::buildPickLists()
 {
-    const ListDialogSpec& spec = model_.spec();
+    const ListDialogSpec& dialogTable = model_.dialogTable();
     auto* area = new QWidget(this);
     auto* columns = new QHBoxLayout(area);
     columns->setContentsMargins(0, 0, 0, 0);
-    for (std::size_t i = 0; i < spec.pickLists.size(); ++i) {
+    for (std::size_t i = 0; i < dialogTable.pickLists.size(); ++i) {
         auto* column = new QVBoxLayout;
-        auto* label = new QLabel(qt(spec.pickLists[i].caption), area);
+        auto* label = new QLabel(qt(dialogTable.pickLists[i].caption), area);
         auto* pickList = new QListWidget(area);
-        pickList->setAccessibleName(qt(spec.pickLists[i].caption));
+        pickList->setAccessibleName(qt(dialogTable.pickLists[i].caption));
         label->setBuddy(pickList);
         for (const std::string& line : model_.pickLines(static_cast<int>(i)))
             pickList->addItem(screenText(line));
         pickList->setMinimumWidth(110);
-        pickList->setMaximumWidth(spec.pickLists.size() > 2 ? 160 : 230);
+        pickList->setMaximumWidth(dialogTable.pickLists.size() > 2 ? 160 : 230);
         const int list = static_cast<int>(i);
         connect(pickList, &QListWidget::itemClicked, this, [this, list, pickList](QListWidgetItem* item) {
             model_.pick(list, pickList->row(item));
@@ -290,7 +290,7 @@ QWidget* ListTableForm::buildPickLists()
 
 QWidget* ListTableForm::buildButtons()
 {
-    const ListDialogSpec& spec = model_.spec();
+    const ListDialogSpec& dialogTable = model_.dialogTable();
     auto* area = new QWidget(this);
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
@@ -301,7 +301,7 @@ QWidget* ListTableForm::buildButtons()
         row->addWidget(push);
         return push;
     };
-    if (spec.hasAddAndOverwrite) {
+    if (dialogTable.hasAddAndOverwrite) {
         addButton_ = button(QStringLiteral("データ追加"));
         connect(addButton_, &QPushButton::clicked, this, [this] {
             model_.add();
@@ -312,14 +312,14 @@ QWidget* ListTableForm::buildButtons()
             refresh();
         });
     }
-    connect(button(qt(spec.deleteCaption)), &QPushButton::clicked, this, [this] {
+    connect(button(qt(dialogTable.deleteCaption)), &QPushButton::clicked, this, [this] {
         const QList<QTableWidgetSelectionRange> ranges = list_->selectedRanges();
         model_.deleteRow(ranges.isEmpty() ? 0 : ranges.first().topRow() + 1);
         refresh();
     });
-    for (std::size_t i = 0; i < spec.actions.size(); ++i) {
+    for (std::size_t i = 0; i < dialogTable.actions.size(); ++i) {
         const int action = static_cast<int>(i);
-        connect(button(qt(spec.actions[i].caption)), &QPushButton::clicked, this, [this, action] {
+        connect(button(qt(dialogTable.actions[i].caption)), &QPushButton::clicked, this, [this, action] {
             model_.trigger(action);
             refresh();
         });
@@ -355,7 +355,7 @@ void ListTableForm::refreshRow(int row)
 
 void ListTableForm::showField(int index)
 {
-    const FieldSpec& field = model_.spec().fields[static_cast<std::size_t>(index)];
+    const FieldSpec& field = model_.dialogTable().fields[static_cast<std::size_t>(index)];
     const FieldControl& control = fields_[static_cast<std::size_t>(index)];
     const std::string& value = model_.field(index);
     control.widget->setEnabled(model_.fieldEnabled(index));

@@ -67,14 +67,14 @@ std::string oneCellText(std::string_view text)
     return cell;
 }
 
-ListTableModel::ListTableModel(const ListDialogSpec& spec, Prompter& prompter)
-    : spec_(spec),
+ListTableModel::ListTableModel(const ListDialogSpec& dialogTable, Prompter& prompter)
+    : spec_(dialogTable),
       prompter_(prompter),
-      rows_(static_cast<std::size_t>(spec.capacity), TextRow(spec.columns.size())),
-      fields_(spec.fields.size())
+      rows_(static_cast<std::size_t>(dialogTable.capacity), TextRow(dialogTable.columns.size())),
+      fields_(dialogTable.fields.size())
 {
-    for (std::size_t i = 0; i < spec.fields.size(); ++i)
-        if (spec.fields[i].kind == FieldKind::Check || spec.fields[i].kind == FieldKind::Radio)
+    for (std::size_t i = 0; i < dialogTable.fields.size(); ++i)
+        if (dialogTable.fields[i].kind == FieldKind::Check || dialogTable.fields[i].kind == FieldKind::Radio)
             fields_[i] = "0";
 }
 

@@ -25,12 +25,12 @@ enum class InPlaceKey { Enter, Up, Down, Tab, Escape };
 
 class ListTableModel {
 public:
-    ListTableModel(const ListDialogSpec& spec, Prompter& prompter);
+    ListTableModel(const ListDialogSpec& dialogTable, Prompter& prompter);
     virtual ~ListTableModel() = default;
     ListTableModel(const ListTableModel&) = delete;
     ListTableModel& operator=(const ListTableModel&) = delete;
 
-    const ListDialogSpec& spec() const { return spec_; }
+    const ListDialogSpec& dialogTable() const { return spec_; }
     int capacity() const { return spec_.capacity; }
     int columnCount() const { return static_cast<int>(spec_.columns.size()); }
 
@@ -42,7 +42,7 @@ public:
     // Last row with any non-empty cell; 0 when none.
     int lastNonEmptyRow() const;
 
-    // The edit fields, by index of the spec's field table.
+    // The edit fields, by index of the dialogTable's field table.
     const std::string& field(int index) const { return fields_[index]; }
     // Typing into a field: the value only, no rule runs (see leaveField).
     void setField(int index, std::string text);
@@ -122,7 +122,7 @@ protected:
     virtual void afterAdd(bool added);
     // Duplicate depth at add: true when the row is added all the same.
     virtual bool addDuplicate(int duplicateRow);
-    // Enter's navigation flag of a column (the spec's by default).
+    // Enter's navigation flag of a column (the dialogTable's by default).
     virtual int navigation(int column) const;
     // Whether the in-place editor may open on the column; false after the
     // dialog's own message.

@@ -36,22 +36,22 @@ const MasterPath masterPaths[] = {
 
 FormField field(const char* key, const char* caption, FormFieldKind kind, const char* group, int column)
 {
-    FormField spec;
-    spec.key = key;
-    spec.caption = caption;
-    spec.kind = kind;
-    spec.group = group;
-    spec.column = column;
-    return spec;
+    FormField dialogTable;
+    dialogTable.key = key;
+    dialogTable.caption = caption;
+    dialogTable.kind = kind;
+    dialogTable.group = group;
+    dialogTable.column = column;
+    return dialogTable;
 }
 
 std::vector<FormField> buildFields()
 {
     std::vector<FormField> fields;
     for (const MasterPath& path : masterPaths) {
-        FormField spec = field(path.key, path.caption, FormFieldKind::Text, "マスタファイル", 0);
-        spec.textSetting = path.member;
-        fields.push_back(spec);
+        FormField dialogTable = field(path.key, path.caption, FormFieldKind::Text, "マスタファイル", 0);
+        dialogTable.textSetting = path.member;
+        fields.push_back(dialogTable);
     }
     const char* patterns = "柱状図模様\u3000ビットマップパターンのフォルダ";
     FormField mode = field("bitmapMono", "表示色", FormFieldKind::Radio, patterns, 0);

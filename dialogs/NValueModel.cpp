@@ -12,7 +12,7 @@ namespace {
 
 const ListDialogSpec& nValueSpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "Ｎ値";
         s.capacity = BoringData::SptTable::capacity;
@@ -34,7 +34,7 @@ const ListDialogSpec& nValueSpec()
         };
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 constexpr double increments[] = {1.0, 0.75, 0.5, 0.0};

@@ -15,7 +15,7 @@ using F = ObservationNotesModel::Field;
 
 const ListDialogSpec& notesSpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "観察記事";
         s.capacity = BoringData::ObservationTable::capacity;
@@ -36,7 +36,7 @@ const ListDialogSpec& notesSpec()
         s.hints = {"深度はリスト内ダブルクリックで編集可"};
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 const std::string crLf = "\r\n";

@@ -16,7 +16,7 @@ namespace kolv {
 
 namespace {
 
-FormField spec(const char* key, const char* caption, FormFieldKind kind, const char* group = "",
+FormField dialogTable(const char* key, const char* caption, FormFieldKind kind, const char* group = "",
                std::vector<std::string> choices = {}, int LogSettings::*member = nullptr)
 {
     FormField field;
@@ -43,15 +43,15 @@ std::string line(int number)
 const std::vector<FormField>& paperDefaultsFields()
 {
     static const std::vector<FormField> fields{
-        spec("paperAtStartup", "本ソフト起動時に下記の初期設定とする", FormFieldKind::Check, "", {},
+        dialogTable("paperAtStartup", "本ソフト起動時に下記の初期設定とする", FormFieldKind::Check, "", {},
              &LogSettings::paperAtStartup),
-        spec("paperSize", "用紙サイズ", FormFieldKind::Radio, "", {"A3", "A4"}, &LogSettings::paperSize),
-        spec("paperOrientation", "印刷の向き", FormFieldKind::Radio, "", {"縦", "横"}, &LogSettings::paperOrientation),
-        spec("note1", "プリンタが設定内容に対応しているか あらかじめご確認ください.", FormFieldKind::Label, "注意"),
-        spec("note2", "・ 次の起動時から有効です.", FormFieldKind::Label, "注意"),
-        spec("note3", "・ 初期設定を行っても、「プリンタの設定」や印刷時の「プリンタのプロパティ」画面で変更できます.",
+        dialogTable("paperSize", "用紙サイズ", FormFieldKind::Radio, "", {"A3", "A4"}, &LogSettings::paperSize),
+        dialogTable("paperOrientation", "印刷の向き", FormFieldKind::Radio, "", {"縦", "横"}, &LogSettings::paperOrientation),
+        dialogTable("note1", "プリンタが設定内容に対応しているか あらかじめご確認ください.", FormFieldKind::Label, "注意"),
+        dialogTable("note2", "・ 次の起動時から有効です.", FormFieldKind::Label, "注意"),
+        dialogTable("note3", "・ 初期設定を行っても、「プリンタの設定」や印刷時の「プリンタのプロパティ」画面で変更できます.",
              FormFieldKind::Label, "注意"),
-        spec("note4", "・ A3非対応のプリンタでA3設定は避けてください", FormFieldKind::Label, "注意"),
+        dialogTable("note4", "・ A3非対応のプリンタでA3設定は避けてください", FormFieldKind::Label, "注意"),
     };
     return fields;
 }
@@ -59,12 +59,12 @@ const std::vector<FormField>& paperDefaultsFields()
 const std::vector<FormField>& keyOptionsFields()
 {
     static const std::vector<FormField> fields{
-        spec("enterKeyMode", "Enterキー (Returnキー)", FormFieldKind::Radio, "Enterキー (Returnキー)",
+        dialogTable("enterKeyMode", "Enterキー (Returnキー)", FormFieldKind::Radio, "Enterキー (Returnキー)",
              {"Windows標準 (OKボタンクリックと同じ)", "次に移動 (次の入力欄に移動)", "確定のみ (OKボタンや次に移動しない)"},
              &LogSettings::enterKeyMode),
-        spec("enterNote", "漢字変換やドロップダウンリストの選択は常に標準の動作です", FormFieldKind::Label,
+        dialogTable("enterNote", "漢字変換やドロップダウンリストの選択は常に標準の動作です", FormFieldKind::Label,
              "Enterキー (Returnキー)"),
-        spec("scrollToLastRow", "デ－タ一覧表を入力済み最下行までスクロール", FormFieldKind::Check,
+        dialogTable("scrollToLastRow", "デ－タ一覧表を入力済み最下行までスクロール", FormFieldKind::Check,
              "データ入力画面オープン時の表示", {}, &LogSettings::scrollToLastRow),
     };
     return fields;
@@ -88,9 +88,9 @@ const std::vector<FormField>& setupFields()
 {
     static const std::vector<FormField> fields = [] {
         std::vector<FormField> list{
-            spec("drive", "ドライブ", FormFieldKind::Text, "本システムのインストール場所"),
-            spec("folder", "フォルダ", FormFieldKind::Text, "本システムのインストール場所"),
-            spec("standard", "標準の設定", FormFieldKind::Button),
+            dialogTable("drive", "ドライブ", FormFieldKind::Text, "本システムのインストール場所"),
+            dialogTable("folder", "フォルダ", FormFieldKind::Text, "本システムのインストール場所"),
+            dialogTable("standard", "標準の設定", FormFieldKind::Button),
         };
         list[0].maxLength = 1;
         list[1].maxLength = 64;
@@ -168,12 +168,12 @@ const std::vector<FormField>& displayWidthFields()
 {
     static const std::vector<FormField> fields = [] {
         std::vector<FormField> list = columnWidthFields("表示幅 (増減 x0.1mm)", "全幅");
-        list.push_back(spec("standardWidth", "標準の幅", FormFieldKind::Shown));
-        list.push_back(spec("L72", "原位置試験", FormFieldKind::Check));
-        list.push_back(spec("defaults", "初期設定値", FormFieldKind::Button));
-        list.push_back(spec("defaultsNote", "メニュー「柱状図様式」 の設定値をコピー", FormFieldKind::Label));
-        list.push_back(spec("zero", "増減すべて 0", FormFieldKind::Button));
-        list.push_back(spec("sumButton", "合計", FormFieldKind::Button));
+        list.push_back(dialogTable("standardWidth", "標準の幅", FormFieldKind::Shown));
+        list.push_back(dialogTable("L72", "原位置試験", FormFieldKind::Check));
+        list.push_back(dialogTable("defaults", "初期設定値", FormFieldKind::Button));
+        list.push_back(dialogTable("defaultsNote", "メニュー「柱状図様式」 の設定値をコピー", FormFieldKind::Label));
+        list.push_back(dialogTable("zero", "増減すべて 0", FormFieldKind::Button));
+        list.push_back(dialogTable("sumButton", "合計", FormFieldKind::Button));
         for (FormField& field : list)
             if (field.group.empty())
                 field.column = 1;
@@ -227,20 +227,20 @@ const std::vector<FormField>& pageFooterFields()
         const char* left = "左右の位置";
         const char* paper = "用紙";
         std::vector<FormField> list{
-            spec("L61", "前文字", FormFieldKind::Choice, number, {"   <無し>", "-", "("}),
-            spec("L62", "頁(開始頁)", FormFieldKind::Text, number),
-            spec("L63", "後文字", FormFieldKind::Choice, number, {"", "-", ")"}),
-            spec("preview", "表示例", FormFieldKind::Shown, number),
-            spec("L64", "トップマージン mm", FormFieldKind::Radio, top, {"用紙上端から", "下線から"}),
-            spec("L65", "用紙上端から mm", FormFieldKind::Text, top),
-            spec("L66", "下線から mm", FormFieldKind::Text, top),
-            spec("sameAsCompany", "← 業者名と同じ位置", FormFieldKind::Button, top),
-            spec("L67", "レフトマージン mm", FormFieldKind::Radio, left, {"用紙左端から", "用紙左右中央"}),
-            spec("L68", "用紙左端から mm", FormFieldKind::Text, left),
-            spec("L69", "用紙左右中央 mm", FormFieldKind::Shown, left),
-            spec("paperLength", "用紙長さ-16 mm", FormFieldKind::Shown, paper),
-            spec("paperWidth", "用紙幅 mm", FormFieldKind::Shown, paper),
-            spec("standard", "標準の設定", FormFieldKind::Button),
+            dialogTable("L61", "前文字", FormFieldKind::Choice, number, {"   <無し>", "-", "("}),
+            dialogTable("L62", "頁(開始頁)", FormFieldKind::Text, number),
+            dialogTable("L63", "後文字", FormFieldKind::Choice, number, {"", "-", ")"}),
+            dialogTable("preview", "表示例", FormFieldKind::Shown, number),
+            dialogTable("L64", "トップマージン mm", FormFieldKind::Radio, top, {"用紙上端から", "下線から"}),
+            dialogTable("L65", "用紙上端から mm", FormFieldKind::Text, top),
+            dialogTable("L66", "下線から mm", FormFieldKind::Text, top),
+            dialogTable("sameAsCompany", "← 業者名と同じ位置", FormFieldKind::Button, top),
+            dialogTable("L67", "レフトマージン mm", FormFieldKind::Radio, left, {"用紙左端から", "用紙左右中央"}),
+            dialogTable("L68", "用紙左端から mm", FormFieldKind::Text, left),
+            dialogTable("L69", "用紙左右中央 mm", FormFieldKind::Shown, left),
+            dialogTable("paperLength", "用紙長さ-16 mm", FormFieldKind::Shown, paper),
+            dialogTable("paperWidth", "用紙幅 mm", FormFieldKind::Shown, paper),
+            dialogTable("standard", "標準の設定", FormFieldKind::Button),
         };
         for (int index = 4; index < static_cast<int>(list.size()); ++index)
             list[index].column = 1;

@@ -14,7 +14,7 @@ using F = RecoveryModel::Field;
 
 const ListDialogSpec& recoverySpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "回収比とqu";
         s.capacity = BoringData::RecoveryTable::capacity;
@@ -42,7 +42,7 @@ const ListDialogSpec& recoverySpec()
         s.pickLists = {{"試料深度\u3000→"}};
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ using F = SampleModel::Field;
 
 const ListDialogSpec& sampleSpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "試料";
         s.capacity = BoringData::SampleTable::capacity;
@@ -39,7 +39,7 @@ const ListDialogSpec& sampleSpec()
         s.actions = {{"全深度コピー →"}};
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 constexpr int sampleRowLimit = 200;

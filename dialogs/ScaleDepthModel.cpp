@@ -17,15 +17,15 @@ constexpr int scaleNumberingLine = 36;
 FormField field(const char* key, const char* caption, FormFieldKind kind, const char* group, int minimum = 0,
                 int maximum = 0, int column = 0)
 {
-    FormField spec;
-    spec.key = key;
-    spec.caption = caption;
-    spec.kind = kind;
-    spec.group = group;
-    spec.minimum = minimum;
-    spec.maximum = maximum;
-    spec.column = column;
-    return spec;
+    FormField dialogTable;
+    dialogTable.key = key;
+    dialogTable.caption = caption;
+    dialogTable.kind = kind;
+    dialogTable.group = group;
+    dialogTable.minimum = minimum;
+    dialogTable.maximum = maximum;
+    dialogTable.column = column;
+    return dialogTable;
 }
 
 std::vector<FormField> buildFields()

@@ -14,50 +14,50 @@ constexpr int nBreakdownRow = 9;
 FormField bound(int LogSettings::*member, const char* key, const char* caption, FormFieldKind kind, const char* group,
                 int column = 0, std::vector<std::string> choices = {})
 {
-    FormField spec;
-    spec.key = key;
-    spec.caption = caption;
-    spec.kind = kind;
-    spec.group = group;
-    spec.column = column;
-    spec.choices = std::move(choices);
-    spec.intSetting = member;
-    return spec;
+    FormField dialogTable;
+    dialogTable.key = key;
+    dialogTable.caption = caption;
+    dialogTable.kind = kind;
+    dialogTable.group = group;
+    dialogTable.column = column;
+    dialogTable.choices = std::move(choices);
+    dialogTable.intSetting = member;
+    return dialogTable;
 }
 
 FormField width(int LogSettings::*member, const char* key, const char* caption, const char* group, int minimum,
                 int maximum, int column)
 {
-    FormField spec = bound(member, key, caption, FormFieldKind::Integer, group, column);
-    spec.minimum = minimum;
-    spec.maximum = maximum;
-    return spec;
+    FormField dialogTable = bound(member, key, caption, FormFieldKind::Integer, group, column);
+    dialogTable.minimum = minimum;
+    dialogTable.maximum = maximum;
+    return dialogTable;
 }
 
 FormField text(std::string LogSettings::*member, const char* key, const char* caption, FormFieldKind kind,
                const char* group, int column = 0)
 {
-    FormField spec;
-    spec.key = key;
-    spec.caption = caption;
-    spec.kind = kind;
-    spec.group = group;
-    spec.column = column;
-    spec.textSetting = member;
-    return spec;
+    FormField dialogTable;
+    dialogTable.key = key;
+    dialogTable.caption = caption;
+    dialogTable.kind = kind;
+    dialogTable.group = group;
+    dialogTable.column = column;
+    dialogTable.textSetting = member;
+    return dialogTable;
 }
 
 FormField plain(const char* key, const char* caption, FormFieldKind kind, const char* group, int column = 0,
                 const char* target = "")
 {
-    FormField spec;
-    spec.key = key;
-    spec.caption = caption;
-    spec.kind = kind;
-    spec.group = group;
-    spec.column = column;
-    spec.target = target;
-    return spec;
+    FormField dialogTable;
+    dialogTable.key = key;
+    dialogTable.caption = caption;
+    dialogTable.kind = kind;
+    dialogTable.group = group;
+    dialogTable.column = column;
+    dialogTable.target = target;
+    return dialogTable;
 }
 
 const std::vector<std::string> depthLabelPositions{"深度線の上", "深度線の下", "印刷しない"};

@@ -15,7 +15,7 @@ using F = WaterLevelModel::Field;
 
 const ListDialogSpec& waterLevelSpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "孔内水位";
         s.capacity = BoringData::WaterLevelTable::capacity;
@@ -44,7 +44,7 @@ const ListDialogSpec& waterLevelSpec()
                    "←カーソルをここにセットして、上の表から表示したい水位をクリックして下さい"};
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 constexpr double highestLevel = 50.0;

@@ -12,7 +12,7 @@ using test::sjis;
 
 const ListDialogSpec& smallSpec()
 {
-    static const ListDialogSpec spec = [] {
+    static const ListDialogSpec dialogTable = [] {
         ListDialogSpec s;
         s.caption = "test";
         s.capacity = 5;
@@ -21,7 +21,7 @@ const ListDialogSpec& smallSpec()
         s.columns = {{"m", 40, 0, 1, 1}, {"記事", 80, 1, 1, 2}, {"", 10, -1, 0, 0}, {"下線", 30, 2, 2, 3}};
         return s;
     }();
-    return spec;
+    return dialogTable;
 }
 
 class SmallModel : public ListTableModel {
