@@ -182,6 +182,8 @@ bool ListTableModel::anyRowFieldFilled() const
 
 bool ListTableModel::checkDepthFields(bool silent, bool lowerDepthWarning)
 {
+    if (!hasRowFields())
+        return false;
     const std::string& depth = fields_[static_cast<std::size_t>(keyField())];
     if (!anyRowFieldFilled() || isNumericText(depth) < 1) {
         if (!silent)
@@ -421,7 +423,8 @@ void ListTableModel::keyDownInList()
 
 void ListTableModel::runLiveWriteBack()
 {
-    if (currentRow_ < 1 || !checkFields(true))
+    // A list typed in its cells only has no fields to write back.
+    if (currentRow_ < 1 || !hasRowFields() || !checkFields(true))
         return;
     formatKeyField();
     const TextRow& current = row(currentRow_);

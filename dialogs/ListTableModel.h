@@ -145,6 +145,7 @@ protected:
     void requestScroll(int row) { scrollRequest_ = row; }
     void runLiveWriteBack();
     int keyField() const { return spec_.columns.front().field; }
+    bool hasRowFields() const { return keyField() >= 0; }
     bool anyRowFieldFilled() const;
     void insertRowAfterLast(const TextRow& values);
     void removeRow(int row);

@@ -48,7 +48,8 @@ TEST_F(WindowTest, ABadFileLeavesTheDocumentAsItWas)
     makeAnEdit();
     const BoringData before = frame->document().data();
     const std::string garbage = work.file("garbage.vla");
-    writeFile(garbage, std::string("\x01\x02\x7f binary\0\0 not a log\r\n", 27));
+    static constexpr char binary[] = "\x01\x02\x7f binary\0\0 not a log\r\n";
+    writeFile(garbage, std::string(binary, sizeof binary - 1));
     writeFile(work.file("empty.vla"), "");
 
     struct Case {

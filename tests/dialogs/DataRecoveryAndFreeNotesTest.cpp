@@ -85,6 +85,21 @@ TEST(DataFreeNotes, UnusualFrameHeightIsWarnedAndStoredAsTyped)
     EXPECT_EQ(data.freeNoteHeaderCell(2), "abc");
 }
 
+TEST(DataFreeNotes, LeavingTheFrameFieldWithARowChosenLeavesTheRowAlone)
+{
+    // The list has no fields of its own: a chosen row has nothing to be
+    // written back from them.
+    BoringData data;
+    data.freeNoteRows.row(1) = {"1", "0", "", "5", "note"};
+    RecordingPrompter prompter;
+    FreeNotesModel model(data, prompter);
+    model.clickRow(1);
+    model.setField(FreeNotesModel::FrameHeight, "30");
+    model.leaveField(FreeNotesModel::FrameHeight);
+    EXPECT_EQ(model.row(1), (TextRow{"1", "0", "", "5", "note"}));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
 TEST(DataDrilling, RowWithoutDepthIsDroppedAndTheHintFollowsTheOption)
 {
     BoringData data;
