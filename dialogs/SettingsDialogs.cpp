@@ -7,6 +7,7 @@
 #include "dialogs/MasterFileNamesModel.h"
 #include "dialogs/OptionDialogModels.h"
 #include "dialogs/ScaleDepthModel.h"
+#include "dialogs/ShortTextEditorDialog.h"
 #include "dialogs/StyleSheetDialog.h"
 #include "document/LogDocument.h"
 #include "settings/SettingsStore.h"
@@ -201,6 +202,13 @@ DialogOutcome runSettingsDialog(int commandId, LogDocument& document, Prompter& 
     case PageFooterCommand: {
         PageFooterModel model(document.data(), document.view());
         return runDocumentFields(QStringLiteral("ページ"), model, pageFooterFields(), document, prompter, parent);
+    }
+    case ShortTextCommand: {
+        // The masters are read by the data-entry dialogs when they open; the
+        // editor writes its files itself and leaves the settings as they are.
+        ShortTextEditorModel model(document.settings(), prompter);
+        ShortTextEditorDialog dialog(model, prompter, parent);
+        return outcomeOf(dialog.exec());
     }
     case HelpCommand: {
         HelpDialog dialog(document.settings(), prompter, parent);

@@ -23,6 +23,8 @@ constexpr CatalogueEntry catalogue[] = {
     {Message::UnknownDtdVersion, 4010, "DTDバージョンが不明または未対応です."},
     {Message::TooManyCsv, 0, "too many csv"},
     {Message::CannotCreateFont, 0, "Can't create font"},
+    {Message::SameData, 0, "同じデータがあります"},
+    {Message::SameDataPair, 0, "%2d行目と%2d行目 [%s]\u3000%s"},
 };
 
 const CatalogueEntry& entryOf(Message message)

@@ -17,6 +17,8 @@ enum class Message {
     UnknownDtdVersion,  // 4010 "DTDバージョンが不明または未対応です."
     TooManyCsv,         // "too many csv": a line longer than the sister programs read
     CannotCreateFont,   // "Can't create font"
+    SameData,           // "同じデータがあります" (a master file with equal entries)
+    SameDataPair,       // "%2d行目と%2d行目 [%s]\u3000%s": two rows, the text and the mark
 };
 
 // The string-table id of a message; 0 for a message without one.

@@ -8,6 +8,7 @@
 #include "settings/SettingsText.h"
 
 #include <array>
+#include <cstdio>
 
 namespace kolv {
 
@@ -26,6 +27,7 @@ constexpr std::array<ShortTextMasterInfo, shortTextMasterCount> masters = {{
 }};
 
 constexpr std::string_view fullWidthQuote = "\xFA\x57";  // ＂
+constexpr int duplicatesListed = 6;
 
 // One CSV value that reads back as it was written.
 std::string csvValue(std::string_view text)
@@ -86,12 +88,18 @@ std::string shortTextMasterText(const ShortTextMaster& master)
 bool loadShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, ShortTextMaster& master,
                          Issues& issues)
 {
-    master.layout = shortTextMasterInfo(kind).layout;
+    return loadShortTextMasterFrom(settings, shortTextMasterPath(settings, kind), shortTextMasterInfo(kind).layout,
+                                   master, issues);
+}
+
+bool loadShortTextMasterFrom(const LogSettings& settings, const std::string& windowsPath, ShortTextLayout layout,
+                             ShortTextMaster& master, Issues& issues)
+{
+    master.layout = layout;
     master.entries.clear();
-    const std::string& path = shortTextMasterPath(settings, kind);
     std::string bytes;
-    if (!readFileBytes(hostPathOf(settings, path), bytes)) {
-        issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, path));
+    if (!readFileBytes(hostPathOf(settings, windowsPath), bytes)) {
+        issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, windowsPath));
         return false;
     }
     readShortTextMaster(master, bytes);
@@ -104,10 +112,49 @@ bool saveShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, 
     ShortTextMaster written = master;
     written.layout = shortTextMasterInfo(kind).layout;
     const std::string& path = shortTextMasterPath(settings, kind);
-    if (writeFileAtomically(hostPathOf(settings, path), shortTextMasterText(written)))
-        return true;
-    issues.push_back(issueOf(Message::PathSaveFailed, MessageKind::Error, path));
-    return false;
+    if (!writeFileAtomically(hostPathOf(settings, path), shortTextMasterText(written))) {
+        issues.push_back(issueOf(Message::PathSaveFailed, MessageKind::Error, path));
+        return false;
+    }
+    if (std::string report = shortTextDuplicateReport(written); !report.empty())
+        issues.push_back({messageId(Message::SameData), std::move(report), MessageKind::Warning});
+    return true;
+}
+
+std::string shortTextDuplicateReport(const ShortTextMaster& master)
+{
+    const std::string pairFormat = messageText(Message::SameDataPair);
+    std::string report;
+    int listed = 0;
+    for (std::size_t later = 1; later < master.entries.size() && listed < duplicatesListed; ++later) {
+        const ShortTextEntry& entry = master.entries[later];
+        if (entry.text.empty())
+            continue;
+        for (std::size_t earlier = 0; earlier < later; ++earlier) {
+            if (master.entries[earlier].text != entry.text)
+                continue;
+            const int size = std::snprintf(nullptr, 0, pairFormat.c_str(), static_cast<int>(earlier + 1),
+                                           static_cast<int>(later + 1), entry.text.c_str(), entry.mark.c_str());
+            std::string line(static_cast<std::size_t>(size) + 1, '\0');
+            std::snprintf(line.data(), line.size(), pairFormat.c_str(), static_cast<int>(earlier + 1),
+                          static_cast<int>(later + 1), entry.text.c_str(), entry.mark.c_str());
+            line.resize(static_cast<std::size_t>(size));
+            report += (report.empty() ? messageText(Message::SameData) : std::string()) + "\n" + line;
+            ++listed;
+            break;
+        }
+    }
+    return report;
+}
+
+std::string previousVersionMasterPath(const std::string& windowsPath)
+{
+    const std::size_t folder = findText(windowsPath, "lm3");
+    if (folder == textNotFound)
+        return {};
+    std::string previous = windowsPath;
+    previous[folder + 2] = '2';
+    return previous;
 }
 
 }  // namespace kolv

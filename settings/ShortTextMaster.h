@@ -69,9 +69,26 @@ std::string shortTextMasterText(const ShortTextMaster& master);
 bool loadShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, ShortTextMaster& master,
                          Issues& issues);
 
+// Reads a master of the given layout from any Windows-style path, with the
+// same message when it cannot be read.
+bool loadShortTextMasterFrom(const LogSettings& settings, const std::string& windowsPath, ShortTextLayout layout,
+                             ShortTextMaster& master, Issues& issues);
+
 // Writes the master to its settings path; "%1\n保存できませんでした" and the
-// old file intact when it cannot be written.
+// old file intact when it cannot be written. Entries with equal texts are
+// written all the same and reported afterwards (shortTextDuplicateReport).
 bool saveShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, const ShortTextMaster& master,
                          Issues& issues);
+
+// Entries with equal texts, numbered as the entries are, empty ones counted:
+// "同じデータがあります" and at most six lines "%2d行目と%2d行目 [%s]\u3000%s"
+// (the earlier and the later entry, the text, the later entry's mark). Empty
+// when every text is different.
+std::string shortTextDuplicateReport(const ShortTextMaster& master);
+
+// The master of the previous version that the current one was made from:
+// the same path with "lm3" (the Qelm3 folder) read as "lm2"; empty when the
+// path does not name the current version's folder.
+std::string previousVersionMasterPath(const std::string& windowsPath);
 
 }  // namespace kolv
