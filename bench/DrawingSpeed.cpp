@@ -4,19 +4,18 @@
 // ratio at most 1.5), the screen page at screen size (a repaint while paging,
 // target under 16 ms), a PNG at 300 dpi and a PDF page.
 // Run: build/bench/DrawingSpeed
+#include "DrawingBenchmarkMain.h"
 #include "BenchSupport.h"
 #include "render/LogPage.h"
 #include "render/QtPainterDevice.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -128,11 +127,5 @@ BENCHMARK(BM_DensePagePdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication application(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kolv::bench::runDrawingBenchmarks(argc, argv);
 }

@@ -4,20 +4,19 @@
 // the PDF output adds to the drawing itself. work_ms is the absolute time
 // per file; the batch of many files costs that per file and core.
 // Run: build/bench/PdfSpeed
+#include "DrawingBenchmarkMain.h"
 #include "BenchSupport.h"
 #include "render/LogMapping.h"
 #include "render/LogPage.h"
 #include "render/QtPainterDevice.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -153,11 +152,5 @@ BENCHMARK(BM_CorpusPdfAgainstRecording)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication application(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kolv::bench::runDrawingBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Throughput of the work an engineer waits for: opening a document (native
 // and exchange file), saving it, and drawing one page on the recording device
 // and on a 150-dpi image. Run: build/bench/ReadAndRender
+#include "DrawingBenchmarkMain.h"
 #include "data/BoringData.h"
 #include "document/DocumentRefresh.h"
 #include "formats/NativeWriter.h"
@@ -10,12 +11,10 @@
 #include "render/RecordingDevice.h"
 #include "settings/SettingsStore.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -119,10 +118,5 @@ BENCHMARK(BM_DrawPageImage150Dpi);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kolv::bench::runDrawingBenchmarks(argc, argv);
 }

@@ -9,24 +9,14 @@ namespace kolv {
 
 int runExportXmlCommand(const std::vector<std::string>& arguments)
 {
-    CommandArguments parsed;
-    std::string error;
-    if (!parseCommandArguments(arguments, {installDirOption, outputOption, outDirOption, jobsOption}, {}, parsed,
-                               error))
-        return usageError(error, "export-xml");
-    return runFileCommand({"export-xml", "OUT.XML", ".XML"}, parsed,
-                          [](const CommandSession& session, const FileTask& task, FileReport& report) {
-                              LogSettings settings;
-                              BoringData data;
-                              const int opened = openCommandFile(session, task.input, settings, data, report);
-                              if (opened != ExitCode::Success)
-                                  return opened;
-                              // The file is written all the same, with what the format holds.
-                              const XmlExport exported = writeXmlFile(data);
-                              for (const XmlExportIssue& issue : exported.issues)
-                                  report.warn(cp932ToUtf8(describeXmlExportIssue(issue)));
-                              return writeTextResult(task, exported.bytes, report);
-                          });
+    return runOpenedFileCommand({"export-xml", "OUT.XML", ".XML"}, arguments,
+                                [](const BoringData& data, const FileTask& task, FileReport& report) {
+                                    // The file is written all the same, with what the format holds.
+                                    const XmlExport exported = writeXmlFile(data);
+                                    for (const XmlExportIssue& issue : exported.issues)
+                                        report.warn(cp932ToUtf8(describeXmlExportIssue(issue)));
+                                    return writeTextResult(task, exported.bytes, report);
+                                });
 }
 
 }  // namespace kolv

@@ -87,6 +87,29 @@ int runFileCommand(const FileCommand& command, const CommandArguments& arguments
     return runOneFile(command, arguments, action);
 }
 
+int runOpenedFileCommand(const FileCommand& command, const std::vector<std::string>& arguments,
+                         const OpenedFileAction& action)
+{
+    CommandArguments parsed;
+    std::string error;
+    const bool parsedWell =
+        command.requiredOutput.empty()
+            ? parseCommandArguments(arguments, {installDirOption, outDirOption, jobsOption}, {}, parsed, error)
+            : parseCommandArguments(arguments, {installDirOption, outputOption, outDirOption, jobsOption}, {}, parsed,
+                                    error);
+    if (!parsedWell)
+        return usageError(error, command.name);
+    return runFileCommand(command, parsed,
+                          [&action](const CommandSession& session, const FileTask& task, FileReport& report) {
+                              LogSettings settings;
+                              BoringData data;
+                              const int opened = openCommandFile(session, task.input, settings, data, report);
+                              if (opened != ExitCode::Success)
+                                  return opened;
+                              return action(data, task, report);
+                          });
+}
+
 int writeTextResult(const FileTask& task, const std::string& text, FileReport& report)
 {
     if (task.output.empty()) {

@@ -43,6 +43,15 @@ struct FileCommand {
 // first file (in argument order) that failed.
 int runFileCommand(const FileCommand& command, const CommandArguments& arguments, const FileAction& action);
 
+// What a command does with one file read as the Open command does.
+using OpenedFileAction = std::function<int(const BoringData& data, const FileTask& task, FileReport& report)>;
+
+// The whole of a command that takes only the file options: parses them
+// (-o only when the command writes a file of its own), opens every FILE
+// and runs the action on what was read.
+int runOpenedFileCommand(const FileCommand& command, const std::vector<std::string>& arguments,
+                         const OpenedFileAction& action);
+
 // Writes a command's text result to the task's output, or to stdout when it
 // has none; a failed write is reported with the path and the reason.
 int writeTextResult(const FileTask& task, const std::string& text, FileReport& report);
