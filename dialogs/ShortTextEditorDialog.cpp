@@ -139,7 +139,7 @@ QWidget* ShortTextEditorDialog::buildButtons()
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    const auto button = [this, area](const QString& caption) {
+    const auto button = [area](const QString& caption) {
         auto* push = new QPushButton(caption, area);
         push->setAccessibleName(caption);
         push->setAutoDefault(false);
