@@ -8,9 +8,12 @@
 #include "dialogs/OptionDialogModels.h"
 #include "dialogs/ScaleDepthModel.h"
 #include "dialogs/ShortTextEditorDialog.h"
+#include "dialogs/SoilMasterEditorDialog.h"
 #include "dialogs/StyleSheetDialog.h"
 #include "document/LogDocument.h"
+#include "settings/PatternColorFile.h"
 #include "settings/SettingsStore.h"
+#include "settings/SoilNameMasterFile.h"
 
 namespace kolv {
 
@@ -125,6 +128,28 @@ DialogOutcome runFonts(LogDocument& document, Prompter& prompter, QWidget* paren
     return DialogOutcome::Accepted;
 }
 
+// OK: the pattern options go to the settings and Sys.ndx, and the colour
+// table and both sets of soil names are read again from the files the
+// editor wrote, so the log is drawn with them.
+DialogOutcome runSoilMaster(LogDocument& document, Prompter& prompter, QWidget* parent)
+{
+    SoilMasterEditorModel model(document.settings(), prompter);
+    model.open();
+    SoilMasterEditorDialog dialog(model, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return DialogOutcome::Cancelled;
+    LogSettings settings = document.settings();
+    model.applyOptions(settings);
+    Issues issues;
+    saveSettings(settings, settings.settingsPath, issues);
+    loadPatternColors(settings, settings.patternColorPath, issues);
+    loadSoilNameMaster(settings, settings.soilMasterPath, 0, issues);
+    loadSoilNameMaster(settings, settings.soilMasterPath, 1, issues);
+    document.replaceSettings(settings);
+    showIssues(prompter, issues);
+    return DialogOutcome::Accepted;
+}
+
 template <class Model>
 DialogOutcome runSettingsFields(const QString& title, Model& model, const std::vector<FormField>& fields,
                                 LogDocument& document, Prompter& prompter, QWidget* parent)
@@ -178,6 +203,8 @@ DialogOutcome runSettingsDialog(int commandId, LogDocument& document, Prompter& 
         return runStyle(document, prompter, parent);
     case FontCommand:
         return runFonts(document, prompter, parent);
+    case SoilMasterCommand:
+        return runSoilMaster(document, prompter, parent);
     case KeyOptionsCommand: {
         SettingsFieldsModel model(keyOptionsFields(), document.settings());
         return runSettingsFields(QStringLiteral("キーの動作、データ入力画面のオプション"), model, keyOptionsFields(),

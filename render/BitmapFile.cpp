@@ -206,12 +206,17 @@ bool readBitmapFile(const std::string& hostPath, MonochromeBitmap& bitmap)
     return readFileBytes(hostPath, bytes) && decodeBitmap(bytes, bitmap);
 }
 
-std::string patternBitmapPath(const LogSettings& settings, long number)
+std::string patternBitmapFolder(const LogSettings& settings)
 {
     std::string folder = folderWithoutTrailingSeparator(settings.patternFolder);
     if (settings.bitmapMono != 0)
         folder += "01";
-    return folder + formatText("\\J%ld.BMP", number);
+    return folder;
+}
+
+std::string patternBitmapPath(const LogSettings& settings, long number)
+{
+    return patternBitmapFolder(settings) + formatText("\\J%ld.BMP", number);
 }
 
 bool readPatternBitmap(const LogSettings& settings, long number, MonochromeBitmap& bitmap)

@@ -32,6 +32,10 @@ std::string encodeBitmap(const MonochromeBitmap& bitmap);
 // Reads and decodes a bitmap file of the host.
 bool readBitmapFile(const std::string& hostPath, MonochromeBitmap& bitmap);
 
+// Windows-style folder of the pattern bitmaps: the pattern folder, with "01"
+// appended to its name for the monochrome set.
+std::string patternBitmapFolder(const LogSettings& settings);
+
 // Windows-style path of the bitmap of a pattern number: the pattern folder,
 // with "01" appended to its name for the monochrome set, then "\J%ld.BMP".
 std::string patternBitmapPath(const LogSettings& settings, long number);

@@ -9,6 +9,7 @@
 #include "settings/InstallFolder.h"
 #include "settings/SettingsText.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace kolv {
@@ -39,6 +40,54 @@ bool loadPatternColors(LogSettings& settings, const std::string& windowsPath, Is
     }
     readPatternColors(settings.patternColors, bytes);
     return true;
+}
+
+std::vector<PatternColorLine> readPatternColorLines(std::string_view bytes)
+{
+    std::vector<PatternColorLine> lines;
+    for (const std::string& text : settingsLines(bytes)) {
+        if (static_cast<int>(lines.size()) >= patternColorLineCapacity)
+            break;
+        if (text.size() <= 1)
+            continue;
+        const std::vector<std::string> fields = splitCsvFields(text, static_cast<int>(PatternColorLine().size()));
+        PatternColorLine& line = lines.emplace_back();
+        std::copy(fields.begin(), fields.end(), line.begin());
+    }
+    return lines;
+}
+
+std::string patternColorText(const std::vector<PatternColorLine>& lines)
+{
+    std::string text;
+    for (const PatternColorLine& line : lines) {
+        for (std::size_t field = 0; field < line.size(); ++field)
+            text += (field == 0 ? "" : ",") + csvFieldText(line[field]);
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool loadPatternColorLines(const LogSettings& settings, const std::string& windowsPath,
+                           std::vector<PatternColorLine>& lines, Issues& issues)
+{
+    lines.clear();
+    std::string bytes;
+    if (!readFileBytes(hostPathOf(settings, windowsPath), bytes)) {
+        issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, windowsPath));
+        return false;
+    }
+    lines = readPatternColorLines(bytes);
+    return true;
+}
+
+bool writePatternColors(const LogSettings& settings, const std::string& windowsPath,
+                        const std::vector<PatternColorLine>& lines, Issues& issues)
+{
+    if (writeFileAtomically(hostPathOf(settings, windowsPath), patternColorText(lines)))
+        return true;
+    issues.push_back(issueOf(Message::PathSaveFailed, MessageKind::Error, windowsPath));
+    return false;
 }
 
 }  // namespace kolv

@@ -1,5 +1,6 @@
 #include "settings/SettingsText.h"
 
+#include "data/Cp932Text.h"
 #include "platform/FileIo.h"
 
 namespace kolv {
@@ -38,6 +39,13 @@ std::string oneLineText(std::string_view text)
         line.push_back(c == '\r' || c == '\n' ? ' ' : c);
     }
     return line;
+}
+
+std::string csvFieldText(std::string_view text)
+{
+    constexpr std::string_view fullWidthQuote = "\xFA\x57";  // ＂
+    const std::string value = replaceAllText(oneLineText(text), "\"", fullWidthQuote);
+    return containsText(value, ",") ? "\"" + value + "\"" : value;
 }
 
 }  // namespace kolv

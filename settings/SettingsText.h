@@ -19,4 +19,9 @@ bool readSettingsLines(const std::string& hostPath, std::vector<std::string>& li
 // and the text ends at a NUL byte, so no value can shift the lines after it.
 std::string oneLineText(std::string_view text);
 
+// One CSV field that reads back as it was written: on one line, a double
+// quote written as "＂" and the whole between double quotes when it holds a
+// comma.
+std::string csvFieldText(std::string_view text);
+
 }  // namespace kolv

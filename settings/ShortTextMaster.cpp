@@ -26,15 +26,7 @@ constexpr std::array<ShortTextMasterInfo, shortTextMasterCount> masters = {{
     {"Sit.mst", "\x8E\xBA\x93\xE0\x8E\x8E\x8C\xB1", ShortTextLayout::TextOnly, &LogSettings::labTestMasterPath},
 }};
 
-constexpr std::string_view fullWidthQuote = "\xFA\x57";  // ＂
 constexpr int duplicatesListed = 6;
-
-// One CSV value that reads back as it was written.
-std::string csvValue(std::string_view text)
-{
-    const std::string value = replaceAllText(oneLineText(text), "\"", fullWidthQuote);
-    return containsText(value, ",") ? "\"" + value + "\"" : value;
-}
 
 }  // namespace
 
@@ -79,8 +71,8 @@ std::string shortTextMasterText(const ShortTextMaster& master)
         if (entry.text.empty())
             continue;
         if (master.layout == ShortTextLayout::MarkAndText)
-            text += (entry.mark.empty() ? std::string("-") : csvValue(entry.mark)) + ",";
-        text += csvValue(entry.text) + "\r\n";
+            text += (entry.mark.empty() ? std::string("-") : csvFieldText(entry.mark)) + ",";
+        text += csvFieldText(entry.text) + "\r\n";
     }
     return text;
 }

@@ -44,7 +44,103 @@ void readPatternField(std::string_view field, long& number, int& markDigit)
     markDigit = static_cast<int>((value - std::floor(value)) * 10.0 + 0.1);
 }
 
+constexpr int densityBit = 1;
+constexpr int consistencyBit = 2;
+
+// "%ld" of a pattern field that is a number, else empty; its mark digit.
+std::string editorPatternNumber(std::string_view field, int& markDigit)
+{
+    long number = -1;
+    readPatternField(field, number, markDigit);
+    return isNumericText(field) > 0 ? formatText("%ld", number) : std::string();
+}
+
+std::string writtenPatternField(const std::string& number, int markDigit)
+{
+    if (isNumericText(number) <= 0)
+        return {};
+    return formatText("%ld.%d", parseLeadingInteger(number), markDigit);
+}
+
 }  // namespace
+
+bool isSoilNameHeader(std::string_view name)
+{
+    return containsText(name, "[") || containsText(name, "{");
+}
+
+std::vector<SoilNameMasterLine> readSoilNameMasterLines(std::string_view bytes)
+{
+    std::vector<SoilNameMasterLine> lines;
+    for (const std::string& text : settingsLines(bytes)) {
+        if (static_cast<int>(lines.size()) >= soilNameMasterLineCapacity)
+            break;
+        if (text.size() <= 1)
+            continue;
+        SoilNameMasterLine line;
+        line.name = splitCsvField(text, 1);
+        if (!isSoilNameHeader(line.name)) {
+            line.symbol = splitCsvField(text, 2);
+            int marks = 0;
+            for (int set = 0; set < 2; ++set) {
+                int digit = 0;
+                line.patternNumber[set] = editorPatternNumber(splitCsvField(text, 3 + set), digit);
+                marks |= digit;
+            }
+            line.density = (marks & densityBit) != 0;
+            line.consistency = (marks & consistencyBit) != 0;
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::string soilNameMasterText(const std::vector<SoilNameMasterLine>& lines)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const SoilNameMasterLine& line = lines[i];
+        if (isSoilNameHeader(line.name)) {
+            text += oneLineText(line.name);
+            if (i == 0)
+                text += formatText(", ,%d,", soilNameMasterVersion);
+        } else {
+            const int markDigit = (line.density ? densityBit : 0) + (line.consistency ? consistencyBit : 0);
+            text += csvFieldText(line.name) + "," + csvFieldText(line.symbol) + "," +
+                    writtenPatternField(line.patternNumber[0], markDigit) + "," +
+                    writtenPatternField(line.patternNumber[1], markDigit);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool startsWithSectionHeader(const std::vector<SoilNameMasterLine>& lines)
+{
+    return !lines.empty() && containsText(lines.front().name, sectionMark);
+}
+
+bool loadSoilNameMasterLines(const LogSettings& settings, const std::string& windowsPath,
+                             std::vector<SoilNameMasterLine>& lines, Issues& issues)
+{
+    lines.clear();
+    std::string bytes;
+    if (!readFileBytes(hostPathOf(settings, windowsPath), bytes)) {
+        issues.push_back(issueOf(Message::FileNotFound, MessageKind::Error, windowsPath));
+        return false;
+    }
+    lines = readSoilNameMasterLines(bytes);
+    return true;
+}
+
+bool writeSoilNameMaster(const LogSettings& settings, const std::string& windowsPath,
+                         const std::vector<SoilNameMasterLine>& lines, Issues& issues)
+{
+    if (writeFileAtomically(hostPathOf(settings, windowsPath), soilNameMasterText(lines)))
+        return true;
+    issues.push_back(issueOf(Message::SaveFailed, MessageKind::Error));
+    return false;
+}
 
 int readSoilNameMaster(SoilNameMaster& master, std::string_view bytes, int set)
 {

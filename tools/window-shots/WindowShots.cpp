@@ -94,6 +94,7 @@ int main(int argc, char* argv[])
     shootModal(frame, kolv::command::geology, QStringLiteral("data-geology"));
     shootModal(frame, kolv::command::heading, QStringLiteral("heading"));
     shootModal(frame, kolv::command::shortTexts, QStringLiteral("short-texts"));
+    shootModal(frame, kolv::command::soilNames, QStringLiteral("soil-names"));
     shootModal(frame, kolv::command::about, QStringLiteral("about"));
     shootModal(frame, kolv::command::printPreview, QStringLiteral("preview"));
     shootModal(frame, kolv::command::exportPdf, QStringLiteral("export-pdf"));
