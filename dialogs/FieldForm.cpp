@@ -141,9 +141,10 @@ QWidget* FieldForm::makeControl(const FormField& field)
         edit->setReadOnly(field.kind == FormFieldKind::Shown);
         if (field.maxLength > 0)
             edit->setMaxLength(field.maxLength);
-        // Wide enough for what the field may hold.
+        // Wide enough for what the field may hold; longer texts scroll, so
+        // that a form of three columns still fits a laptop's screen.
         const int characterWidth = edit->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-        const int characters = field.maxLength > 0 ? std::min(field.maxLength, 36) : 18;
+        const int characters = field.maxLength > 0 ? std::min(field.maxLength, 16) : 16;
         edit->setMinimumWidth(characterWidth * std::max(characters, 3) + 12);
         if (field.kind == FormFieldKind::Integer)
             edit->setMaximumWidth(characterWidth * 8 + 12);
@@ -384,8 +385,10 @@ FieldFormDialog::FieldFormDialog(const QString& title, FieldModel& model, const 
     : QDialog(parent), form_(new FieldForm(model, fields, prompter, this))
 {
     setWindowTitle(title);
-    setMinimumWidth(440);
     auto* layout = new QVBoxLayout(this);
+    // The dialog is never made smaller than its controls need, even where
+    // the screen is small.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(form_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
