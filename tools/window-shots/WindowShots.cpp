@@ -19,6 +19,7 @@
 
 #include <clocale>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -91,10 +92,31 @@ int main(int argc, char* argv[])
     shoot(QStringLiteral("fit-width"));
     frame.runCommand(kolv::command::actualSize);
 
-    shootModal(frame, kolv::command::geology, QStringLiteral("data-geology"));
-    shootModal(frame, kolv::command::heading, QStringLiteral("heading"));
-    shootModal(frame, kolv::command::shortTexts, QStringLiteral("short-texts"));
-    shootModal(frame, kolv::command::soilNames, QStringLiteral("soil-names"));
+    const std::pair<int, const char*> dialogs[] = {
+        {kolv::command::geology, "data-geology"},
+        {kolv::command::nValue, "data-n-value"},
+        {kolv::command::notes, "data-notes"},
+        {kolv::command::samples, "data-samples"},
+        {kolv::command::recovery, "data-recovery"},
+        {kolv::command::waterLevel, "data-water-level"},
+        {kolv::command::inSitu, "data-in-situ"},
+        {kolv::command::drilling, "data-drilling"},
+        {kolv::command::freeNotes, "data-free-notes"},
+        {kolv::command::heading, "heading"},
+        {kolv::command::displayWidth, "display-width"},
+        {kolv::command::pageFooter, "page-footer"},
+        {kolv::command::scaleAndDepth, "scale-and-depth"},
+        {kolv::command::logStyle, "log-style"},
+        {kolv::command::fonts, "fonts"},
+        {kolv::command::shortTexts, "short-texts"},
+        {kolv::command::soilNames, "soil-names"},
+        {kolv::command::masterFileNames, "master-file-names"},
+        {kolv::command::keyOptions, "key-options"},
+        {kolv::command::setup, "setup"},
+        {kolv::command::help, "help"},
+    };
+    for (const auto& [command, name] : dialogs)
+        shootModal(frame, command, QString::fromLatin1(name));
     shootModal(frame, kolv::command::about, QStringLiteral("about"));
     shootModal(frame, kolv::command::printPreview, QStringLiteral("preview"));
     shootModal(frame, kolv::command::exportPdf, QStringLiteral("export-pdf"));
