@@ -269,10 +269,14 @@ QWidget* SoilMasterEditorDialog::buildSoilSide()
 
     const QString listCaption = QStringLiteral("地質名マスタファイル （地質名とパターンNo）");
     soilList_ = listTable(soilListColumns(), {}, listCaption, "soilList", visibleSoilRows, side);
-    connect(soilList_, &QTableWidget::cellClicked, this, [this](int row, int) {
+    // The row the buttons act on is the highlighted one, however it was
+    // reached: by the mouse or by the arrow keys.
+    const auto soilRowChosen = [this](int row) {
         model_.selectSoilRow(row + 1);
         refreshPreviews();
-    });
+    };
+    connect(soilList_, &QTableWidget::cellClicked, this, soilRowChosen);
+    connect(soilList_, &QTableWidget::currentCellChanged, this, soilRowChosen);
 
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -291,11 +295,13 @@ QWidget* SoilMasterEditorDialog::buildPatternTable()
     const QString colorSample = QStringLiteral("0x000000");
     colorList_ = listTable(colorListColumns(), {QString(), colorSample, colorSample}, QStringLiteral("線描パターンの色"),
                            "colorList", visibleColorRows, group);
-    connect(colorList_, &QTableWidget::cellClicked, this, [this](int row, int) {
+    const auto colorRowChosen = [this](int row) {
         model_.selectColorRow(row + 1);
         refreshFields();
         refreshPreviews();
-    });
+    };
+    connect(colorList_, &QTableWidget::cellClicked, this, colorRowChosen);
+    connect(colorList_, &QTableWidget::currentCellChanged, this, colorRowChosen);
     pickList_ = new QListWidget(group);
     pickList_->setObjectName(QStringLiteral("bitmapPickList"));
     pickList_->setAccessibleName(QStringLiteral("ビットマップファイル"));

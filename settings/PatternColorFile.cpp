@@ -46,8 +46,6 @@ std::vector<PatternColorLine> readPatternColorLines(std::string_view bytes)
 {
     std::vector<PatternColorLine> lines;
     for (const std::string& text : settingsLines(bytes)) {
-        if (static_cast<int>(lines.size()) >= patternColorLineCapacity)
-            break;
         if (text.size() <= 1)
             continue;
         const std::vector<std::string> fields = splitCsvFields(text, static_cast<int>(PatternColorLine().size()));

@@ -28,9 +28,11 @@ bool loadPatternColors(LogSettings& settings, const std::string& windowsPath, Is
 // ("色コード"), default colour ("既定色"), short label ("略表示") and soil
 // example ("地質例"); a title line keeps its text in the fields it splits into.
 using PatternColorLine = std::array<std::string, 5>;
+// The editor adds no line beyond this many.
 inline constexpr int patternColorLineCapacity = 111;
 
-// Every line longer than one byte as its five fields, at most 111 lines.
+// Every line longer than one byte as its five fields; a longer file than the
+// editor fills is read whole, so that writing it back loses no line.
 std::vector<PatternColorLine> readPatternColorLines(std::string_view bytes);
 
 // The five fields of every line joined by ","; CR LF after each.

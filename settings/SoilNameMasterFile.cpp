@@ -73,8 +73,6 @@ std::vector<SoilNameMasterLine> readSoilNameMasterLines(std::string_view bytes)
 {
     std::vector<SoilNameMasterLine> lines;
     for (const std::string& text : settingsLines(bytes)) {
-        if (static_cast<int>(lines.size()) >= soilNameMasterLineCapacity)
-            break;
         if (text.size() <= 1)
             continue;
         SoilNameMasterLine line;

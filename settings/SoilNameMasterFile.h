@@ -33,14 +33,16 @@ struct SoilNameMasterLine {
 
     bool operator==(const SoilNameMasterLine&) const = default;
 };
+// The editor adds no line beyond this many.
 inline constexpr int soilNameMasterLineCapacity = 256;
 
 // Whether a name makes its line a section header or a comment.
 bool isSoilNameHeader(std::string_view name);
 
 // The lines of the file's bytes as the editor lists them: every line longer
-// than one byte, at most 256. A data line's marks are those of either
-// pattern field.
+// than one byte. A file with more lines than the editor adds is read whole,
+// so that writing it back loses none. A data line's marks are those of
+// either pattern field.
 std::vector<SoilNameMasterLine> readSoilNameMasterLines(std::string_view bytes);
 
 // The file's bytes: a header line as its name (the very first line, when it

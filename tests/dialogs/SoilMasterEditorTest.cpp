@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -435,6 +436,21 @@ TEST(SoilMasterEditor, OkRefusesASoilListThatDoesNotStartWithItsSectionHeader)
     LogSettings loaded = editor.install.settings;
     Issues issues;
     EXPECT_EQ(loadSoilNameMaster(loaded, loaded.soilMasterPath, 0, issues), 660);
+}
+
+// A master longer than the list fills (more names than the editor adds) is
+// shown and written back whole.
+TEST(SoilMasterEditor, ALongerMasterIsWrittenBackWhole)
+{
+    Editor editor(manyRows(299));
+    SoilMasterEditorModel& model = *editor.model;
+    ASSERT_EQ(model.soilRowCount(), 300);
+    model.selectSoilRow(300);
+    model.moveRowUp();
+    ASSERT_TRUE(model.accept());
+    const std::string soil = editor.soilFile();
+    EXPECT_EQ(std::count(soil.begin(), soil.end(), '\n'), 300);
+    EXPECT_NE(soil.find(sjis("土299,S,300.1,300.1\r\n土298,")), std::string::npos);
 }
 
 TEST(SoilMasterEditor, CancelAsksOnlyAfterChanges)

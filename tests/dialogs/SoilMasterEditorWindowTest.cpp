@@ -149,3 +149,25 @@ TEST(SoilMasterEditorWindow, CancelWritesNothing)
         EXPECT_EQ(command.file("WdtvJCA.mst"), soil);
     }
 }
+
+TEST(SoilMasterEditorWindow, TheButtonsActOnTheRowReachedWithTheArrowKeys)
+{
+    SoilMasterCommand command;
+    command.prompter.scriptedAnswers = {Answer::Yes, Answer::Yes};
+    QString deleted;
+    QString shownAfter;
+    whenDialogShows([&](QDialog& dialog) {
+        auto* list = qobject_cast<QTableWidget*>(controlOf(dialog, "soilList"));
+        clickCell(dialog, "soilList", 2);
+        list->setFocus();
+        list->setCurrentCell(4, 0);
+        deleted = list->item(4, 0)->text();
+        click(dialog, "delete");
+        shownAfter = list->item(4, 0)->text();
+        EXPECT_EQ(list->item(1, 0)->text(), QStringLiteral("盛土"));
+        dialog.reject();
+    });
+    EXPECT_EQ(command.run(), DialogOutcome::Cancelled);
+    EXPECT_EQ(deleted, QStringLiteral("埋立土"));
+    EXPECT_NE(shownAfter, deleted);
+}
