@@ -47,7 +47,8 @@ QString qt(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-std::string documentTextOfTyping(const QString& text)
+// What was typed, in code page 932 as the masters hold it.
+std::string typedText(const QString& text)
 {
     return utf8ToCp932(text.toStdString());
 }
@@ -226,7 +227,7 @@ QWidget* SoilMasterEditorDialog::buildSoilSide()
         QLineEdit* edit = lineEdit(caption.trimmed(), row.objectName);
         soilFields_[static_cast<std::size_t>(row.field)] = edit;
         connect(edit, &QLineEdit::textEdited, this,
-                [this, field = row.field](const QString& text) { model_.setSoilField(field, documentTextOfTyping(text)); });
+                [this, field = row.field](const QString& text) { model_.setSoilField(field, typedText(text)); });
         auto* label = new QLabel(caption, side);
         label->setBuddy(edit);
         fields->addWidget(label, i / 2, (i % 2) * 2, Qt::AlignRight);
@@ -329,10 +330,10 @@ QWidget* SoilMasterEditorDialog::buildPatternTable()
 
     patternNumber_ = lineEdit(QStringLiteral("パターンNo."), "patternNumber");
     connect(patternNumber_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { model_.setPatternNumberField(documentTextOfTyping(text)); });
+            [this](const QString& text) { model_.setPatternNumberField(typedText(text)); });
     color_ = lineEdit(QStringLiteral("色コード"), "colorCode");
     connect(color_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        model_.setColorField(documentTextOfTyping(text));
+        model_.setColorField(typedText(text));
         refreshFields();
     });
     colorSwatch_ = new QLabel(group);
@@ -458,7 +459,7 @@ QWidget* SoilMasterEditorDialog::buildPaths()
     QLineEdit* folder = lineEdit(QStringLiteral("カラービットマップのフォルダ"), "patternFolder");
     folder->setText(screenText(model_.options().patternFolder));
     connect(folder, &QLineEdit::editingFinished, this, [this, folder] {
-        const std::string typed = documentTextOfTyping(folder->text());
+        const std::string typed = typedText(folder->text());
         if (typed == model_.options().patternFolder)
             return;
         model_.setPatternFolder(typed);

@@ -12,6 +12,7 @@
 #include "settings/PatternColorFile.h"
 #include "settings/SoilNameMasterFile.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
