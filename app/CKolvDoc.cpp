@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 namespace kolv {
 
@@ -143,8 +144,13 @@ bool CKolvDoc::openPath(const std::string& hostPath)
         return false;
     const OpenResult result = document_.open(hostPath, openByPathOptions);
     showIssues(prompter_, result.issues);
-    if (result.status != OpenStatus::Opened)
+    if (result.status != OpenStatus::Opened) {
+        // A file that is gone no longer belongs in the recent-file list; one
+        // that is there but unreadable stays, as it may be mended.
+        if (!std::filesystem::exists(std::filesystem::path(hostPath)))
+            recentFiles_.remove(QString::fromStdString(hostPath));
         return false;
+    }
     recentFiles_.add(QString::fromStdString(hostPath));
     return true;
 }

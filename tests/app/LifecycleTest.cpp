@@ -51,6 +51,8 @@ TEST_F(WindowTest, ABadFileLeavesTheDocumentAsItWas)
     static constexpr char binary[] = "\x01\x02\x7f binary\0\0 not a log\r\n";
     writeFile(garbage, std::string(binary, sizeof binary - 1));
     writeFile(work.file("empty.vla"), "");
+    for (const std::string& listed : {garbage, work.file("missing.vla")})
+        frame->recentFiles().add(QString::fromStdString(listed));
 
     struct Case {
         const char* name;
@@ -69,6 +71,9 @@ TEST_F(WindowTest, ABadFileLeavesTheDocumentAsItWas)
         EXPECT_TRUE(frame->document().isModified());
     }
     EXPECT_EQ(frame->document().data().sptRows.cell(2, 1), before.sptRows.cell(2, 1));
+    // The vanished file leaves the recent-file list; the unreadable one stays.
+    EXPECT_EQ(frame->recentFiles().files(),
+              (QStringList{QString::fromStdString(garbage), QString::fromStdString(sample("harbour.vla"))}));
 }
 
 TEST_F(WindowTest, ACommandLineFileThatCannotBeOpenedEndsTheStart)
