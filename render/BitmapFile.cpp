@@ -224,4 +224,13 @@ bool readPatternBitmap(const LogSettings& settings, long number, MonochromeBitma
     return readBitmapFile(hostPathOf(settings, patternBitmapPath(settings, number)), bitmap);
 }
 
+std::shared_ptr<const MonochromeBitmap> patternBitmap(const LogSettings& settings, long number)
+{
+    // The data root decides which host folder the Windows-style one is.
+    const std::string folder = settings.dataRoot + '|' + patternBitmapFolder(settings);
+    return settings.patternBitmaps->bitmap(folder, number, [&](MonochromeBitmap& bitmap) {
+        return readPatternBitmap(settings, number, bitmap);
+    });
+}
+
 }  // namespace kolv

@@ -9,6 +9,7 @@
 #include "settings/LogSettings.h"
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,12 @@ std::string patternBitmapPath(const LogSettings& settings, long number);
 
 // Reads the bitmap of a pattern number from the pattern folder (the file
 // name is matched without regard to case, "J1100.BMP" finds "j1100.bmp").
+// Always reads the file: for checking which files are there.
 bool readPatternBitmap(const LogSettings& settings, long number, MonochromeBitmap& bitmap);
+
+// The bitmap of a pattern number as drawing uses it: read once, then taken
+// from the reference data's cache (see settings/PatternBitmapCache.h);
+// nullptr when the file is missing or unreadable.
+std::shared_ptr<const MonochromeBitmap> patternBitmap(const LogSettings& settings, long number);
 
 }  // namespace kolv

@@ -4,6 +4,8 @@
 // on a printer or image) and drawn through this interface. The QPainter
 // device serves screen, printer, preview, PDF, PNG and SVG; the recording
 // device serves tests.
+#include "data/MonochromeBitmap.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -70,19 +72,6 @@ inline bool hasAlign(TextAlign value, TextAlign flag)
 {
     return (static_cast<unsigned>(value) & static_cast<unsigned>(flag)) == static_cast<unsigned>(flag);
 }
-
-// A monochrome bitmap: rows top-down, 1 bit per pixel, bit set = white (as a
-// 1-bit DIB with the palette black, white).
-struct MonochromeBitmap {
-    int width = 0;
-    int height = 0;
-    int stride = 0;  // bytes per row
-    std::vector<std::uint8_t> bits;
-    bool pixelIsWhite(int x, int y) const
-    {
-        return (bits[static_cast<std::size_t>(y) * stride + x / 8] >> (7 - x % 8)) & 1;
-    }
-};
 
 enum class RasterOperation { Copy, And };
 

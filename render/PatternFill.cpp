@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace kolv {
 
@@ -66,15 +67,15 @@ bool drawVectorStep(DrawContext& context, long number, const PatternCell& cell)
 
 bool drawBitmapStep(DrawContext& context, long number, const PatternCell& cell, RasterOperation operation)
 {
-    MonochromeBitmap bitmap;
-    if (!readPatternBitmap(context.settings, number, bitmap))
+    const std::shared_ptr<const MonochromeBitmap> bitmap = patternBitmap(context.settings, number);
+    if (!bitmap)
         return false;
     const LogMapping& mapping = context.mapping;
     const int left = mapping.toDeviceX(cell.x1) + 1;
     const int top = mapping.toDeviceY(cell.y1);
     const int width = deviceLength(mapping.unitX * (cell.x2 - cell.x1)) - 1;
     const int height = deviceLength(mapping.unitY * (cell.y2 - cell.y1));
-    tileBitmap(context.device, {left, top, left + width, top + height}, bitmap, operation);
+    tileBitmap(context.device, {left, top, left + width, top + height}, *bitmap, operation);
     return true;
 }
 

@@ -6,10 +6,12 @@
 // and passed by reference; a settings dialog edits a copy of SettingsValues
 // and compares it on OK.
 #include "settings/FontSlot.h"
+#include "settings/PatternBitmapCache.h"
 #include "settings/PatternColorTable.h"
 #include "settings/SoilNameMaster.h"
 
 #include <array>
+#include <memory>
 #include <string>
 
 namespace kolv {
@@ -127,6 +129,9 @@ struct ReferenceData {
     PatternColorTable patternColors;
     SoilNameMaster soilNameMaster;
     std::array<FontSlot, fontSlotCount> fontSlots;  // slots 1..6 at index 0..5
+    // Shared by the copies of the settings, emptied when the tables above are
+    // loaded again.
+    std::shared_ptr<PatternBitmapCache> patternBitmaps = std::make_shared<PatternBitmapCache>();
 };
 
 struct LogSettings : SettingsValues, PrintOptions, Installation, ReferenceData {

@@ -79,6 +79,7 @@ void loadSettings(LogSettings& settings, BoringData& data, bool reloadAll, Issue
         settings.settingsLoaded = true;
         loadSettingsFile(settings, issues);
         loadMasters(settings, issues);
+        settings.patternBitmaps->clear();
     }
     if (!settings.fontsLoaded) {
         settings.fontsLoaded = true;

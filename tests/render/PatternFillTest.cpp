@@ -2,12 +2,14 @@
 // code is taken apart and how each pattern number is drawn.
 #include "render/PatternFill.h"
 #include "render/SoilColumn.h"
+#include "settings/SettingsStore.h"
 
 #include "PatternTestFolder.h"
 #include "TextColumnFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <utility>
 
@@ -248,6 +250,48 @@ TEST(PatternSource, AnUnreadableBitmapDrawsNoPatternButTheLayerStillShows)
     EXPECT_TRUE(page.device.ofKind(Kind::Bitmap).empty());
     EXPECT_FALSE(page.linesBetween(page.column(1), 3.0, page.column(4), 3.0).empty());
     EXPECT_FALSE(page.texts(" 3.00").empty());
+}
+
+TEST(PatternSource, ABitmapIsReadOnceUntilTheReferenceDataIsLoadedAgain)
+{
+    PatternFixture page;
+    page.settings.patternMode = PatternMode::BitmapOnly;
+    page.layer({{5, "1100"}});
+    const auto widthsDrawn = [&] {
+        page.draw();
+        std::set<int> widths;
+        for (const auto& step : page.bitmapSteps())
+            widths.insert(step.first);
+        return widths;
+    };
+    // Loads the settings of an installation folder without files, keeping
+    // the values the page is drawn with.
+    const auto reload = [&] {
+        const SettingsValues values = page.settings.values();
+        const auto fontSlots = page.settings.fontSlots;
+        page.settings.installFolderOverride = page.folder.folder() + "/..";
+        loadSettings(page.settings, page.data, true, page.issues);
+        page.settings.values() = values;
+        page.settings.fontSlots = fontSlots;
+    };
+    const std::string file = page.folder.folder() + "/J1100.BMP";
+
+    EXPECT_EQ(widthsDrawn(), std::set<int>{32});
+    std::filesystem::remove(file);
+    EXPECT_EQ(widthsDrawn(), std::set<int>{32}) << "the file is not read again on a repaint";
+    reload();
+    EXPECT_EQ(widthsDrawn(), std::set<int>{});
+    page.folder.addSquare(1100, 12);
+    EXPECT_EQ(widthsDrawn(), std::set<int>{}) << "a missing file is not looked for on every repaint";
+    reload();
+    EXPECT_EQ(widthsDrawn(), std::set<int>{12});
+
+    page.folder.addBitmap(1100, test::squareBitmap(6), "01");
+    page.settings.bitmapMono = 1;
+    EXPECT_EQ(widthsDrawn(), std::set<int>{6}) << "the monochrome set is another folder";
+    page.settings.bitmapMono = 0;
+    page.settings.patternFolder = "C:\\Elsewhere";
+    EXPECT_EQ(widthsDrawn(), std::set<int>{});
 }
 
 TEST(PatternSource, ACellNarrowerThanOneDeviceUnitEndsWithoutTiles)
