@@ -3,10 +3,10 @@
 #include "app/FileChooser.h"
 #include "app/LastFolderFile.h"
 #include "app/RecentFiles.h"
-#include "app/ShellMessages.h"
 #include "data/Cp932Text.h"
 #include "document/LogDocument.h"
 #include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 #include "platform/WindowsPath.h"
 #include "settings/InstallFolder.h"
 
@@ -74,12 +74,12 @@ bool CKolvDoc::askBeforeLosingChanges(bool closing)
 {
     if (!document_.isModified())
         return true;
-    const ShellMessage& question = closing ? shellMessage::closeQuestion : shellMessage::discardQuestion;
-    switch (showShellMessage(prompter_, question, MessageKind::QuestionWithCancel)) {
+    const Message question = closing ? Message::CloseQuestion : Message::DiscardQuestion;
+    switch (showMessage(prompter_, question, MessageKind::QuestionWithCancel)) {
     case Answer::Yes:
         return true;
     case Answer::No:
-        showShellMessage(prompter_, shellMessage::saveHint, MessageKind::Information);
+        showMessage(prompter_, Message::SaveHint, MessageKind::Information);
         return false;
     default:
         return false;
@@ -174,7 +174,7 @@ bool CKolvDoc::save()
     if (extension.size() < 2)
         return saveAs();
     if (!equalsIgnoringCase(extension, nativeExtension)) {
-        showShellMessage(prompter_, shellMessage::notStandardExtension, MessageKind::Warning);
+        showMessage(prompter_, Message::NotStandardExtension, MessageKind::Warning);
         return saveAs();
     }
     return writeTo(path);
@@ -194,7 +194,7 @@ bool CKolvDoc::saveAs()
     if (extension.empty()) {
         path += std::string(".") + nativeExtension;
     } else if (!equalsIgnoringCase(extension, nativeExtension)) {
-        showShellMessage(prompter_, shellMessage::notStandardExtension, MessageKind::Warning);
+        showMessage(prompter_, Message::NotStandardExtension, MessageKind::Warning);
         return false;
     }
     return writeTo(path);

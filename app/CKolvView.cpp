@@ -1,8 +1,8 @@
 #include "app/CKolvView.h"
 
-#include "app/ShellMessages.h"
 #include "document/LogDocument.h"
 #include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 #include "render/LogPage.h"
 #include "render/QtPainterDevice.h"
 
@@ -114,9 +114,9 @@ void CKolvView::toggleScreenDrawing()
 {
     LogSettings& settings = document_.settings();
     settings.screenDrawing = !settings.screenDrawing;
-    const ShellMessage& message = settings.screenDrawing ? shellMessage::screenDrawingOn : shellMessage::screenDrawingOff;
-    emit statusMessage(QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size())));
-    showShellMessage(prompter_, message, MessageKind::Information);
+    const Message message = settings.screenDrawing ? Message::ScreenDrawingOn : Message::ScreenDrawingOff;
+    emit statusMessage(QString::fromStdString(cp932ToUtf8(messageText(message))));
+    showMessage(prompter_, message, MessageKind::Information);
     viewport()->update();
 }
 

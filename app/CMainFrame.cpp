@@ -10,7 +10,6 @@
 #include "app/PagePrinting.h"
 #include "app/PdfExportDialog.h"
 #include "app/RecentFiles.h"
-#include "app/ShellMessages.h"
 #include "app/ToolBarIcons.h"
 #include "dialogs/DataDialogs.h"
 #include "dialogs/SettingsDialogs.h"
@@ -18,6 +17,7 @@
 #include "formats/XmlWriter.h"
 #include "platform/Cp932Codec.h"
 #include "platform/FileIo.h"
+#include "platform/MessageCatalogue.h"
 
 #include <QAction>
 #include <QApplication>
@@ -504,7 +504,7 @@ bool CMainFrame::exportPdf(const QString& path, int firstPage, int lastPage)
         return false;
     }
     if (!writeFileAtomically(path.toStdString(), bytes)) {
-        showShellMessage(prompter_, shellMessage::saveFailed, MessageKind::Error);
+        showMessage(prompter_, Message::SaveFailed, MessageKind::Error);
         return false;
     }
     showStatus(QStringLiteral("PDFに出力しました: %1").arg(QDir::toNativeSeparators(path)));
@@ -545,12 +545,12 @@ bool CMainFrame::exportXml(const QString& path)
 {
     const XmlExport exported = writeXmlFile(document_->data());
     if (!writeFileAtomically(path.toStdString(), exported.bytes)) {
-        showShellMessage(prompter_, shellMessage::saveFailed, MessageKind::Error);
+        showMessage(prompter_, Message::SaveFailed, MessageKind::Error);
         return false;
     }
     showStatus(QStringLiteral("交換用データを出力しました: %1").arg(QDir::toNativeSeparators(path)));
     if (!exported.issues.empty()) {
-        std::string report = utf8ToCp932(shellMessage::exchangeFileIssues.text);
+        std::string report = messageText(Message::ExchangeFileIssues);
         std::size_t shown = 0;
         for (const XmlExportIssue& issue : exported.issues) {
             if (shown++ == exchangeIssuesShown)
@@ -558,8 +558,9 @@ bool CMainFrame::exportXml(const QString& path)
             report += "\n" + describeXmlExportIssue(issue);
         }
         if (exported.issues.size() > exchangeIssuesShown)
-            report += utf8ToCp932("\n… ほか " + std::to_string(exported.issues.size() - exchangeIssuesShown) + " 件");
-        prompter_.show(shellMessage::exchangeFileIssues.id, report, MessageKind::Warning);
+            report += messageText(Message::ExchangeFileMoreIssues,
+                                  std::to_string(exported.issues.size() - exchangeIssuesShown));
+        prompter_.show(messageId(Message::ExchangeFileIssues), report, MessageKind::Warning);
     }
     return true;
 }

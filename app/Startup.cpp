@@ -3,10 +3,10 @@
 #include "app/AboutDialog.h"
 #include "app/CKolvDoc.h"
 #include "app/CMainFrame.h"
-#include "app/ShellMessages.h"
 #include "document/LogDocument.h"
 #include "platform/FileIo.h"
 #include "platform/FirstUse.h"
+#include "platform/Issue.h"
 #include "render/QtPainterDevice.h"
 #include "settings/SettingsStore.h"
 

@@ -1,6 +1,7 @@
 #include "cli/FileReport.h"
 
 #include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 #include <filesystem>
 #include <iostream>
@@ -11,9 +12,9 @@ namespace {
 
 // The ids of the reading and saving messages whose text alone names no file
 // or no reason.
-constexpr int fileNotFoundId = 32790;
-constexpr int cannotOpenId = 32793;
-constexpr int saveFailedId = 4005;
+const int fileNotFoundId = messageId(Message::FileNotFound);
+const int cannotOpenId = messageId(Message::CannotOpen);
+const int saveFailedId = messageId(Message::SaveFailed);
 
 std::string parentFolderOf(const std::string& path)
 {

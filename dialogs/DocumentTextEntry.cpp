@@ -1,7 +1,7 @@
 #include "dialogs/DocumentTextEntry.h"
 
-#include "dialogs/DataDialogMessages.h"
 #include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 #include <QList>
 
@@ -24,8 +24,7 @@ std::optional<std::string> documentTextOf(const QString& text, Prompter& prompte
     for (const QChar character : text) {
         const char16_t code = character.unicode();
         if ((code < 0x20 && code != '\t' && code != '\r' && code != '\n') || code == 0x7F) {
-            showDialogMessage(prompter, DataDialogMessage::controlCharacterNotAllowed, MessageKind::Warning,
-                              codePointName(code));
+            showMessage(prompter, Message::ControlCharacterNotAllowed, MessageKind::Warning, codePointName(code));
             return std::nullopt;
         }
     }
@@ -40,12 +39,11 @@ std::optional<std::string> documentTextOf(const QString& text, Prompter& prompte
         int missing = 0;
         utf8ToCp932(std::string_view(one.constData(), static_cast<std::size_t>(one.size())), &missing);
         if (missing > 0) {
-            showDialogMessage(prompter, DataDialogMessage::characterNotAllowed, MessageKind::Warning,
-                              codePointName(codePoint));
+            showMessage(prompter, Message::CharacterNotAllowed, MessageKind::Warning, codePointName(codePoint));
             return std::nullopt;
         }
     }
-    showDialogMessage(prompter, DataDialogMessage::characterNotAllowed, MessageKind::Warning, "?");
+    showMessage(prompter, Message::CharacterNotAllowed, MessageKind::Warning, "?");
     return std::nullopt;
 }
 

@@ -1,7 +1,8 @@
 #include "dialogs/DrillingModel.h"
 
-#include "dialogs/DataDialogMessages.h"
 #include "dialogs/StoreTable.h"
+#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 namespace kolv {
 
@@ -49,7 +50,7 @@ void DrillingModel::choiceMade(int index)
 
 void DrillingModel::updateHint()
 {
-    fields()[Hint] = field(ShowInLog) == "1" ? std::string() : documentText("チェックONで柱状図の標尺欄に表示");
+    fields()[Hint] = field(ShowInLog) == "1" ? std::string() : utf8ToCp932("チェックONで柱状図の標尺欄に表示");
 }
 
 }  // namespace kolv

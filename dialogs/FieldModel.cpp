@@ -1,22 +1,12 @@
 #include "dialogs/FieldModel.h"
 
 #include "data/Number.h"
-#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 #include <cctype>
 #include <charconv>
 
 namespace kolv {
-
-std::string integerExpectedMessage()
-{
-    return utf8ToCp932("整数を入力してください。");
-}
-
-std::string integerRangeMessage(int minimum, int maximum)
-{
-    return utf8ToCp932(formatText("%d から %d までの整数を入力してください。", minimum, maximum));
-}
 
 bool parseWholeNumber(std::string_view text, int& value)
 {
@@ -77,12 +67,12 @@ std::string FieldModel::firstInvalidInteger(const std::vector<FormField>& fields
             continue;
         int number = 0;
         if (!parseWholeNumber(value(field.key), number)) {
-            prompter.show(integerExpectedMessageId, integerExpectedMessage(), MessageKind::Warning);
+            showMessage(prompter, Message::IntegerExpected, MessageKind::Warning);
             return field.key;
         }
         if (number < field.minimum || number > field.maximum) {
-            prompter.show(integerRangeMessageId, integerRangeMessage(field.minimum, field.maximum),
-                          MessageKind::Warning);
+            showMessage(prompter, Message::IntegerRange, MessageKind::Warning, std::to_string(field.minimum),
+                        std::to_string(field.maximum));
             return field.key;
         }
     }

@@ -47,12 +47,6 @@ struct FormField {
     bool sameRow = false; // placed after the previous control, on its row
 };
 
-// The standard messages of a number field.
-inline constexpr int integerExpectedMessageId = 61712;
-inline constexpr int integerRangeMessageId = 61713;
-std::string integerExpectedMessage();                        // "整数を入力してください。"
-std::string integerRangeMessage(int minimum, int maximum);   // "%1 から %2 までの整数を入力してください。"
-
 // A whole number typed into a field: blanks around it allowed, nothing else.
 bool parseWholeNumber(std::string_view text, int& value);
 

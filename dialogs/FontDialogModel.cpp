@@ -1,7 +1,8 @@
 #include "dialogs/FontDialogModel.h"
 
 #include "data/Number.h"
-#include "dialogs/SettingsDialogText.h"
+#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 #include "settings/FontSlotFile.h"
 
 #include <cmath>
@@ -56,12 +57,12 @@ void FontDialogModel::applyStandardExample()
 {
     constexpr double sizes[fontSlotCount] = {10.0, 8.0, 8.0, 7.0, 8.0, 10.0};
     for (int index = 0; index < fontSlotCount; ++index) {
-        slots_[index].face = localText("ＭＳ 明朝");
+        slots_[index].face = utf8ToCp932("ＭＳ 明朝");
         slots_[index].color = 0;
         slots_[index].underline = 0;
         slots_[index].size = sizes[index];
     }
-    slots_[3].face = localText("ＭＳ Ｐ明朝");
+    slots_[3].face = utf8ToCp932("ＭＳ Ｐ明朝");
 }
 
 int FontDialogModel::accept(LogSettings& settings)
@@ -78,7 +79,7 @@ bool FontDialogModel::mayCancel(Prompter& prompter) const
 {
     if (changes_ == 0)
         return true;
-    return prompter.show(discardChangesMessageId, discardChangesMessage(), MessageKind::Question) == Answer::Yes;
+    return showMessage(prompter, Message::CancelWithChanges, MessageKind::Question) == Answer::Yes;
 }
 
 }  // namespace kolv

@@ -2,8 +2,9 @@
 
 #include "data/Cp932Text.h"
 #include "data/Number.h"
-#include "dialogs/DataDialogMessages.h"
 #include "dialogs/StoreTable.h"
+#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 namespace kolv {
 
@@ -48,7 +49,7 @@ void FreeNotesModel::storeInto(BoringData& data) const
 std::vector<TextRow> FreeNotesModel::orderedRowsForStore()
 {
     if (lastNonEmptyRow() >= 1 && isNumericText(field(FrameHeight)) < 1)
-        prompter().show(0, documentText(DataDialogMessage::frameHeightUnusual.text), MessageKind::Warning);
+        prompter().show(0, messageText(Message::FrameHeightUnusual), MessageKind::Warning);
     // By page, then by Y; the first of equal ones first. A row without a
     // numeric page would end the packed table, so it is not stored.
     std::vector<TextRow> remaining;
@@ -75,7 +76,7 @@ TextRow FreeNotesModel::storeRowFromList(const TextRow& listRow) const
 {
     TextRow stored = ListTableModel::storeRowFromList(listRow);
     // A comma would split the note in the comma-separated document.
-    stored[4] = replaceAllText(stored[4], ",", documentText("，"));
+    stored[4] = replaceAllText(stored[4], ",", utf8ToCp932("，"));
     return stored;
 }
 

@@ -2,10 +2,11 @@
 
 #include "data/Cp932Text.h"
 #include "data/Number.h"
-#include "dialogs/DataDialogMessages.h"
 #include "dialogs/MasterLines.h"
 #include "dialogs/StoreTable.h"
 #include "formats/SoilPatternLookup.h"
+#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 #include "render/BitmapFile.h"
 #include "render/PatternFill.h"
 
@@ -93,7 +94,7 @@ constexpr FlagColumn flagColumns[] = {{2, 1}, {4, 2}, {6, 8}, {8, 32}, {10, 4}, 
 
 const std::string& alternationWord()
 {
-    static const std::string word = documentText("互層");
+    static const std::string word = utf8ToCp932("互層");
     return word;
 }
 
@@ -122,7 +123,7 @@ std::string patternText(long number, int digit)
 bool endsWithAny(const std::string& text, std::initializer_list<std::string_view> endings)
 {
     for (std::string_view ending : endings)
-        if (endsWithText(text, documentText(ending)))
+        if (endsWithText(text, utf8ToCp932(ending)))
             return true;
     return false;
 }
@@ -293,7 +294,7 @@ void GeologyModel::pick(int list, int index)
     const MasterLine& line = lines_[list][static_cast<std::size_t>(index)];
     const bool alternation = field(activeGroup().alternation) == "1";
     if (alternation && list != BaseNames) {
-        showDialogMessage(prompter(), DataDialogMessage::notForAlternation, MessageKind::Warning);
+        showMessage(prompter(), Message::NotForAlternation, MessageKind::Warning);
         clearGroup(activeGroup());
         return;
     }
@@ -368,10 +369,10 @@ void GeologyModel::pickAlternation(const MasterLine& line)
     }
     std::string& name = fields()[group.name];
     if (alternationPicks_ == 1) {
-        name = line.name + documentText("・");
+        name = line.name + utf8ToCp932("・");
         fields()[group.pattern] = formatText("%ld", line.number + 90000);
         fields()[group.symbol] = line.symbol;
-    } else if (alternationPicks_ == 2 && endsWithText(name, documentText("・"))) {
+    } else if (alternationPicks_ == 2 && endsWithText(name, utf8ToCp932("・"))) {
         name += line.name + alternationWord();
         const std::string previous = field(group.pattern);
         fields()[group.pattern] =
@@ -386,7 +387,7 @@ void GeologyModel::chooseSpecialSetting()
     const std::vector<std::string>& entries = dialogTable().fields[Special].entries;
     int choice = -1;
     for (std::size_t i = 0; i < entries.size(); ++i)
-        if (documentText(entries[i]) == field(Special))
+        if (utf8ToCp932(entries[i]) == field(Special))
             choice = static_cast<int>(i);
     std::string& pattern = fields()[Pattern1];
     if (!pattern.empty() && choice >= 1) {
@@ -405,7 +406,7 @@ void GeologyModel::chooseSpecialSetting()
             break;
         }
     }
-    fields()[Special] = documentText(entries.front());
+    fields()[Special] = utf8ToCp932(entries.front());
     runLiveWriteBack();
 }
 
@@ -470,9 +471,9 @@ void GeologyModel::checkPatterns()
         if (!readPatternBitmap(settings_, number, bitmap))
             missing += patternBitmapPath(settings_, number) + "\r\n";
     if (missing.empty())
-        showDialogMessage(prompter(), DataDialogMessage::allPatternsFound);
+        showMessage(prompter(), Message::AllPatternsFound, MessageKind::Information);
     else
-        prompter().show(0, documentText(DataDialogMessage::missingPatterns.text) + "\r\n" + missing,
+        prompter().show(0, messageText(Message::MissingPatterns) + "\r\n" + missing,
                         MessageKind::Warning);
 }
 

@@ -3,7 +3,6 @@
 #include "data/Cp932Text.h"
 #include "data/Csv.h"
 #include "data/Number.h"
-#include "dialogs/SettingsDialogText.h"
 #include "platform/MessageCatalogue.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsText.h"
@@ -310,9 +309,9 @@ void HeadingDialogModel::warnOnAccept(Prompter& prompter) const
     if (elevation.empty())
         return;
     if (isNumericText(elevation) < 1)
-        prompter.show(unsuitableInputMessageId, unsuitableInputMessage(), MessageKind::Warning);
+        showMessage(prompter, Message::UnsuitableInput, MessageKind::Warning);
     else if (parseLeadingNumber(elevation) >= 4000)
-        prompter.show(abnormalNumberMessageId, abnormalNumberMessage(), MessageKind::Warning);
+        showMessage(prompter, Message::AbnormalNumber, MessageKind::Warning);
 }
 
 void HeadingDialogModel::apply(BoringData& data) const
@@ -337,14 +336,9 @@ bool checkScaleStart(BoringData& data, LogSettings& settings, Prompter& prompter
         const double start = scaleFraction(parseLeadingNumber(startText));
         const bool byDepth = parseLeadingInteger(data.headingLine(scaleNumberingLine)) >= 1;
         if (byDepth && std::fabs(start) > 0.005)
-            prompter.show(scaleStartDepthMessageId,
-                          localText("標尺目盛りの深度表示を 整数位置にするには\nメニュー「設定」-「縮尺と深度」の印刷開始深度を\u3000\n"
-                                    "整数(通常は0)にして下さい.\u3000\n"),
-                          MessageKind::Information);
+            showMessage(prompter, Message::ScaleStartDepth, MessageKind::Information);
         else if (!byDepth && std::fabs(start - fraction) > 0.005)
-            prompter.show(scaleStartElevationMessageId,
-                          localText("標尺目盛りの表示を 整数位置にするにはメニュー\n「設定」-「縮尺と深度」の印刷開始深度を調節して下さい.\u3000\n"),
-                          MessageKind::Information);
+            showMessage(prompter, Message::ScaleStartElevation, MessageKind::Information);
         return false;
     }
     if (!elevationNumeric)

@@ -14,8 +14,6 @@ namespace kolv {
 
 inline constexpr int harbourOnlyOption = 17;
 inline constexpr int printStartDepthOption = 16;
-inline constexpr int scaleStartDepthMessageId = 4043;
-inline constexpr int scaleStartElevationMessageId = 4042;
 
 // The controls of the form, in the order they are laid out.
 const std::vector<FormField>& headingDialogFields();

@@ -2,6 +2,7 @@
 
 #include "dialogs/OptionDialogModels.h"
 #include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 #include "settings/InstallFolder.h"
 
 #include <QComboBox>
@@ -42,8 +43,7 @@ void HelpDialog::openHelpFile()
 {
     const std::string path = helpFilePath(settings_);
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path))))
-        prompter_.show(0, fillPlaceholder(viewerNotStartedMessage(), installFile(settings_, "Help.txt")),
-                       MessageKind::Warning);
+        showMessage(prompter_, Message::ViewerNotStarted, MessageKind::Warning, installFile(settings_, "Help.txt"));
 }
 
 }  // namespace kolv

@@ -1,9 +1,10 @@
 #include "dialogs/InSituModel.h"
 
 #include "data/Number.h"
-#include "dialogs/DataDialogMessages.h"
 #include "dialogs/MasterLines.h"
 #include "dialogs/StoreTable.h"
+#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 namespace kolv {
 
@@ -52,7 +53,7 @@ constexpr FlagBit flagBits[] = {{F::DepthLine, 1}, {F::DepthShown, 2}, {F::NoteL
 
 const std::vector<std::string>& positionTexts()
 {
-    static const std::vector<std::string> texts = {documentText("上"), documentText("中"), documentText("下")};
+    static const std::vector<std::string> texts = {utf8ToCp932("上"), utf8ToCp932("中"), utf8ToCp932("下")};
     return texts;
 }
 
@@ -140,8 +141,7 @@ void InSituModel::clearFields()
 bool InSituModel::addDuplicate(int)
 {
     // Yes: the user is to overwrite instead; No: a second test at that depth.
-    return showDialogMessage(prompter(), DataDialogMessage::inSituDuplicateDepth, MessageKind::Question) ==
-           Answer::No;
+    return showMessage(prompter(), Message::InSituDuplicateDepth, MessageKind::Question) == Answer::No;
 }
 
 std::vector<std::string> InSituModel::pickLines(int list) const

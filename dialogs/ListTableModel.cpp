@@ -2,13 +2,20 @@
 
 #include "data/Cp932Text.h"
 #include "data/Number.h"
-#include "dialogs/DataDialogMessages.h"
+#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 #include <algorithm>
 
 namespace kolv {
 
 namespace {
+
+// The key the messages about an existing row name.
+std::string depthKeyName()
+{
+    return utf8ToCp932("深度");
+}
 
 constexpr double lowestDepth = -1.0;
 constexpr double deepestDepth = 3000.0;
@@ -187,19 +194,19 @@ bool ListTableModel::checkDepthFields(bool silent, bool lowerDepthWarning)
     const std::string& depth = fields_[static_cast<std::size_t>(keyField())];
     if (!anyRowFieldFilled() || isNumericText(depth) < 1) {
         if (!silent)
-            showDialogMessage(prompter_, DataDialogMessage::noData, MessageKind::Warning);
+            showMessage(prompter_, Message::NoDataOrInvalid, MessageKind::Warning);
         return false;
     }
     const double value = parseLeadingNumber(depth);
     if (value < lowestDepth || value > deepestDepth) {
         if (!silent)
-            showDialogMessage(prompter_, DataDialogMessage::valueOutOfRange, MessageKind::Warning);
+            showMessage(prompter_, Message::AbnormalNumber, MessageKind::Warning);
         return false;
     }
     if (lowerDepthWarning && !silent) {
         const int lowerField = spec_.columns[1].field;
         if (isNumericText(fields_[static_cast<std::size_t>(lowerField)]) < 1)
-            showDialogMessage(prompter_, DataDialogMessage::noData, MessageKind::Warning);
+            showMessage(prompter_, Message::NoDataOrInvalid, MessageKind::Warning);
     }
     return true;
 }
@@ -249,8 +256,7 @@ void ListTableModel::afterAdd(bool)
 
 bool ListTableModel::addDuplicate(int)
 {
-    showDialogMessage(prompter_, DataDialogMessage::duplicateOnAdd, MessageKind::Warning,
-                      documentText(depthKeyName));
+    showMessage(prompter_, Message::DuplicateOnAdd, MessageKind::Warning, depthKeyName());
     return false;
 }
 
@@ -329,7 +335,7 @@ void ListTableModel::add()
         return;
     const int n = lastNonEmptyRow();
     if (n >= capacity()) {
-        showDialogMessage(prompter_, DataDialogMessage::atCapacity, MessageKind::Warning);
+        showMessage(prompter_, Message::AtCapacity, MessageKind::Warning);
         return;
     }
     formatKeyField();
@@ -357,12 +363,12 @@ void ListTableModel::overwrite()
         return;
     int target = currentRow_;
     if (target < 0 || target > capacity()) {
-        showDialogMessage(prompter_, DataDialogMessage::overwriteOutOfRange, MessageKind::Warning);
+        showMessage(prompter_, Message::OverwriteOutOfRange, MessageKind::Warning);
         return;
     }
     const int n = lastNonEmptyRow();
     if (n == 0) {
-        showDialogMessage(prompter_, DataDialogMessage::cannotOverwrite, MessageKind::Warning);
+        showMessage(prompter_, Message::CannotOverwrite, MessageKind::Warning);
         return;
     }
     formatKeyField();
@@ -375,8 +381,7 @@ void ListTableModel::overwrite()
         }
     }
     if (found == 0) {
-        showDialogMessage(prompter_, DataDialogMessage::overwriteNotFound, MessageKind::Warning,
-                          documentText(depthKeyName));
+        showMessage(prompter_, Message::OverwriteNotFound, MessageKind::Warning, depthKeyName());
         return;
     }
     target = found;
@@ -540,7 +545,7 @@ std::vector<TextRow> ListTableModel::orderedRowsForStore()
 {
     std::vector<TextRow> remaining(rows_.begin(), rows_.begin() + lastNonEmptyRow());
     std::vector<TextRow> ordered;
-    std::string message = documentText(DataDialogMessage::sameDepthHeader.text) + "\r\n";
+    std::string message = messageText(Message::SameDepthHeader) + "\r\n";
     int duplicates = 0;
     const std::size_t passes = remaining.size();
     for (std::size_t pass = 0; pass < passes && !remaining.empty(); ++pass) {
@@ -566,7 +571,7 @@ std::vector<TextRow> ListTableModel::orderedRowsForStore()
         remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(taken));
     }
     if (duplicates > 0)
-        prompter_.show(DataDialogMessage::sameDepthHeader.id, message, MessageKind::Information);
+        prompter_.show(messageId(Message::SameDepthHeader), message, MessageKind::Information);
     return ordered;
 }
 
@@ -586,8 +591,7 @@ bool ListTableModel::accept()
 bool ListTableModel::cancel()
 {
     if (modified_ && lastNonEmptyRow() >= 1)
-        return showDialogMessage(prompter_, DataDialogMessage::cancelWithChanges, MessageKind::Question) ==
-               Answer::Yes;
+        return showMessage(prompter_, Message::CancelWithChanges, MessageKind::Question) == Answer::Yes;
     return true;
 }
 
@@ -617,8 +621,8 @@ int ListTableModel::pasteRows(int fromRow, std::string_view text)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int target = first + static_cast<int>(i);
         if (target > capacity()) {
-            showDialogMessage(prompter_, DataDialogMessage::atCapacity, MessageKind::Warning);
-            showDialogMessage(prompter_, DataDialogMessage::pasteStopped, MessageKind::Warning, std::to_string(target));
+            showMessage(prompter_, Message::AtCapacity, MessageKind::Warning);
+            showMessage(prompter_, Message::PasteStopped, MessageKind::Warning, std::to_string(target));
             break;
         }
         std::string line = lines[i];
@@ -637,14 +641,14 @@ int ListTableModel::pasteRows(int fromRow, std::string_view text)
                 fieldsToRow(values);
             }
         } else if (isNumericText(values.front()) < 1) {
-            showDialogMessage(prompter_, DataDialogMessage::noData, MessageKind::Warning);
+            showMessage(prompter_, Message::NoDataOrInvalid, MessageKind::Warning);
         } else if (const double key = parseLeadingNumber(values.front()); key < lowestDepth || key > deepestDepth) {
-            showDialogMessage(prompter_, DataDialogMessage::valueOutOfRange, MessageKind::Warning);
+            showMessage(prompter_, Message::AbnormalNumber, MessageKind::Warning);
         } else {
             accepted = true;
         }
         if (!accepted) {
-            showDialogMessage(prompter_, DataDialogMessage::pasteStopped, MessageKind::Warning, std::to_string(target));
+            showMessage(prompter_, Message::PasteStopped, MessageKind::Warning, std::to_string(target));
             break;
         }
         writeRow(target, values);

@@ -3,9 +3,10 @@
 #include "data/Cp932Text.h"
 #include "data/FullWidthCheck.h"
 #include "data/Number.h"
-#include "dialogs/DataDialogMessages.h"
 #include "dialogs/MasterLines.h"
 #include "dialogs/StoreTable.h"
+#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 namespace kolv {
 
@@ -104,7 +105,7 @@ void ObservationNotesModel::fieldsToRow(TextRow& row) const
 bool ObservationNotesModel::inPlaceAllowed(int column)
 {
     if (column == 3) {
-        showDialogMessage(prompter(), DataDialogMessage::editInField, MessageKind::Information);
+        showMessage(prompter(), Message::EditInField, MessageKind::Information);
         return false;
     }
     return column != 5;
@@ -131,7 +132,7 @@ void ObservationNotesModel::trigger(int action)
 
 std::string ObservationNotesModel::fullWidthReport() const
 {
-    std::string report = documentText("全角英数字");
+    std::string report = utf8ToCp932("全角英数字");
     int hits = 0;
     for (int r = 1; r <= lastNonEmptyRow(); ++r) {
         const std::string note = replaceAllText(cell(r, 3), crLf, "/");
@@ -139,7 +140,7 @@ std::string ObservationNotesModel::fullWidthReport() const
             continue;
         ++hits;
         if (hits == 1)
-            report += documentText("が含まれています") + crLf;
+            report += utf8ToCp932("が含まれています") + crLf;
         if (hits > 3) {
             report += "  - -" + crLf;
             break;
@@ -147,7 +148,7 @@ std::string ObservationNotesModel::fullWidthReport() const
         report += "( " + cell(r, 1) + "m - " + cell(r, 2) + "m ) " + std::string(cutToBytes(note, 30)) + "  " + crLf;
     }
     if (hits == 0)
-        report += documentText("\u3000無し");
+        report += utf8ToCp932("\u3000無し");
     return report;
 }
 

@@ -2,8 +2,8 @@
 
 #include "data/Cp932Text.h"
 #include "data/Number.h"
-#include "dialogs/SettingsDialogText.h"
 #include "dialogs/StyleSheetModel.h"
+#include "platform/Cp932Codec.h"
 #include "platform/MessageCatalogue.h"
 #include "settings/InstallFolder.h"
 #include "settings/SettingsStore.h"
@@ -99,11 +99,6 @@ const std::vector<FormField>& setupFields()
     return fields;
 }
 
-std::string pathAbnormalMessage()
-{
-    return localText("パス名が異常です");
-}
-
 SetupModel::SetupModel(const LogSettings& settings) : windowsDriveLetter_(settings.windowsDrive.substr(0, 1))
 {
     setValue("drive", settings.installDrive);
@@ -116,7 +111,7 @@ void SetupModel::fieldLeft(std::string_view key, Prompter& prompter)
         return;
     const std::string& folder = value("folder");
     if (folder.size() <= 1)
-        prompter.show(0, noDataMessage(), MessageKind::Warning);
+        showMessage(prompter, Message::NoData, MessageKind::Warning);
     else if (folder[0] != '\\')
         setValue("folder", "\\" + folder);
 }
@@ -133,7 +128,7 @@ bool SetupModel::mayAccept(Prompter& prompter) const
 {
     if (!value("drive").empty())
         return true;
-    prompter.show(0, noDataMessage(), MessageKind::Warning);
+    showMessage(prompter, Message::NoData, MessageKind::Warning);
     return false;
 }
 
@@ -145,7 +140,7 @@ bool SetupModel::apply(LogSettings& settings, Prompter& prompter) const
         folder = "\\" + folder;
     const bool letter = drive.size() == 1 && drive[0] >= 'A' && drive[0] <= 'Z';
     if (!letter || folder.size() < 2) {
-        prompter.show(0, pathAbnormalMessage(), MessageKind::Error);
+        showMessage(prompter, Message::PathAbnormal, MessageKind::Error);
         return false;
     }
     settings.installDrive = drive;
@@ -213,7 +208,7 @@ void DisplayWidthModel::buttonPressed(std::string_view key, Prompter&)
 void DisplayWidthModel::apply(BoringData& data, Prompter& prompter) const
 {
     if (totalLogWidth(*this) > printWidthLimit)
-        prompter.show(0, widthTooLargeMessage(), MessageKind::Warning);
+        showMessage(prompter, Message::WidthTooLarge, MessageKind::Warning);
     for (int row = 1; row <= columnWidthRowCount; ++row)
         data.documentOption(row).value = value("adjust" + std::to_string(row));
     data.setHeadingLine(inSituSwitchLine, checked("L72") ? "1" : "0");
@@ -291,7 +286,7 @@ void PageFooterModel::updatePreview()
 void PageFooterModel::fieldLeft(std::string_view key, Prompter&)
 {
     if (key == "L61") {
-        const std::string none = localText("   <無し>");
+        const std::string none = utf8ToCp932("   <無し>");
         if (value("L61") == none)
             setValue("L61", "");
         if (value("L63").empty()) {
@@ -318,8 +313,7 @@ void PageFooterModel::buttonPressed(std::string_view key, Prompter&)
 void PageFooterModel::apply(BoringData& data, Prompter& prompter) const
 {
     if (integer("L64") == 0 && parseLeadingNumber(value("L65")) > paperLength_ - 16)
-        prompter.show(0, fillPlaceholder(localText("フッタ表示位置が用紙外の可能性があります \n( %1 mm)"), value("L65")),
-                      MessageKind::Warning);
+        showMessage(prompter, Message::FooterOffPaper, MessageKind::Warning, value("L65"));
     for (int number = footerFirstLine; number <= footerLastLine; ++number)
         data.setHeadingLine(number, value(line(number)));
     data.setHeadingLine(64, formatText("%d", integer("L64")));
@@ -341,11 +335,6 @@ std::vector<std::string> helpLines(const LogSettings& settings, Prompter& prompt
     for (std::string& text : lines)
         text = " " + std::string(cutToBytes(text, 118));
     return lines;
-}
-
-std::string viewerNotStartedMessage()
-{
-    return localText("ヘルプファイルを開くプログラムを起動できませんでした\n( %1 )");
 }
 
 }  // namespace kolv

@@ -35,7 +35,6 @@ public:
 
 // "セットアップ": the drive and folder of the installation.
 const std::vector<FormField>& setupFields();
-std::string pathAbnormalMessage();  // "パス名が異常です"
 
 class SetupModel : public FieldModel {
 public:
@@ -97,6 +96,5 @@ private:
 std::vector<std::string> helpLines(const LogSettings& settings, Prompter& prompter);
 // The host path of Help.txt in the installation folder.
 std::string helpFilePath(const LogSettings& settings);
-std::string viewerNotStartedMessage();  // the message when no text viewer starts
 
 }  // namespace kolv

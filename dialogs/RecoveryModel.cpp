@@ -1,8 +1,8 @@
 #include "dialogs/RecoveryModel.h"
 
 #include "data/Number.h"
-#include "dialogs/DataDialogMessages.h"
 #include "dialogs/StoreTable.h"
+#include "platform/MessageCatalogue.h"
 
 #include <algorithm>
 
@@ -105,7 +105,7 @@ void RecoveryModel::leaveField(int index)
         long to = parseLeadingInteger(field(ScaleTo));
         const long step = to / divisions;
         if (step <= 0) {
-            showDialogMessage(prompter(), DataDialogMessage::unsuitableInput, MessageKind::Warning);
+            showMessage(prompter(), Message::UnsuitableInput, MessageKind::Warning);
             fields()[ScaleTo] = "0";
         }
         fields()[ScaleStep] = std::to_string(std::max(step, 0L));

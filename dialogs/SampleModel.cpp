@@ -2,9 +2,9 @@
 
 #include "data/Cp932Text.h"
 #include "data/Number.h"
-#include "dialogs/DataDialogMessages.h"
 #include "dialogs/MasterLines.h"
 #include "dialogs/StoreTable.h"
+#include "platform/MessageCatalogue.h"
 
 #include <cmath>
 
@@ -125,12 +125,12 @@ void SampleModel::copyAllDepths()
 {
     int last = lastNonEmptyRow();
     if (last >= sampleRowLimit) {
-        showDialogMessage(prompter(), DataDialogMessage::noMoreRows, MessageKind::Warning);
+        showMessage(prompter(), Message::NoMoreRows, MessageKind::Warning);
         return;
     }
     for (const TestDepth& test : testDepths_) {
         if (last >= sampleRowLimit) {
-            showDialogMessage(prompter(), DataDialogMessage::noMoreRows, MessageKind::Warning);
+            showMessage(prompter(), Message::NoMoreRows, MessageKind::Warning);
             break;
         }
         int same = 0;
@@ -138,8 +138,8 @@ void SampleModel::copyAllDepths()
             if (isNumericText(cell(r, 1)) > 0 && std::fabs(parseLeadingNumber(cell(r, 1)) - test.upper) < 0.0001)
                 same = r;
         if (same != 0) {
-            const Answer answer = showDialogMessage(prompter(), DataDialogMessage::copyDuplicateDepth,
-                                                    MessageKind::QuestionWithCancel, cell(same, 1));
+            const Answer answer =
+                showMessage(prompter(), Message::CopyDuplicateDepth, MessageKind::QuestionWithCancel, cell(same, 1));
             if (answer == Answer::Cancel)
                 break;
             if (answer != Answer::Yes)

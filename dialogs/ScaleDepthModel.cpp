@@ -3,7 +3,7 @@
 #include "data/Cp932Text.h"
 #include "data/Number.h"
 #include "dialogs/HeadingDialogModel.h"
-#include "dialogs/SettingsDialogText.h"
+#include "platform/MessageCatalogue.h"
 
 #include <cmath>
 
@@ -66,16 +66,6 @@ const std::vector<FormField>& scaleDepthFields()
     return fields;
 }
 
-std::string noDrawingLengthMessage()
-{
-    return localText("作図長さがありません");
-}
-
-std::string pageDepthMessage(int metres)
-{
-    return localText(formatText("１ページの印刷深度は\n約 %d (m)です", metres));
-}
-
 ScaleDepthModel::ScaleDepthModel(const LogSettings& settings, const ViewState& view, const BoringData& data)
     : settings_(settings), freeNotesHeight_(freeNotesHeight(data)), maxDepth_(maximumDepth(data))
 {
@@ -114,7 +104,7 @@ void ScaleDepthModel::fieldLeft(std::string_view key, Prompter& prompter)
         const int largest = metresPerPage(settings_, freeNotesHeight_, integer("paperLength") - 32, scale,
                                           settings_.scaleDepthPartOnly != 0);
         if (largest <= 0) {
-            prompter.show(0, noDrawingLengthMessage(), MessageKind::Warning);
+            showMessage(prompter, Message::NoDrawingLength, MessageKind::Warning);
             setValue("largestDepth", "0");
         } else {
             setValue("largestDepth", formatText("%d", largest));
@@ -165,7 +155,7 @@ ScaleDepthModel::PassResult ScaleDepthModel::applyPass(LogSettings& settings, Vi
     }
     const int fits = static_cast<int>(usable * settings.verticalScale / 1000);
     if (fits + 10 < settings.depthPerPage) {
-        prompter.show(0, pageDepthMessage(fits), MessageKind::Information);
+        showMessage(prompter, Message::PageDepth, MessageKind::Information, std::to_string(fits));
         setValue("depthPerPage", formatText("%d", fits));
         result.repeat = true;
     } else if (!result.repeat) {

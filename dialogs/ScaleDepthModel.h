@@ -16,9 +16,6 @@ inline constexpr int scaleDialogPassLimit = 3;
 
 const std::vector<FormField>& scaleDepthFields();
 
-std::string noDrawingLengthMessage();        // "作図長さがありません"
-std::string pageDepthMessage(int metres);    // "１ページの印刷深度は\n約 %d (m)です"
-
 class ScaleDepthModel : public FieldModel {
 public:
     ScaleDepthModel(const LogSettings& settings, const ViewState& view, const BoringData& data);

@@ -2,9 +2,9 @@
 
 #include "data/Cp932Text.h"
 #include "data/FullWidthCheck.h"
-#include "dialogs/DataDialogMessages.h"
-#include "dialogs/SettingsDialogText.h"
+#include "platform/Cp932Codec.h"
 #include "platform/FileIo.h"
+#include "platform/MessageCatalogue.h"
 #include "settings/InstallFolder.h"
 
 #include <algorithm>
@@ -15,11 +15,6 @@ namespace kolv {
 namespace {
 
 namespace Text {
-inline constexpr DialogMessage saveQuestion{0, "保存しますか\u3000"};
-inline constexpr DialogMessage deleteQuestion{0, "1行削除します.\u3000"};
-inline constexpr DialogMessage cannotSpecify{0, "指定できません"};
-inline constexpr DialogMessage previousVersionAdded{0, "旧バージョンからの追加データ数=[ %1 ]\n%2"};
-inline constexpr DialogMessage previousVersionNothing{0, "旧バージョンからの追加データはありませんでした"};
 inline constexpr std::string_view saved = "保存しました";
 inline constexpr std::string_view fullWidthHeading = "全角英数字";
 inline constexpr std::string_view fullWidthFound = "が含まれています";
@@ -92,7 +87,7 @@ bool ShortTextEditorModel::chooseFile(ShortTextMasterKind kind)
 {
     if (kind == file_)
         return true;
-    if (modified_ && showDialogMessage(prompter_, Text::saveQuestion, MessageKind::Question) == Answer::Yes &&
+    if (modified_ && showMessage(prompter_, Message::SaveQuestion, MessageKind::Question) == Answer::Yes &&
         !save())
         return false;
     load(kind);
@@ -123,15 +118,15 @@ void ShortTextEditorModel::insertRow()
 {
     const int filled = filledRows();
     if (filled >= rowCount) {
-        prompter_.show(DataDialogMessage::noMoreRows.id, cannotHandleMoreMessage(), MessageKind::Warning);
+        showMessage(prompter_, Message::NoMoreRows, MessageKind::Warning);
         return;
     }
     if (selectedRow_ < 1) {
-        prompter_.show(0, specifyPositionMessage(), MessageKind::Warning);
+        showMessage(prompter_, Message::SpecifyPosition, MessageKind::Warning);
         return;
     }
     if (selectedRow_ > filled) {
-        showDialogMessage(prompter_, Text::cannotSpecify, MessageKind::Warning);
+        showMessage(prompter_, Message::CannotSpecify, MessageKind::Warning);
         return;
     }
     insertEntryAt(selectedRow_, {});
@@ -149,11 +144,11 @@ void ShortTextEditorModel::insertEntryAt(int row, ShortTextEntry entry)
 void ShortTextEditorModel::deleteRow()
 {
     if (selectedRow_ < 1) {
-        prompter_.show(0, specifyPositionMessage(), MessageKind::Warning);
+        showMessage(prompter_, Message::SpecifyPosition, MessageKind::Warning);
         return;
     }
     if (!deleteConfirmed_) {
-        if (showDialogMessage(prompter_, Text::deleteQuestion, MessageKind::Question) != Answer::Yes)
+        if (showMessage(prompter_, Message::DeleteRowQuestion, MessageKind::Question) != Answer::Yes)
             return;
         deleteConfirmed_ = true;
     }
@@ -188,18 +183,18 @@ void ShortTextEditorModel::moveDown()
 
 std::string ShortTextEditorModel::fullWidthReport() const
 {
-    std::string report = documentText(Text::fullWidthHeading);
+    std::string report = utf8ToCp932(Text::fullWidthHeading);
     int hits = 0;
     for (int row = 1; row <= filledRows() && hits < fullWidthRowsListed; ++row) {
         if (!containsFullWidthAlphanumeric(text(row)))
             continue;
         if (++hits == 1)
-            report += documentText(Text::fullWidthFound) + "\n";
-        report += "(" + std::to_string(row) + documentText(Text::rowNumberSuffix) + ") " +
+            report += utf8ToCp932(Text::fullWidthFound) + "\n";
+        report += "(" + std::to_string(row) + utf8ToCp932(Text::rowNumberSuffix) + ") " +
                   std::string(cutToBytes(text(row), fullWidthTextBytes)) + "  \n";
     }
     if (hits == 0)
-        report += documentText(Text::fullWidthNone);
+        report += utf8ToCp932(Text::fullWidthNone);
     return report;
 }
 
@@ -244,19 +239,17 @@ void ShortTextEditorModel::mergePreviousVersion()
     if (!added.empty())
         setModified();
     if (full)
-        prompter_.show(DataDialogMessage::noMoreRows.id, cannotHandleMoreMessage(), MessageKind::Warning);
+        showMessage(prompter_, Message::NoMoreRows, MessageKind::Warning);
     if (added.empty()) {
-        showDialogMessage(prompter_, Text::previousVersionNothing, MessageKind::Information);
+        showMessage(prompter_, Message::PreviousVersionNothing, MessageKind::Information);
         return;
     }
     std::string names;
     for (std::size_t i = 0; i < added.size() && i < previousVersionNamesListed; ++i)
         names += (i == 0 ? "" : "\n") + added[i];
     if (added.size() > previousVersionNamesListed)
-        names += documentText(Text::more);
-    std::string report = fillPlaceholder(documentText(Text::previousVersionAdded.text), std::to_string(added.size()));
-    report = replaceAllText(report, "%2", names);
-    prompter_.show(Text::previousVersionAdded.id, report, MessageKind::Information);
+        names += utf8ToCp932(Text::more);
+    showMessage(prompter_, Message::PreviousVersionAdded, MessageKind::Information, std::to_string(added.size()), names);
 }
 
 bool ShortTextEditorModel::save()
@@ -269,7 +262,7 @@ bool ShortTextEditorModel::save()
     showIssues(prompter_, issues);
     if (saved) {
         modified_ = false;
-        status_ = documentText(Text::saved);
+        status_ = utf8ToCp932(Text::saved);
     }
     return saved;
 }
@@ -278,7 +271,7 @@ bool ShortTextEditorModel::accept()
 {
     if (!modified_)
         return true;
-    if (showDialogMessage(prompter_, Text::saveQuestion, MessageKind::Question) != Answer::Yes)
+    if (showMessage(prompter_, Message::SaveQuestion, MessageKind::Question) != Answer::Yes)
         return true;
     return save();
 }
@@ -286,7 +279,7 @@ bool ShortTextEditorModel::accept()
 bool ShortTextEditorModel::cancel()
 {
     return !modified_ ||
-           prompter_.show(discardChangesMessageId, discardChangesMessage(), MessageKind::Question) == Answer::Yes;
+           showMessage(prompter_, Message::CancelWithChanges, MessageKind::Question) == Answer::Yes;
 }
 
 }  // namespace kolv

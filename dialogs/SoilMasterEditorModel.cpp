@@ -3,8 +3,8 @@
 #include "data/BoringData.h"
 #include "data/Cp932Text.h"
 #include "data/Number.h"
-#include "dialogs/DataDialogMessages.h"
 #include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 #include "render/BitmapFile.h"
 #include "settings/InstallFolder.h"
 
@@ -15,21 +15,6 @@
 namespace kolv {
 
 namespace {
-
-namespace EditorMessage {
-inline constexpr DialogMessage noData{0, "データがありません"};
-inline constexpr DialogMessage goAheadWithoutNumber{0, "データがありませんが強行しますか"};
-inline constexpr DialogMessage specifyPosition{0, "データの位置を指定して下さい"};
-inline constexpr DialogMessage sameName{0, "同じ登録名があります"};
-inline constexpr DialogMessage dataMissing{0, "データが不足しています"};
-inline constexpr DialogMessage deleteSelectedRow{0, "反転データの行を削除します"};
-inline constexpr DialogMessage bitmapNotFound{0, "白黒ビットマップファイルは見つかりません\n( %1 )"};
-// The version of the master is written after the first line only, and the
-// programs read it from the first "[第" line: a list that starts elsewhere
-// would load as no master at all.
-inline constexpr DialogMessage firstRowNotSectionHeader{
-    0, "先頭の行が部の見出し ([第1部 …]) ではありません.\n見出しの行を先頭に移動してください."};
-}  // namespace EditorMessage
 
 // The blank line after the last soil row is one of the list's 256 lines.
 constexpr int soilRowCapacity = soilNameMasterLineCapacity - 1;
@@ -198,32 +183,32 @@ bool SoilMasterEditorModel::checkSoilFields()
 {
     const std::string& name = soilField(SoilField::Name);
     if (isSoilNameHeader(name)) {
-        showDialogMessage(prompter_, DataDialogMessage::unsuitableInput, MessageKind::Warning);
+        showMessage(prompter_, Message::UnsuitableInput, MessageKind::Warning);
         return false;
     }
     if (skipLeadingBlanks(name).empty()) {
-        showDialogMessage(prompter_, EditorMessage::noData, MessageKind::Warning);
+        showMessage(prompter_, Message::NoData, MessageKind::Warning);
         return false;
     }
     const std::string& number =
         soilField(target_ == PatternTarget::Vector ? SoilField::VectorNumber : SoilField::BitmapNumber);
     const int numeric = isNumericText(number);
     if (numeric < 0)
-        return showDialogMessage(prompter_, EditorMessage::goAheadWithoutNumber, MessageKind::Question) == Answer::Yes;
+        return showMessage(prompter_, Message::GoAheadWithoutNumber, MessageKind::Question) == Answer::Yes;
     if (numeric == 0) {
-        showDialogMessage(prompter_, DataDialogMessage::unsuitableInput, MessageKind::Warning);
+        showMessage(prompter_, Message::UnsuitableInput, MessageKind::Warning);
         return false;
     }
     const double value = parseLeadingNumber(number);
     if (value < 0.0 || value > largestPatternNumber) {
-        showDialogMessage(prompter_, DataDialogMessage::valueOutOfRange, MessageKind::Warning);
+        showMessage(prompter_, Message::AbnormalNumber, MessageKind::Warning);
         return false;
     }
     // "混り" modifiers draw the overlay marks 1-8, "質" qualifiers 10-90.
     const long pattern = parseLeadingInteger(number);
     if ((endsWithText(name, mixedEnding) && pattern >= qualifierLowest) ||
         (endsWithText(name, qualifierEnding) && (pattern < qualifierLowest || pattern > qualifierHighest))) {
-        showDialogMessage(prompter_, DataDialogMessage::unsuitableInput, MessageKind::Warning);
+        showMessage(prompter_, Message::UnsuitableInput, MessageKind::Warning);
         return false;
     }
     return true;
@@ -262,15 +247,15 @@ void SoilMasterEditorModel::insertRow()
     if (!checkSoilFields())
         return;
     if (soilRowCount() >= soilRowCapacity) {
-        showDialogMessage(prompter_, DataDialogMessage::noMoreRows, MessageKind::Warning);
+        showMessage(prompter_, Message::NoMoreRows, MessageKind::Warning);
         return;
     }
     if (nameUsedElsewhere(soilField(SoilField::Name), 0)) {
-        showDialogMessage(prompter_, EditorMessage::sameName, MessageKind::Warning);
+        showMessage(prompter_, Message::SameName, MessageKind::Warning);
         return;
     }
     if (selectedSoilRow_ < 1 || selectedSoilRow_ > soilRowCount() + 1) {
-        showDialogMessage(prompter_, EditorMessage::specifyPosition, MessageKind::Warning);
+        showMessage(prompter_, Message::SpecifyPosition, MessageKind::Warning);
         return;
     }
     const SoilNameMasterLine row = rowFromFields();
@@ -280,7 +265,7 @@ void SoilMasterEditorModel::insertRow()
     ++selectedSoilRow_;
     soilModified_ = true;
     if (row.patternNumber[0].empty() || row.patternNumber[1].empty())
-        showDialogMessage(prompter_, EditorMessage::dataMissing, MessageKind::Warning);
+        showMessage(prompter_, Message::DataMissing, MessageKind::Warning);
     clearSoilFields();
 }
 
@@ -289,11 +274,11 @@ void SoilMasterEditorModel::overwriteRow()
     if (!checkSoilFields())
         return;
     if (selectedSoilRow_ < 1 || selectedSoilRow_ > soilRowCount()) {
-        showDialogMessage(prompter_, EditorMessage::specifyPosition, MessageKind::Warning);
+        showMessage(prompter_, Message::SpecifyPosition, MessageKind::Warning);
         return;
     }
     if (nameUsedElsewhere(soilField(SoilField::Name), selectedSoilRow_)) {
-        showDialogMessage(prompter_, EditorMessage::sameName, MessageKind::Warning);
+        showMessage(prompter_, Message::SameName, MessageKind::Warning);
         return;
     }
     soilRows_[static_cast<std::size_t>(selectedSoilRow_ - 1)] = rowFromFields();
@@ -304,7 +289,7 @@ void SoilMasterEditorModel::overwriteRow()
 void SoilMasterEditorModel::editRow()
 {
     if (selectedSoilRow_ < 1 || selectedSoilRow_ > soilRowCount()) {
-        showDialogMessage(prompter_, EditorMessage::specifyPosition, MessageKind::Warning);
+        showMessage(prompter_, Message::SpecifyPosition, MessageKind::Warning);
         return;
     }
     const SoilNameMasterLine& row = soilRow(selectedSoilRow_);
@@ -326,10 +311,10 @@ void SoilMasterEditorModel::editRow()
 void SoilMasterEditorModel::deleteRow()
 {
     if (selectedSoilRow_ < 1 || selectedSoilRow_ > soilRowCount()) {
-        showDialogMessage(prompter_, EditorMessage::specifyPosition, MessageKind::Warning);
+        showMessage(prompter_, Message::SpecifyPosition, MessageKind::Warning);
         return;
     }
-    if (showDialogMessage(prompter_, EditorMessage::deleteSelectedRow, MessageKind::Question) != Answer::Yes)
+    if (showMessage(prompter_, Message::DeleteSelectedRow, MessageKind::Question) != Answer::Yes)
         return;
     soilRows_.erase(soilRows_.begin() + (selectedSoilRow_ - 1));
     selectedSoilRow_ = 0;
@@ -341,7 +326,7 @@ void SoilMasterEditorModel::deleteRow()
 void SoilMasterEditorModel::moveRowUp()
 {
     if (selectedSoilRow_ < 1 || selectedSoilRow_ > soilRowCount()) {
-        showDialogMessage(prompter_, EditorMessage::specifyPosition, MessageKind::Warning);
+        showMessage(prompter_, Message::SpecifyPosition, MessageKind::Warning);
         return;
     }
     if (selectedSoilRow_ == 1)
@@ -355,7 +340,7 @@ void SoilMasterEditorModel::moveRowUp()
 void SoilMasterEditorModel::moveRowDown()
 {
     if (selectedSoilRow_ < 1 || selectedSoilRow_ > soilRowCount()) {
-        showDialogMessage(prompter_, EditorMessage::specifyPosition, MessageKind::Warning);
+        showMessage(prompter_, Message::SpecifyPosition, MessageKind::Warning);
         return;
     }
     if (selectedSoilRow_ == soilRowCount())
@@ -394,7 +379,7 @@ void SoilMasterEditorModel::takeChosenColor(ColorRef color)
 void SoilMasterEditorModel::applyPatternNumber()
 {
     if (isNumericText(patternNumberField_) <= 0) {
-        showDialogMessage(prompter_, DataDialogMessage::unsuitableInput, MessageKind::Warning);
+        showMessage(prompter_, Message::UnsuitableInput, MessageKind::Warning);
         return;
     }
     const long number = parseLeadingInteger(patternNumberField_);
@@ -418,24 +403,23 @@ void SoilMasterEditorModel::overwriteColor()
     for (const std::string* field : {&colorField_, &patternNumberField_}) {
         const int numeric = isNumericText(*field);
         if (numeric <= 0) {
-            showDialogMessage(prompter_, numeric < 0 ? EditorMessage::noData : DataDialogMessage::unsuitableInput,
-                              MessageKind::Warning);
+            showMessage(prompter_, numeric < 0 ? Message::NoData : Message::UnsuitableInput, MessageKind::Warning);
             return;
         }
     }
     const int appendRow = colorRowCount() + 1;
     if (selectedColorRow_ < 1 || selectedColorRow_ > appendRow) {
-        showDialogMessage(prompter_, EditorMessage::specifyPosition, MessageKind::Warning);
+        showMessage(prompter_, Message::SpecifyPosition, MessageKind::Warning);
         return;
     }
     if (selectedColorRow_ == appendRow && colorRowCount() >= patternColorLineCapacity) {
-        showDialogMessage(prompter_, DataDialogMessage::noMoreRows, MessageKind::Warning);
+        showMessage(prompter_, Message::NoMoreRows, MessageKind::Warning);
         return;
     }
     const long number = parseLeadingInteger(patternNumberField_);
     const int sameNumber = colorRowOfNumber(number);
     if (sameNumber > 0 && sameNumber != selectedColorRow_) {
-        showDialogMessage(prompter_, EditorMessage::sameName, MessageKind::Warning);
+        showMessage(prompter_, Message::SameName, MessageKind::Warning);
         return;
     }
     if (selectedColorRow_ == appendRow) {
@@ -455,7 +439,7 @@ void SoilMasterEditorModel::copyDefaultColor()
     if (target_ != PatternTarget::Vector)
         return;
     if (isNumericText(defaultColorField_) <= 0) {
-        showDialogMessage(prompter_, DataDialogMessage::unsuitableInput, MessageKind::Warning);
+        showMessage(prompter_, Message::UnsuitableInput, MessageKind::Warning);
         return;
     }
     colorField_ = defaultColorField_;
@@ -500,8 +484,7 @@ void SoilMasterEditorModel::pickBitmap(int line)
         return;
     }
     tablePreview_ = {};
-    showDialogMessage(prompter_, EditorMessage::bitmapNotFound, MessageKind::Warning,
-                      patternBitmapFolder(preview) + "\\" + name);
+    showMessage(prompter_, Message::BitmapNotFound, MessageKind::Warning, patternBitmapFolder(preview) + "\\" + name);
 }
 
 void SoilMasterEditorModel::setPatternFolder(std::string folder)
@@ -535,7 +518,7 @@ LogSettings SoilMasterEditorModel::previewSettings() const
 bool SoilMasterEditorModel::accept()
 {
     if (soilModified_ && !startsWithSectionHeader(soilRows_)) {
-        showDialogMessage(prompter_, EditorMessage::firstRowNotSectionHeader, MessageKind::Warning);
+        showMessage(prompter_, Message::FirstRowNotSectionHeader, MessageKind::Warning);
         return false;
     }
     Issues issues;
@@ -562,7 +545,7 @@ bool SoilMasterEditorModel::mayCancel()
 {
     if (!soilModified_ && !colorModified_)
         return true;
-    return showDialogMessage(prompter_, DataDialogMessage::cancelWithChanges, MessageKind::Question) == Answer::Yes;
+    return showMessage(prompter_, Message::CancelWithChanges, MessageKind::Question) == Answer::Yes;
 }
 
 }  // namespace kolv

@@ -1,7 +1,8 @@
 #include "dialogs/StyleSheetModel.h"
 
 #include "data/Number.h"
-#include "dialogs/SettingsDialogText.h"
+#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 #include <string>
 
@@ -309,8 +310,8 @@ void StyleSheetModel::standardPage1()
     setValue("outOfRangeBlackDot", "1");
     setValue("showConvertedN", "0");
     setValue("soilAlphaSymbol", "0");
-    setValue("nZeroText", localText("自沈"));
-    setValue("nZeroDenominatorText", localText("貫入不能"));
+    setValue("nZeroText", utf8ToCp932("自沈"));
+    setValue("nZeroDenominatorText", utf8ToCp932("貫入不能"));
     setValue("quCircleRadius", "1");
     setValue("quSymbolColor", "0xff0000");
 }
@@ -356,7 +357,7 @@ void StyleSheetModel::buttonPressed(std::string_view key, Prompter&)
 void StyleSheetModel::pageLeft(int page, Prompter& prompter) const
 {
     if (page == 4 && totalLogWidth(*this) > printWidthLimit)
-        prompter.show(0, widthTooLargeMessage(), MessageKind::Warning);
+        showMessage(prompter, Message::WidthTooLarge, MessageKind::Warning);
 }
 
 void StyleSheetModel::apply(LogSettings& settings, BoringData& data) const
@@ -365,7 +366,7 @@ void StyleSheetModel::apply(LogSettings& settings, BoringData& data) const
     settings.maxBlowsCopy = settings.maxBlows;
     storeSettingsFields(styleSheetFields(2), settings);
     if (settings.companyName.empty())
-        settings.companyName = localText("株式会社");
+        settings.companyName = utf8ToCp932("株式会社");
     storeSettingsFields(styleSheetFields(3), settings);
     for (int group = 0; group < 3; ++group) {
         double start = parseLeadingNumber(value("heading" + std::to_string(group + 1)));

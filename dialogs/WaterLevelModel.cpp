@@ -2,8 +2,9 @@
 
 #include "data/Cp932Text.h"
 #include "data/Number.h"
-#include "dialogs/DataDialogMessages.h"
 #include "dialogs/StoreTable.h"
+#include "platform/Cp932Codec.h"
+#include "platform/MessageCatalogue.h"
 
 #include <utility>
 
@@ -110,7 +111,7 @@ bool WaterLevelModel::checkFields(bool silent)
     std::string& level = fields()[Level];
     if (!anyRowFieldFilled() || isNumericText(level) < 1) {
         if (!silent)
-            showDialogMessage(prompter(), DataDialogMessage::noData, MessageKind::Warning);
+            showMessage(prompter(), Message::NoDataOrInvalid, MessageKind::Warning);
         return false;
     }
     // A level typed without a sign lies below the ground.
@@ -119,7 +120,7 @@ bool WaterLevelModel::checkFields(bool silent)
         level = "-" + std::string(rest);
     const double value = parseLeadingNumber(level);
     if (value > highestLevel || value < lowestLevel)
-        showDialogMessage(prompter(), DataDialogMessage::unusualWaterLevel, MessageKind::Warning);
+        showMessage(prompter(), Message::UnusualWaterLevel, MessageKind::Warning);
     return true;
 }
 
@@ -203,7 +204,7 @@ std::vector<TextRow> WaterLevelModel::orderedRowsForStore()
 {
     std::vector<TextRow> ordered;
     std::vector<int> rowNumbers;
-    std::string message = documentText(DataDialogMessage::sameDepthHeader.text) + "\r\n";
+    std::string message = messageText(Message::SameDepthHeader) + "\r\n";
     int duplicates = 0;
     for (int r = 1; r <= lastNonEmptyRow(); ++r) {
         const TextRow& current = row(r);
@@ -213,8 +214,8 @@ std::vector<TextRow> WaterLevelModel::orderedRowsForStore()
             if (ordered[i][0] == current[0] && ordered[i][2] == current[2]) {
                 ++duplicates;
                 if (duplicates <= 6)
-                    message += formatText("%2d", r) + documentText("行目と") + formatText("%2d", rowNumbers[i]) +
-                               documentText("行目 [") + current[0] + documentText("]\u3000") + "\r\n";
+                    message += formatText("%2d", r) + utf8ToCp932("行目と") + formatText("%2d", rowNumbers[i]) +
+                               utf8ToCp932("行目 [") + current[0] + utf8ToCp932("]\u3000") + "\r\n";
                 break;
             }
         }

@@ -19,13 +19,13 @@ struct Issue {
 
 using Issues = std::vector<Issue>;
 
-// Stands in for the message boxes of code that still reports through a
-// Prompter: keeps every message and answers Ok (Yes to a question), so the
-// caller can show them once the work is done.
 // Shows every issue in order through a prompter (the window's message boxes,
 // the command line's stderr).
 void showIssues(Prompter& prompter, const Issues& issues);
 
+// Stands in for the message boxes of code that still reports through a
+// Prompter: keeps every message and answers Ok (Yes to a question), so the
+// caller can show them once the work is done.
 class CollectingPrompter : public Prompter {
 public:
     Answer show(int messageId, const std::string& text, MessageKind kind) override;

@@ -123,7 +123,7 @@ TEST(SettingsDialogsEndToEnd, StyleSheetAppliesWithoutClosingAndRefusesOutOfRang
         clickButton(dialog, "OK");
         EXPECT_TRUE(dialog.isVisible()) << "an out-of-range width keeps the sheet open";
         ASSERT_FALSE(open.prompter.messages.empty());
-        EXPECT_EQ(open.prompter.messages.back().id, integerRangeMessageId);
+        EXPECT_EQ(open.prompter.messages.back().id, messageId(Message::IntegerRange));
         typeInto(dialog, "outerLineWidth", "abc");
         tabs->setCurrentIndex(0);
         EXPECT_EQ(tabs->currentIndex(), 1) << "the page with text in a number field stays";

@@ -1,6 +1,7 @@
 #include "SettingsDialogTestSupport.h"
 
 #include "dialogs/ScaleDepthModel.h"
+#include "platform/MessageCatalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST(SettingsScaleDepth, DepthScaleWithoutDrawingLengthSaysSo)
     model.setValue("paperLength", "60");
     model.fieldLeft("vertical", prompter);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, noDrawingLengthMessage());
+    EXPECT_EQ(prompter.messages[0].text, messageText(Message::NoDrawingLength));
     EXPECT_EQ(model.value("largestDepth"), "0");
 }
 
@@ -122,7 +123,7 @@ TEST(SettingsScaleDepth, CorrectionsReopenTheDialogAtMostThreeTimes)
         const auto outcome =
             runScaleDepthPasses(model, a4.install.settings, a4.view, a4.install.data, prompter, [] { return true; });
         ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].text, pageDepthMessage(19));
+        EXPECT_EQ(prompter.messages[0].text, messageText(Message::PageDepth, "19"));
         EXPECT_EQ(outcome.passes, 2);
         EXPECT_TRUE(outcome.save);
         EXPECT_EQ(a4.install.settings.depthPerPage, 19);
@@ -166,11 +167,11 @@ TEST(SettingsScaleDepth, NumberFieldsRefuseTextAndOutOfRangeValues)
         int id;
     };
     const Case cases[] = {
-        {"horizontal", "24", "horizontal", integerRangeMessageId},
-        {"vertical", "501", "vertical", integerRangeMessageId},
-        {"vertical", "1/100", "vertical", integerExpectedMessageId},
-        {"depthPerPage", "abc", "depthPerPage", integerExpectedMessageId},
-        {"overlap", "11", "overlap", integerRangeMessageId},
+        {"horizontal", "24", "horizontal", messageId(Message::IntegerRange)},
+        {"vertical", "501", "vertical", messageId(Message::IntegerRange)},
+        {"vertical", "1/100", "vertical", messageId(Message::IntegerExpected)},
+        {"depthPerPage", "abc", "depthPerPage", messageId(Message::IntegerExpected)},
+        {"overlap", "11", "overlap", messageId(Message::IntegerRange)},
         {"horizontal", " 25 ", "", 0},
     };
     for (const Case& c : cases) {
@@ -184,5 +185,5 @@ TEST(SettingsScaleDepth, NumberFieldsRefuseTextAndOutOfRangeValues)
     ScaleDepthModel edited = model;
     edited.setValue("vertical", "24");
     edited.firstInvalidInteger(scaleDepthFields(), prompter);
-    EXPECT_EQ(prompter.messages[0].text, integerRangeMessage(25, 500));
+    EXPECT_EQ(prompter.messages[0].text, messageText(Message::IntegerRange, "25", "500"));
 }

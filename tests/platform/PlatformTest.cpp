@@ -1,5 +1,6 @@
 #include "platform/Cp932Codec.h"
 #include "platform/FileIo.h"
+#include "platform/MessageCatalogue.h"
 #include "platform/WindowsPath.h"
 #include "support/TestSupport.h"
 
@@ -70,6 +71,26 @@ TEST(Cp932Codec, ThreadsConvertAtTheSameTime)
     for (std::thread& thread : threads)
         thread.join();
     EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}
+
+TEST(MessageCatalogue, FillsValuesIntoTheTextAndKeepsTheirBytes)
+{
+    EXPECT_EQ(messageId(Message::IntegerRange), 61713);
+    EXPECT_EQ(messageText(Message::IntegerRange, "25", "500"), sjis("25 から 500 までの整数を入力してください。"));
+    // A path in code page 932 ("表" ends in the byte of "\") that itself reads
+    // "%2" stays byte for byte.
+    const std::string path = sjis("C:\\表\\%2.ndx");
+    EXPECT_EQ(messageText(Message::FileNotFound, path), sjis("ファイルが見つかりません\n( ") + path + " )");
+    EXPECT_EQ(messageText(Message::CannotOpen, "unused"), sjis("このファイルは開けません"));
+    const Issue issue = issueOf(Message::SaveFailed, MessageKind::Error);
+    EXPECT_EQ(issue, (Issue{4005, sjis("保存できませんでした"), MessageKind::Error}));
+
+    RecordingPrompter prompter;
+    prompter.scriptedAnswers = {Answer::No};
+    EXPECT_EQ(showMessage(prompter, Message::CopyDuplicateDepth, MessageKind::Question, "3.50"), Answer::No);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].id, 3999);
+    EXPECT_EQ(prompter.messages[0].text, sjis("同じ深度データがあります。（3.50） \n追加しますか？"));
 }
 
 TEST(WindowsPath, DrivesMapUnderTheDataRootAndZIsTheHostRoot)
