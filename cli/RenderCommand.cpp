@@ -3,6 +3,7 @@
 #include "cli/FileCommand.h"
 #include "cli/LogExtent.h"
 #include "data/BoringData.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "document/DocumentRefresh.h"
 #include "document/PrinterPaper.h"
@@ -325,7 +326,7 @@ bool writeOutput(const std::string& path, const QByteArray& bytes, FileReport& r
 double deepestRecord(const BoringData& data)
 {
     const int tests = occupiedRowCount(data.sptRows);
-    const double deepestTest = tests > 0 ? parseLeadingNumber(data.sptRows.cell(tests, 1)) : 0.0;
+    const double deepestTest = tests > 0 ? parseLeadingNumber(data.sptRows.cell(tests, SptCell::Depth)) : 0.0;
     return std::max(maximumDepth(data), deepestTest);
 }
 

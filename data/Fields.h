@@ -119,6 +119,13 @@ inline constexpr int AuxiliaryVectorPatternCode = 13;
 inline constexpr int VectorSymbol = 14;
 }  // namespace LayerCell
 
+// Layer rows of the sister products' colour section (S): the depth of the
+// layer bottom and its colour tone; the other seven cells are not used.
+namespace ColourRowCell {
+inline constexpr int LowerDepth = 1;
+inline constexpr int ColourTone = 2;
+}  // namespace ColourRowCell
+
 namespace SptCell {
 inline constexpr int Depth = 1;
 inline constexpr int NValue = 2;
@@ -147,6 +154,27 @@ inline constexpr int DepthCopy = 7;
 inline constexpr int Unused = 8;
 }  // namespace InSituCell
 
+// In-situ rows as the exchange file and sister product B are read, before
+// the completion after the last line moves their cells into the layout
+// above.
+namespace ImportedInSituCell {
+inline constexpr int UpperDepth = 1;
+inline constexpr int LowerDepth = 2;
+inline constexpr int Name = 3;
+inline constexpr int Result = 4;
+inline constexpr int Symbol = 6;        // sister product B
+inline constexpr int NotePosition = 7;  // sister product B
+// "7" on rows read from an exchange file.
+inline constexpr int ConvertedFlags = 8;
+}  // namespace ImportedInSituCell
+
+// In-situ rows as sister product A (codes 480, 490, 500) stores them.
+namespace SiblingAInSituCell {
+inline constexpr int DepthCopy = 2;
+inline constexpr int Symbol = 4;
+inline constexpr int NotePosition = 5;
+}  // namespace SiblingAInSituCell
+
 namespace SampleCell {
 inline constexpr int UpperDepth = 1;
 inline constexpr int LowerDepth = 2;
@@ -155,6 +183,12 @@ inline constexpr int Method = 4;
 inline constexpr int LaboratoryTests = 5;
 inline constexpr int Disturbed = 6;
 }  // namespace SampleCell
+
+// Sample rows as sister product A stores them: no sampling method.
+namespace SiblingASampleCell {
+inline constexpr int LaboratoryTests = 4;
+inline constexpr int Disturbed = 5;
+}  // namespace SiblingASampleCell
 
 namespace GeologicAgeCell {
 inline constexpr int UpperDepth = 1;
@@ -173,6 +207,15 @@ namespace DrillingCell {
 inline constexpr int Depth = 1;
 inline constexpr int Date = 2;
 }  // namespace DrillingCell
+
+// The drilling progress of an exchange file (and of the sister products'
+// sections B and J), turned into drilling rows after the last line.
+namespace DrillingImportCell {
+inline constexpr int Depth = 1;
+inline constexpr int Date = 2;
+// "1" on rows read from an exchange file.
+inline constexpr int ExchangeFileMark = 10;
+}  // namespace DrillingImportCell
 
 namespace RecoveryCell {
 inline constexpr int UpperDepth = 1;

@@ -1,6 +1,7 @@
 #include "data/FullWidthCheck.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 
 #include <initializer_list>
 
@@ -126,15 +127,17 @@ std::string fullWidthCheckReport(const BoringData& data)
     ReportBuilder report;
     constexpr HitForm short20{20, "  "};
 
-    for (int line = 1; line <= 27 && !report.groupFull(); ++line)
+    for (int line = HeadingLine::SurveyName; line <= HeadingLine::LocationCode && !report.groupFull(); ++line)
         report.addRow("(" + std::to_string(line) + ") ", {data.headingLine(line)}, {30, "  "});
     report.endGroup(headingGroup);
 
     const auto& layers = data.layerRows;
     const int layerRows = occupiedRowCount(layers);
     for (int row = 1; row <= layerRows && !report.groupFull(); ++row)
-        report.addRow("( " + layers.cell(row, 1) + " m ) ",
-                      {layers.cell(row, 2), layers.cell(row, 3), layers.cell(row, 4)}, short20);
+        report.addRow("( " + layers.cell(row, LayerCell::LowerDepth) + " m ) ",
+                      {layers.cell(row, LayerCell::Name), layers.cell(row, LayerCell::AuxiliaryName),
+                       layers.cell(row, LayerCell::ColourTone)},
+                      short20);
     report.endGroup(layerGroup);
 
     // The N-value group has no texts to scan.
@@ -142,26 +145,30 @@ std::string fullWidthCheckReport(const BoringData& data)
     const auto& notes = data.observationRows;
     const int noteRows = occupiedRowCount(notes);
     for (int row = 1; row <= noteRows && !report.groupFull(); ++row)
-        report.addRow(intervalPrefix(notes.cell(row, 1), notes.cell(row, 2)), {notes.cell(row, 4)}, {36, "  "});
+        report.addRow(intervalPrefix(notes.cell(row, ObservationCell::UpperDepth),
+                                     notes.cell(row, ObservationCell::LowerDepth)),
+                      {notes.cell(row, ObservationCell::Note)}, {36, "  "});
     report.endGroup(observationGroup);
 
     const auto& tests = data.inSituRows;
     const int testRows = occupiedRowCount(tests);
     for (int row = 1; row <= testRows && !report.groupFull(); ++row)
-        report.addRow(depthPrefix(tests.cell(row, 1)), {tests.cell(row, 2), tests.cell(row, 3)}, short20);
+        report.addRow(depthPrefix(tests.cell(row, InSituCell::Depth)),
+                      {tests.cell(row, InSituCell::Name), tests.cell(row, InSituCell::Result)}, short20);
     report.endGroup(inSituGroup);
 
     const auto& samples = data.sampleRows;
     const int sampleRows = occupiedRowCount(samples);
     for (int row = 1; row <= sampleRows && !report.groupFull(); ++row)
-        report.addRow(intervalPrefix(samples.cell(row, 1), samples.cell(row, 2)),
-                      {samples.cell(row, 3), samples.cell(row, 4)}, short20);
+        report.addRow(intervalPrefix(samples.cell(row, SampleCell::UpperDepth),
+                                     samples.cell(row, SampleCell::LowerDepth)),
+                      {samples.cell(row, SampleCell::Number), samples.cell(row, SampleCell::Method)}, short20);
     report.endGroup(sampleGroup);
 
     const auto& freeNotes = data.freeNoteRows;
     const int freeNoteRows = occupiedRowCount(freeNotes);
     for (int row = 1; row <= freeNoteRows && !report.groupFull(); ++row)
-        report.addRow({}, {freeNotes.cell(row, 5)}, {20, " "});
+        report.addRow({}, {freeNotes.cell(row, FreeNoteCell::Text)}, {20, " "});
     report.endGroup(freeNoteGroup);
 
     return report.take();

@@ -1,6 +1,7 @@
 #include "document/DocumentRefresh.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "formats/SoilPatternLookup.h"
 #include "platform/Cp932Codec.h"
@@ -11,22 +12,18 @@ namespace kolv {
 
 namespace {
 
-constexpr int printStartDepthOption = 16;
-constexpr int quFullScaleOption = 23;
-constexpr int firstRoleCaptionLine = 41;
-constexpr int roleCaptionCount = 4;
 // Entries 8 to 11 of the title-block captions are the role captions' defaults.
 constexpr int firstRoleCaptionEntry = 8;
-constexpr int titleLine = 70;
 
 void fillDefaultCaptions(BoringData& data)
 {
-    for (int role = 0; role < roleCaptionCount; ++role)
-        if (!skipLeadingBlanks(data.headingLine(firstRoleCaptionLine + role)).empty())
+    for (int role = 0; role < HeadingLine::RoleCount; ++role)
+        if (!skipLeadingBlanks(data.headingLine(HeadingLine::FirstRoleCaption + role)).empty())
             return;
-    for (int role = 0; role < roleCaptionCount; ++role)
-        data.setHeadingLine(firstRoleCaptionLine + role, utf8ToCp932(titleCaptions[firstRoleCaptionEntry - 1 + role]));
-    data.setHeadingLine(titleLine, defaultLogTitle());
+    for (int role = 0; role < HeadingLine::RoleCount; ++role)
+        data.setHeadingLine(HeadingLine::FirstRoleCaption + role,
+                            utf8ToCp932(titleCaptions[firstRoleCaptionEntry - 1 + role]));
+    data.setHeadingLine(HeadingLine::Title, defaultLogTitle());
 }
 
 }  // namespace
@@ -40,14 +37,14 @@ void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& vie
     settings.printStartDepth = 0.0;
     view.screenPageStart = 0.0;
     view.currentPage = 1;
-    const std::string& storedStart = data.documentOption(printStartDepthOption).value;
+    const std::string& storedStart = data.documentOption(DocumentOptionItem::PrintStartDepth).value;
     if (isNumericText(storedStart) > 0) {
         settings.printStartDepth = clampPrintStartDepth(parseLeadingNumber(storedStart));
         view.screenPageStart = settings.printStartDepth;
     }
     fillDefaultCaptions(data);
-    if (parseLeadingInteger(data.documentOption(quFullScaleOption).value) <= 0)
-        data.documentOption(quFullScaleOption).value = "500";
+    if (parseLeadingInteger(data.documentOption(DocumentOptionItem::QuScaleMaximum).value) <= 0)
+        data.documentOption(DocumentOptionItem::QuScaleMaximum).value = "500";
 }
 
 }  // namespace kolv

@@ -5,6 +5,7 @@
 #include "formats/LineDispatch.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "formats/FormatDetection.h"
 
@@ -17,13 +18,17 @@ namespace kolv {
 namespace {
 
 constexpr std::string_view harbourLogTitle = "\x8D\x60 \x98\x70 \x92\x8C \x8F\xF3 \x90\x7D";  // 港 湾 柱 状 図
+// The flag word of in-situ rows converted from other formats: the depth
+// underlined and shown, the note underlined.
+constexpr const char* convertedInSituFlags = "7";
 
 void setHarbourHeadingChoices(BoringData& data)
 {
-    for (int line : {36, 47, 48, 49, 50})
+    for (int line : {HeadingLine::ScaleNumbering, HeadingLine::FinalDepthAsText, HeadingLine::DepthZeroLabel,
+                     HeadingLine::WaterLevelAsElevation, HeadingLine::SampleDepthLabel})
         data.setHeadingLine(line, "0");
-    data.setHeadingLine(70, std::string(harbourLogTitle));
-    data.setHeadingLine(71, "1");
+    data.setHeadingLine(HeadingLine::Title, std::string(harbourLogTitle));
+    data.setHeadingLine(HeadingLine::RecoveryQuSwitch, "1");
 }
 
 // Appends a layer for a colour row that no layer depth matches.
@@ -31,25 +36,25 @@ void mergeColourRows(BoringData& data, const ColourRowTable& colourRows)
 {
     auto& layers = data.layerRows;
     for (int colour = 1; colour <= ColourRowTable::capacity; ++colour) {
-        if (isNumericText(colourRows.cell(colour, 1)) < 1)
+        if (isNumericText(colourRows.cell(colour, ColourRowCell::LowerDepth)) < 1)
             break;
-        const std::string& tone = colourRows.cell(colour, 2);
+        const std::string& tone = colourRows.cell(colour, ColourRowCell::ColourTone);
         if (tone.empty())
             continue;
-        const double depth = parseLeadingNumber(colourRows.cell(colour, 1));
+        const double depth = parseLeadingNumber(colourRows.cell(colour, ColourRowCell::LowerDepth));
         const int count = occupiedRowCount(layers);
         int match = 0;
         for (int row = 1; row <= count && match == 0; ++row)
-            if (std::fabs(parseLeadingNumber(layers.cell(row, 1)) - depth) < 0.0001)
+            if (std::fabs(parseLeadingNumber(layers.cell(row, LayerCell::LowerDepth)) - depth) < 0.0001)
                 match = row;
         if (match > 0) {
-            layers.setCell(match, 4, tone);
-            const long flags = parseLeadingInteger(layers.cell(match, 7)) | 32;
-            layers.setCell(match, 7, formatText("%ld", flags));
+            layers.setCell(match, LayerCell::ColourTone, tone);
+            const long flags = parseLeadingInteger(layers.cell(match, LayerCell::DisplayFlags)) | 32;
+            layers.setCell(match, LayerCell::DisplayFlags, formatText("%ld", flags));
         } else if (count < BoringData::LayerTable::capacity) {
-            layers.setCell(count + 1, 1, colourRows.cell(colour, 1));
-            layers.setCell(count + 1, 4, tone);
-            layers.setCell(count + 1, 7, {});
+            layers.setCell(count + 1, LayerCell::LowerDepth, colourRows.cell(colour, ColourRowCell::LowerDepth));
+            layers.setCell(count + 1, LayerCell::ColourTone, tone);
+            layers.setCell(count + 1, LayerCell::DisplayFlags, {});
         }
     }
 }
@@ -60,7 +65,7 @@ void sortLayers(BoringData& data)
     auto& layers = data.layerRows;
     // Rows whose depth is no number sort last.
     const auto sortDepth = [&](int row) {
-        const std::string& text = layers.cell(row, 1);
+        const std::string& text = layers.cell(row, LayerCell::LowerDepth);
         return isNumericText(text) > 0 ? parseLeadingNumber(text) : 9999.9;
     };
     updateLastLayerDepth(data);
@@ -90,7 +95,7 @@ void sortInSituTestsByDepth(BoringData& data)
     for (int row = 1; row <= count; ++row)
         rows.push_back(tests.row(row));
     std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        return parseLeadingNumber(a[0]) < parseLeadingNumber(b[0]);
+        return parseLeadingNumber(a[InSituCell::Depth - 1]) < parseLeadingNumber(b[InSituCell::Depth - 1]);
     });
     for (int row = 1; row <= count; ++row)
         tests.row(row) = std::move(rows[row - 1]);
@@ -110,17 +115,17 @@ void convertDrillingRows(BoringData& data)
     auto& drilling = data.drillingRows;
     int written = 0;
     for (int row = 1; row <= BoringData::DrillingImportTable::capacity; ++row) {
-        if (isNumericText(imports.cell(row, 1)) < 1)
+        if (isNumericText(imports.cell(row, DrillingImportCell::Depth)) < 1)
             break;
-        if (isNumericText(imports.cell(row, 2)) < 1)
+        if (isNumericText(imports.cell(row, DrillingImportCell::Date)) < 1)
             continue;
         ++written;
-        drilling.setCell(written, 1, imports.cell(row, 1));
-        drilling.setCell(written, 2, imports.cell(row, 2));
+        drilling.setCell(written, DrillingCell::Depth, imports.cell(row, DrillingImportCell::Depth));
+        drilling.setCell(written, DrillingCell::Date, imports.cell(row, DrillingImportCell::Date));
     }
     for (int row = written + 1; row <= BoringData::DrillingTable::capacity; ++row) {
-        drilling.setCell(row, 1, {});
-        drilling.setCell(row, 2, {});
+        drilling.setCell(row, DrillingCell::Depth, {});
+        drilling.setCell(row, DrillingCell::Date, {});
     }
 }
 
@@ -134,13 +139,13 @@ void fillObservationDepths(BoringData& data)
             ++count;
         return count;
     };
-    const int count = std::max(countBy(1), countBy(2));
+    const int count = std::max(countBy(ObservationCell::UpperDepth), countBy(ObservationCell::LowerDepth));
     std::string previousLowerDepth = "0.0";
     for (int row = 1; row <= count; ++row) {
-        if (isNumericText(notes.cell(row, 1)) < 1)
-            notes.setCell(row, 1, previousLowerDepth);
-        if (isNumericText(notes.cell(row, 2)) > 0)
-            previousLowerDepth = notes.cell(row, 2);
+        if (isNumericText(notes.cell(row, ObservationCell::UpperDepth)) < 1)
+            notes.setCell(row, ObservationCell::UpperDepth, previousLowerDepth);
+        if (isNumericText(notes.cell(row, ObservationCell::LowerDepth)) > 0)
+            previousLowerDepth = notes.cell(row, ObservationCell::LowerDepth);
     }
 }
 
@@ -186,49 +191,50 @@ void completeFile(BoringData& data, int formatCode, const ColourRowTable* colour
         // These sister products keep sample and in-situ cells in another
         // order than the native layout.
         forEachOccupiedRow(data.sampleRows, [](auto& rows, int row) {
-            rows.setCell(row, 6, rows.cell(row, 5));
-            rows.setCell(row, 5, rows.cell(row, 4));
-            rows.setCell(row, 4, {});
+            rows.setCell(row, SampleCell::Disturbed, rows.cell(row, SiblingASampleCell::Disturbed));
+            rows.setCell(row, SampleCell::LaboratoryTests, rows.cell(row, SiblingASampleCell::LaboratoryTests));
+            rows.setCell(row, SampleCell::Method, {});
         });
         forEachOccupiedRow(data.inSituRows, [](auto& rows, int row) {
-            rows.setCell(row, 7, rows.cell(row, 2));
-            rows.setCell(row, 2, {});
-            rows.setCell(row, 6, rows.cell(row, 5));
-            rows.setCell(row, 5, rows.cell(row, 4));
-            rows.setCell(row, 4, "7");
+            rows.setCell(row, InSituCell::DepthCopy, rows.cell(row, SiblingAInSituCell::DepthCopy));
+            rows.setCell(row, InSituCell::Name, {});
+            rows.setCell(row, InSituCell::NotePosition, rows.cell(row, SiblingAInSituCell::NotePosition));
+            rows.setCell(row, InSituCell::Symbol, rows.cell(row, SiblingAInSituCell::Symbol));
+            rows.setCell(row, InSituCell::Flags, convertedInSituFlags);
         });
         convertDrillingRows(data);
     } else if (formatCode == FormatCode::SiblingB510) {
         forEachOccupiedRow(data.inSituRows, [](auto& rows, int row) {
-            rows.setCell(row, 2, rows.cell(row, 3));
-            rows.setCell(row, 3, rows.cell(row, 4));
-            rows.setCell(row, 4, "7");
-            rows.setCell(row, 5, rows.cell(row, 6));
-            rows.setCell(row, 6, rows.cell(row, 7));
-            rows.setCell(row, 7, rows.cell(row, 1));
+            rows.setCell(row, InSituCell::Name, rows.cell(row, ImportedInSituCell::Name));
+            rows.setCell(row, InSituCell::Result, rows.cell(row, ImportedInSituCell::Result));
+            rows.setCell(row, InSituCell::Flags, convertedInSituFlags);
+            rows.setCell(row, InSituCell::Symbol, rows.cell(row, ImportedInSituCell::Symbol));
+            rows.setCell(row, InSituCell::NotePosition, rows.cell(row, ImportedInSituCell::NotePosition));
+            rows.setCell(row, InSituCell::DepthCopy, rows.cell(row, ImportedInSituCell::UpperDepth));
         });
         // Only the lowest bit of the sister product's sample kind tells a
         // disturbed sample.
         forEachOccupiedRow(data.sampleRows, [](auto& rows, int row) {
-            rows.setCell(row, 6, parseLeadingInteger(rows.cell(row, 6)) % 2 != 0 ? "1" : "0");
+            const bool disturbed = parseLeadingInteger(rows.cell(row, SampleCell::Disturbed)) % 2 != 0;
+            rows.setCell(row, SampleCell::Disturbed, disturbed ? "1" : "0");
         });
         convertDrillingRows(data);
     } else if (isXmlFormat(formatCode)) {
         sortLayers(data);
         sortInSituTestsByDepth(data);
         forEachOccupiedRow(data.inSituRows, [](auto& rows, int row) {
-            rows.setCell(row, 2, rows.cell(row, 3));
-            rows.setCell(row, 3, rows.cell(row, 4));
-            rows.setCell(row, 4, "7");
-            rows.setCell(row, 5, {});
-            rows.setCell(row, 6, {});
-            rows.setCell(row, 7, rows.cell(row, 1));
+            rows.setCell(row, InSituCell::Name, rows.cell(row, ImportedInSituCell::Name));
+            rows.setCell(row, InSituCell::Result, rows.cell(row, ImportedInSituCell::Result));
+            rows.setCell(row, InSituCell::Flags, convertedInSituFlags);
+            rows.setCell(row, InSituCell::Symbol, {});
+            rows.setCell(row, InSituCell::NotePosition, {});
+            rows.setCell(row, InSituCell::DepthCopy, rows.cell(row, ImportedInSituCell::UpperDepth));
         });
         convertDrillingRows(data);
         fillObservationDepths(data);
         if (formatCode >= FormatCode::Xml200) {
-            splitDate(data, 6);
-            splitDate(data, 9);
+            splitDate(data, HeadingLine::StartYear);
+            splitDate(data, HeadingLine::EndYear);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "formats/SoilPatternLookup.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 
 #include <algorithm>
@@ -240,21 +241,23 @@ void rebuildVectorCodes(BoringData& data, const SoilNameMaster& master)
 {
     const int count = layerCount(data);
     for (int row = 1; row <= count; ++row) {
-        const std::string& name = data.layerRows.cell(row, 2);
+        auto& layers = data.layerRows;
+        const std::string& name = layers.cell(row, LayerCell::Name);
         if (name.empty()) {
-            data.layerRows.setCell(row, 12, {});
-            data.layerRows.setCell(row, 14, {});
+            layers.setCell(row, LayerCell::VectorPatternCode, {});
+            layers.setCell(row, LayerCell::VectorSymbol, {});
         } else {
             SoilPattern pattern = lookupSoilPattern(name, {}, master, vectorPatternSet);
-            data.layerRows.setCell(row, 12, formatText("%ld.%d", pattern.major, pattern.minor));
-            data.layerRows.setCell(row, 14, std::move(pattern.symbol));
+            layers.setCell(row, LayerCell::VectorPatternCode, formatText("%ld.%d", pattern.major, pattern.minor));
+            layers.setCell(row, LayerCell::VectorSymbol, std::move(pattern.symbol));
         }
-        const std::string& auxiliary = data.layerRows.cell(row, 3);
+        const std::string& auxiliary = layers.cell(row, LayerCell::AuxiliaryName);
         if (auxiliary.empty()) {
-            data.layerRows.setCell(row, 13, {});
+            layers.setCell(row, LayerCell::AuxiliaryVectorPatternCode, {});
         } else {
             const SoilPattern pattern = lookupSoilPattern(auxiliary, {}, master, vectorPatternSet);
-            data.layerRows.setCell(row, 13, formatText("%ld.%d", pattern.major, pattern.minor));
+            layers.setCell(row, LayerCell::AuxiliaryVectorPatternCode,
+                           formatText("%ld.%d", pattern.major, pattern.minor));
         }
     }
 }

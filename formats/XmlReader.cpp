@@ -1,6 +1,7 @@
 #include "formats/XmlReader.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "formats/XmlRowCompletion.h"
 #include "formats/XmlText.h"
@@ -12,11 +13,6 @@
 namespace kolv {
 
 namespace {
-
-constexpr int hammerDropDeviceLine = 21;
-constexpr int locationCodeLine = 27;
-constexpr int secondLevelCodeLine = 58;
-constexpr int thirdLevelCodeLine = 59;
 
 struct LineElement {
     std::string_view name;
@@ -68,14 +64,15 @@ void storeHeadingLine(BoringData& data, int line, std::string value)
 {
     if (line > headingLineCount)
         return;
-    if (line == hammerDropDeviceLine)
+    if (line == HeadingLine::HammerDropDevice)
         value = hammerDropDeviceName(value);
     data.setHeadingLine(line, std::move(value));
     // The location code is kept whole in one line: first, second and third
     // level one after the other.
-    if (line == thirdLevelCodeLine)
-        data.setHeadingLine(locationCodeLine, data.headingLine(locationCodeLine) + data.headingLine(secondLevelCodeLine)
-                                                  + data.headingLine(thirdLevelCodeLine));
+    if (line == HeadingLine::LocationCodeThird)
+        data.setHeadingLine(HeadingLine::LocationCode, data.headingLine(HeadingLine::LocationCode)
+                                                           + data.headingLine(HeadingLine::LocationCodeSecond)
+                                                           + data.headingLine(HeadingLine::LocationCodeThird));
 }
 
 void storeLineElement(BoringData& data, XmlReaderState& state, std::string_view line)

@@ -1,6 +1,7 @@
 #include "formats/XmlRowCompletion.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "formats/FormatDetection.h"
 #include "formats/SoilPatternLookup.h"
@@ -47,15 +48,15 @@ void completeLayer(BoringData& data, const XmlReaderState& state)
     if (!isNumber(fields[1]) || row > BoringData::LayerTable::capacity)
         return;
     auto& layers = data.layerRows;
-    layers.setCell(row, 1, fields[1]);
-    layers.setCell(row, 2, fields[2]);
-    layers.setCell(row, 3, fields[3]);
-    layers.setCell(row, 8, fields[8]);
-    layers.setCell(row, 7, importedLayerFlags);
-    layers.setCell(row, 11, utf8ToCp932("・"));
-    layers.setCell(row, 5, patternCode(fields[2], state));
+    layers.setCell(row, LayerCell::LowerDepth, fields[1]);
+    layers.setCell(row, LayerCell::Name, fields[2]);
+    layers.setCell(row, LayerCell::AuxiliaryName, fields[3]);
+    layers.setCell(row, LayerCell::Symbol, fields[8]);
+    layers.setCell(row, LayerCell::DisplayFlags, importedLayerFlags);
+    layers.setCell(row, LayerCell::Separator, utf8ToCp932("・"));
+    layers.setCell(row, LayerCell::PatternCode, patternCode(fields[2], state));
     if (!fields[3].empty())
-        layers.setCell(row, 6, patternCode(fields[3], state));
+        layers.setCell(row, LayerCell::AuxiliaryPatternCode, patternCode(fields[3], state));
 }
 
 // A colour goes to the layer that ends at its depth; a depth no layer ends
@@ -68,12 +69,13 @@ void completeColour(BoringData& data, const XmlReaderState& state)
     const double depth = parseLeadingNumber(depthText);
     auto& layers = data.layerRows;
     for (int row = 1; row <= BoringData::LayerTable::capacity; ++row) {
-        if (!isNumber(layers.cell(row, 1)))
-            layers.setCell(row, 1, depthText);
-        else if (std::fabs(parseLeadingNumber(layers.cell(row, 1)) - depth) >= colourDepthTolerance)
+        if (!isNumber(layers.cell(row, LayerCell::LowerDepth)))
+            layers.setCell(row, LayerCell::LowerDepth, depthText);
+        else if (std::fabs(parseLeadingNumber(layers.cell(row, LayerCell::LowerDepth)) - depth) >= colourDepthTolerance)
             continue;
-        layers.setCell(row, 4, state.fields[2]);
-        layers.setCell(row, 7, formatText("%ld", parseLeadingInteger(layers.cell(row, 7)) | importedColourBit));
+        layers.setCell(row, LayerCell::ColourTone, state.fields[2]);
+        const long flags = parseLeadingInteger(layers.cell(row, LayerCell::DisplayFlags)) | importedColourBit;
+        layers.setCell(row, LayerCell::DisplayFlags, formatText("%ld", flags));
         return;
     }
 }
@@ -106,15 +108,15 @@ void completePenetrationTest(BoringData& data, XmlReaderState& state)
     }
     const int row = ++state.sptRows;
     auto& tests = data.sptRows;
-    tests.setCell(row, 1, fields[1]);
-    tests.setCell(row, 2, blowsOverPenetration(fields[8], fields[9]));
+    tests.setCell(row, SptCell::Depth, fields[1]);
+    tests.setCell(row, SptCell::NValue, blowsOverPenetration(fields[8], fields[9]));
     for (int interval = 0; interval < 3; ++interval) {
         const std::string& blows = fields[2 + 2 * interval];
         const std::string& penetration = fields[3 + 2 * interval];
         if (!blows.empty() || !penetration.empty())
-            tests.setCell(row, 3 + interval, blowsOverPenetration(blows, penetration));
+            tests.setCell(row, SptCell::First10cm + interval, blowsOverPenetration(blows, penetration));
     }
-    tests.setCell(row, 6, "0");
+    tests.setCell(row, SptCell::GraphBreak, "0");
 }
 
 void completeObservation(BoringData& data, XmlReaderState& state)
@@ -125,10 +127,10 @@ void completeObservation(BoringData& data, XmlReaderState& state)
         return;
     const int row = ++state.observationRows;
     auto& notes = data.observationRows;
-    notes.setCell(row, 1, fields[1]);
-    notes.setCell(row, 2, fields[2]);
+    notes.setCell(row, ObservationCell::UpperDepth, fields[1]);
+    notes.setCell(row, ObservationCell::LowerDepth, fields[2]);
     // The exchange file writes a line break of a note as backslash and "n".
-    notes.setCell(row, 4, replaceAllText(fields[4], "\\n", "\r\n"));
+    notes.setCell(row, ObservationCell::Note, replaceAllText(fields[4], "\\n", "\r\n"));
 }
 
 // A frame line only gives its depth to the note of the same number when that
@@ -139,9 +141,10 @@ void completeObservationFrameLine(BoringData& data, XmlReaderState& state)
         return;
     const int row = ++state.observationFrameLines;
     auto& notes = data.observationRows;
-    const bool noteExists = isNumber(notes.cell(row, 2)) || !notes.cell(row, 4).empty();
-    if (noteExists && !isNumber(notes.cell(row, 1)))
-        notes.setCell(row, 1, state.fields[1]);
+    const bool noteExists =
+        isNumber(notes.cell(row, ObservationCell::LowerDepth)) || !notes.cell(row, ObservationCell::Note).empty();
+    if (noteExists && !isNumber(notes.cell(row, ObservationCell::UpperDepth)))
+        notes.setCell(row, ObservationCell::UpperDepth, state.fields[1]);
 }
 
 void completeSample(BoringData& data, XmlReaderState& state)
@@ -151,16 +154,16 @@ void completeSample(BoringData& data, XmlReaderState& state)
         return;
     const int row = ++state.sampleRows;
     auto& samples = data.sampleRows;
-    samples.setCell(row, 1, fields[1]);
-    samples.setCell(row, 2, fields[2]);
-    samples.setCell(row, 3, fields[3]);
-    samples.setCell(row, 4, samplingMethodLetter(fields[4]));
-    samples.setCell(row, sampleTestNamesField, fields[sampleTestNamesField]);
-    samples.setCell(row, 6, "");
+    samples.setCell(row, SampleCell::UpperDepth, fields[1]);
+    samples.setCell(row, SampleCell::LowerDepth, fields[2]);
+    samples.setCell(row, SampleCell::Number, fields[3]);
+    samples.setCell(row, SampleCell::Method, samplingMethodLetter(fields[4]));
+    samples.setCell(row, SampleCell::LaboratoryTests, fields[sampleTestNamesField]);
+    samples.setCell(row, SampleCell::Disturbed, "");
 }
 
-// Name in cell 3 and result in cell 4 until the post-processing moves them
-// to cells 2 and 3, where the in-situ dialog keeps them.
+// Name and result in their imported cells until the post-processing moves
+// them where the in-situ dialog keeps them.
 void completeInSituTest(BoringData& data, XmlReaderState& state, bool horizontalLoading)
 {
     const auto& fields = state.fields;
@@ -168,13 +171,13 @@ void completeInSituTest(BoringData& data, XmlReaderState& state, bool horizontal
         return;
     const int row = ++state.inSituRows;
     auto& tests = data.inSituRows;
-    tests.setCell(row, 1, fields[1]);
-    tests.setCell(row, 2, horizontalLoading ? fields[1] : fields[2]);
-    tests.setCell(row, 3, horizontalLoading ? loadingTestName() : fields[3]);
-    tests.setCell(row, 4, fields[4]);
-    for (int cell : {5, 6, 7})
+    tests.setCell(row, ImportedInSituCell::UpperDepth, fields[1]);
+    tests.setCell(row, ImportedInSituCell::LowerDepth, horizontalLoading ? fields[1] : fields[2]);
+    tests.setCell(row, ImportedInSituCell::Name, horizontalLoading ? loadingTestName() : fields[3]);
+    tests.setCell(row, ImportedInSituCell::Result, fields[4]);
+    for (int cell : {InSituCell::Symbol, InSituCell::NotePosition, InSituCell::DepthCopy})
         tests.setCell(row, cell, "");
-    tests.setCell(row, 8, convertedInSituFlags);
+    tests.setCell(row, ImportedInSituCell::ConvertedFlags, convertedInSituFlags);
 }
 
 void completeGeologicAge(BoringData& data, XmlReaderState& state)
@@ -200,10 +203,10 @@ void completeWaterLevel(BoringData& data, XmlReaderState& state)
         return;
     const int row = ++state.waterLevelRows;
     auto& levels = data.waterLevelRows;
-    levels.setCell(row, 1, formatSignedDepth(0.0 - parseLeadingNumber(fields[1])));
-    levels.setCell(row, 2, shortenMeasuringDate(fields[2]));
-    levels.setCell(row, 3, fields[3]);
-    levels.setCell(row, 4, importedWaterLevelDisplay);
+    levels.setCell(row, WaterLevelCell::Level, formatSignedDepth(0.0 - parseLeadingNumber(fields[1])));
+    levels.setCell(row, WaterLevelCell::Date, shortenMeasuringDate(fields[2]));
+    levels.setCell(row, WaterLevelCell::Remark, fields[3]);
+    levels.setCell(row, WaterLevelCell::Display, importedWaterLevelDisplay);
 }
 
 void completeDrilling(BoringData& data, XmlReaderState& state)
@@ -214,9 +217,9 @@ void completeDrilling(BoringData& data, XmlReaderState& state)
         return;
     const int row = ++state.drillingImportRows;
     auto& progress = data.drillingImportRows;
-    progress.setCell(row, 1, fields[1]);
-    progress.setCell(row, 2, shortenMeasuringDate(fields[2]));
-    progress.setCell(row, 10, "1");
+    progress.setCell(row, DrillingImportCell::Depth, fields[1]);
+    progress.setCell(row, DrillingImportCell::Date, shortenMeasuringDate(fields[2]));
+    progress.setCell(row, DrillingImportCell::ExchangeFileMark, "1");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "formats/XmlWriter.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "formats/XmlCoreWriter.h"
 #include "formats/XmlExportValues.h"
@@ -13,44 +14,6 @@ namespace {
 
 constexpr std::string_view declaration = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>";
 constexpr const char* headingTable = "見出し";
-
-// Heading lines (numbered from 1) that the file carries.
-namespace Heading {
-constexpr int surveyName = 1;
-constexpr int worksName = 2;
-constexpr int location = 3;
-constexpr int orderingOrganisation = 4;
-constexpr int boringName = 5;
-constexpr int startYear = 6;
-constexpr int startMonth = 7;
-constexpr int startDay = 8;
-constexpr int endYear = 9;
-constexpr int endMonth = 10;
-constexpr int endDay = 11;
-constexpr int collarElevation = 13;
-constexpr int chiefEngineer = 16;
-constexpr int siteAgent = 17;
-constexpr int coreExaminer = 18;
-constexpr int boringForeman = 19;
-constexpr int drillingMachine = 20;
-constexpr int engine = 22;
-constexpr int pump = 23;
-constexpr int angle = 24;
-constexpr int direction = 25;
-constexpr int groundSlope = 26;
-constexpr int locationCode = 27;
-constexpr int startEra = 34;
-constexpr int endEra = 35;
-constexpr int totalLength = 37;
-constexpr int companyName = 39;
-constexpr int companyTelephone = 40;
-constexpr int latitudeDegrees = 51;
-constexpr int longitudeDegrees = 54;
-constexpr int logStyle = 57;
-constexpr int secondLevelCode = 58;
-constexpr int thirdLevelCode = 59;
-constexpr int chiefEngineerRegistration = 76;
-}  // namespace Heading
 
 const std::string& verticalAngle()
 {
@@ -112,9 +75,9 @@ void writeCoordinates(XmlLineWriter& writer, HeadingWriter& heading)
     const char* longitude[] = {"経度_度", "経度_分", "経度_秒"};
     const char* latitude[] = {"緯度_度", "緯度_分", "緯度_秒"};
     for (int part = 0; part < 3; ++part)
-        heading.number(longitude[part], Heading::longitudeDegrees + part);
+        heading.number(longitude[part], HeadingLine::LongitudeDegrees + part);
     for (int part = 0; part < 3; ++part)
-        heading.number(latitude[part], Heading::latitudeDegrees + part);
+        heading.number(latitude[part], HeadingLine::LatitudeDegrees + part);
     writer.emptyElement("取得方法コード");
     writer.emptyElement("読取精度コード");
     writer.emptyElement("測地系");
@@ -128,15 +91,16 @@ void writeCoordinates(XmlLineWriter& writer, HeadingWriter& heading)
 void writeLocation(XmlLineWriter& writer, const BoringData& data, HeadingWriter& heading)
 {
     writer.open("調査位置");
-    heading.text("調査位置住所", Heading::location);
-    const std::string& whole = data.headingLine(Heading::locationCode);
-    const std::string lastLevels = data.headingLine(Heading::secondLevelCode) + data.headingLine(Heading::thirdLevelCode);
+    heading.text("調査位置住所", HeadingLine::SurveyLocation);
+    const std::string& whole = data.headingLine(HeadingLine::LocationCode);
+    const std::string lastLevels =
+        data.headingLine(HeadingLine::LocationCodeSecond) + data.headingLine(HeadingLine::LocationCodeThird);
     const bool split = !lastLevels.empty() && endsWithText(whole, lastLevels);
     writer.element("コード1次", split ? whole.substr(0, whole.size() - lastLevels.size()) : whole,
-                   HeadingWriter::place(Heading::locationCode));
+                   HeadingWriter::place(HeadingLine::LocationCode));
     if (split) {
-        heading.text("コード2次", Heading::secondLevelCode);
-        heading.text("コード3次", Heading::thirdLevelCode);
+        heading.text("コード2次", HeadingLine::LocationCodeSecond);
+        heading.text("コード3次", HeadingLine::LocationCodeThird);
     } else {
         writer.emptyElement("コード2次");
         writer.emptyElement("コード3次");
@@ -147,29 +111,30 @@ void writeLocation(XmlLineWriter& writer, const BoringData& data, HeadingWriter&
 void writeCompany(XmlLineWriter& writer, HeadingWriter& heading)
 {
     writer.open("調査会社");
-    heading.text("調査会社_名称", Heading::companyName);
-    heading.text("調査会社_TEL", Heading::companyTelephone);
+    heading.text("調査会社_名称", HeadingLine::CompanyName);
+    heading.text("調査会社_TEL", HeadingLine::CompanyTelephone);
     const char* engineers[] = {"調査会社_主任技師", "調査会社_現場代理人", "調査会社_コア鑑定者",
                                "調査会社_ボーリング責任者"};
     for (int engineer = 0; engineer < 4; ++engineer) {
         const std::string role = engineers[engineer];
-        heading.text(role + "_氏名", Heading::chiefEngineer + engineer);
-        heading.text(role + "_地質調査技士登録番号", Heading::chiefEngineerRegistration + engineer);
+        heading.text(role + "_氏名", HeadingLine::ChiefEngineer + engineer);
+        heading.text(role + "_地質調査技士登録番号", HeadingLine::FirstRegistrationNumber + engineer);
     }
     writer.close("調査会社");
 }
 
 void writeTitleInformation(XmlLineWriter& writer, const BoringData& data)
 {
+    using namespace HeadingLine;
     HeadingWriter heading(writer, data);
     writer.open("標題情報");
 
     writer.open("調査基本情報");
-    heading.text("事業工事名", Heading::worksName);
-    heading.text("調査名", Heading::surveyName);
+    heading.text("事業工事名", WorksName);
+    heading.text("調査名", SurveyName);
     writer.emptyElement("調査目的");
     writer.emptyElement("調査対象");
-    heading.text("ボーリング名", Heading::boringName);
+    heading.text("ボーリング名", BoringName);
     writer.emptyElement("ボーリング総数");
     writer.emptyElement("ボーリング連番");
     writer.close("調査基本情報");
@@ -178,34 +143,34 @@ void writeTitleInformation(XmlLineWriter& writer, const BoringData& data)
     writeLocation(writer, data, heading);
 
     writer.open("発注機関");
-    heading.text("発注機関名称", Heading::orderingOrganisation);
+    heading.text("発注機関名称", OrderingOrganisation);
     writer.emptyElement("テクリスコード");
     writer.close("発注機関");
 
     writer.open("調査期間");
-    heading.date("調査期間_開始年月日", Heading::startYear, Heading::startMonth, Heading::startDay, Heading::startEra);
-    heading.date("調査期間_終了年月日", Heading::endYear, Heading::endMonth, Heading::endDay, Heading::endEra);
+    heading.date("調査期間_開始年月日", StartYear, StartMonth, StartDay, StartEra);
+    heading.date("調査期間_終了年月日", EndYear, EndMonth, EndDay, EndEra);
     writer.close("調査期間");
 
     writeCompany(writer, heading);
 
     writer.open("ボーリング基本情報");
-    heading.number("孔口標高", Heading::collarElevation);
-    heading.number("総削孔長", Heading::totalLength);
-    heading.text("柱状図様式", Heading::logStyle);
-    heading.angle("角度", Heading::angle);
-    heading.number("方位", Heading::direction);
-    heading.number("地盤勾配", Heading::groundSlope);
+    heading.number("孔口標高", CollarElevation);
+    heading.number("総削孔長", FinalDepth);
+    heading.text("柱状図様式", LogStyleName);
+    heading.angle("角度", BoringAngle);
+    heading.number("方位", BoringDirection);
+    heading.number("地盤勾配", GroundSlope);
     writer.close("ボーリング基本情報");
 
     writer.open("試錐機");
-    heading.text("試錐機_名称", Heading::drillingMachine);
+    heading.text("試錐機_名称", DrillingMachine);
     writer.close("試錐機");
     writer.open("エンジン");
-    heading.text("エンジン_名称", Heading::engine);
+    heading.text("エンジン_名称", EngineName);
     writer.close("エンジン");
     writer.open("ポンプ");
-    heading.text("ポンプ_名称", Heading::pump);
+    heading.text("ポンプ_名称", PumpName);
     writer.close("ポンプ");
 
     writer.close("標題情報");
@@ -214,9 +179,9 @@ void writeTitleInformation(XmlLineWriter& writer, const BoringData& data)
 SurveyYears surveyYears(const BoringData& data)
 {
     SurveyYears years;
-    years.startYear = westernYear(data.headingLine(Heading::startYear), data.headingLine(Heading::startEra));
-    years.startMonth = static_cast<int>(parseLeadingInteger(data.headingLine(Heading::startMonth)));
-    years.endYear = westernYear(data.headingLine(Heading::endYear), data.headingLine(Heading::endEra));
+    years.startYear = westernYear(data.headingLine(HeadingLine::StartYear), data.headingLine(HeadingLine::StartEra));
+    years.startMonth = static_cast<int>(parseLeadingInteger(data.headingLine(HeadingLine::StartMonth)));
+    years.endYear = westernYear(data.headingLine(HeadingLine::EndYear), data.headingLine(HeadingLine::EndEra));
     return years;
 }
 

@@ -294,10 +294,10 @@ void drawPenetrationTests(DrawContext& context, PlotMarks marks)
     // down, or a test close below, would otherwise have a rule run through
     // the counts; drawn later on their white ground the counts stay readable.
     for (int row = 1; row <= count; ++row) {
-        const double depth = depthOf(tests.cell(row, 1));
+        const double depth = depthOf(tests.cell(row, SptCell::Depth));
         if (depth > context.pageBottom + testsBelowPage)
             break;
-        const double intervalEnd = depth + nValueIntervalLength(nValue(tests.cell(row, 2)).penetration);
+        const double intervalEnd = depth + nValueIntervalLength(nValue(tests.cell(row, SptCell::NValue)).penetration);
         const double markLeft = context.columnX[Column::NValue - 1];
         fillBox(context, markLeft, depth, markLeft + intervalMarkWidth, intervalEnd, 0);
         drawLogLine(context, markLeft, intervalEnd, context.columnX[Column::Blows30], intervalEnd,

@@ -94,9 +94,9 @@ void drawInSituTests(DrawContext& context)
         if (flags & inSituNoteUnderline)
             drawLogLine(context, left + inSituDepthWidth, depth, right, depth, innerPen(context));
 
-        const double next = row < tests.capacity && isNumericText(tests.cell(row + 1, 1)) > 0
-                                ? depthOf(tests.cell(row + 1, 1))
-                                : depth + inSituNextTestDistance;
+        const bool nextListed = row < tests.capacity && isNumericText(tests.cell(row + 1, InSituCell::Depth)) > 0;
+        const double next =
+            nextListed ? depthOf(tests.cell(row + 1, InSituCell::Depth)) : depth + inSituNextTestDistance;
         const double drop = next - depth >= 2 * lineHeight ? inSituNoteDrop : 0.0;
         // A test's texts belong to the page that holds its depth.
         if (depth < context.pageStart)

@@ -1,8 +1,9 @@
 #include "settings/SettingsStore.h"
 
-#include "platform/MessageCatalogue.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "platform/FileIo.h"
+#include "platform/MessageCatalogue.h"
 #include "settings/FontSlotFile.h"
 #include "settings/PatternColorFile.h"
 #include "settings/SettingsFile.h"
@@ -14,10 +15,6 @@
 namespace kolv {
 
 namespace {
-
-// Document options 1 to 13 are the column widths; 16 the print start depth.
-constexpr int columnWidthOptionCount = 13;
-constexpr int printStartDepthOption = 16;
 
 void loadSettingsFile(LogSettings& settings, Issues& issues)
 {
@@ -54,12 +51,14 @@ void applyDocumentOptions(LogSettings& settings, BoringData& data)
 {
     for (int item = 1; item <= documentOptionCount; ++item)
         data.documentOption(item).defaultValue = settings.documentOptionDefaults[item - 1];
-    if (isNumericText(data.documentOption(1).value) < 1 || isNumericText(data.documentOption(2).value) < 1) {
-        for (int item = 1; item <= columnWidthOptionCount; ++item)
+    using namespace DocumentOptionItem;
+    if (isNumericText(data.documentOption(FirstColumnWidth).value) < 1
+        || isNumericText(data.documentOption(FirstColumnWidth + 1).value) < 1) {
+        for (int item = FirstColumnWidth; item < FirstColumnWidth + ColumnWidthCount; ++item)
             data.documentOption(item).value = data.documentOption(item).defaultValue;
     }
-    if (isNumericText(data.documentOption(printStartDepthOption).value) > 0)
-        settings.printStartDepth = parseLeadingNumber(data.documentOption(printStartDepthOption).value);
+    if (isNumericText(data.documentOption(PrintStartDepth).value) > 0)
+        settings.printStartDepth = parseLeadingNumber(data.documentOption(PrintStartDepth).value);
 }
 
 }  // namespace
