@@ -21,7 +21,7 @@ bool hasVersionMark(std::string_view line, std::string_view version, bool single
 
 }  // namespace
 
-int detectFormat(std::string_view line)
+FormatCode detectFormat(std::string_view line)
 {
     if (line.size() < 4 || line.size() >= 512)
         return FormatCode::Unknown;

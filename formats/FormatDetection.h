@@ -3,31 +3,39 @@
 
 namespace kolv {
 
-// Format codes of the files the program opens.
-namespace FormatCode {
-inline constexpr int Unknown = 0;
-inline constexpr int Xml110 = 110;
-inline constexpr int Xml200 = 200;
-inline constexpr int Xml201 = 201;
-inline constexpr int Xml202 = 202;
-inline constexpr int Xml203 = 203;
-inline constexpr int Xml204 = 204;
-inline constexpr int XmlUnknownVersion = 209;
-inline constexpr int SiblingA480 = 480;
-inline constexpr int SiblingA490 = 490;
-inline constexpr int SiblingA500 = 500;
-inline constexpr int NotReadable509 = 509;
-inline constexpr int SiblingB510 = 510;
-inline constexpr int Native = 600;
-}  // namespace FormatCode
+// Format codes of the files the program opens, with the numbers by which
+// the family of programs has always known them.
+enum class FormatCode : int {
+    Unknown = 0,
+    Xml110 = 110,
+    Xml200 = 200,
+    Xml201 = 201,
+    Xml202 = 202,
+    Xml203 = 203,
+    Xml204 = 204,
+    XmlUnknownVersion = 209,
+    SiblingA480 = 480,
+    SiblingA490 = 490,
+    SiblingA500 = 500,
+    NotReadable509 = 509,
+    SiblingB510 = 510,
+    Native = 600,
+};
 
-inline bool isXmlFormat(int code)
+constexpr int formatCodeNumber(FormatCode code)
 {
-    return code >= 110 && code <= 209;
+    return static_cast<int>(code);
 }
 
-// The format code one line reveals (0 for none). Lines shorter than 4 bytes
-// or of 512 bytes and more are never recognised.
-int detectFormat(std::string_view line);
+// The exchange files of every DTD version.
+constexpr bool isXmlFormat(FormatCode code)
+{
+    return formatCodeNumber(code) >= formatCodeNumber(FormatCode::Xml110)
+           && formatCodeNumber(code) <= formatCodeNumber(FormatCode::XmlUnknownVersion);
+}
+
+// The format code one line reveals (Unknown for none). Lines shorter than 4
+// bytes or of 512 bytes and more are never recognised.
+FormatCode detectFormat(std::string_view line);
 
 }  // namespace kolv

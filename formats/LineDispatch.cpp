@@ -8,7 +8,7 @@
 
 namespace kolv {
 
-void dispatchLine(BoringData& data, LineReaderState& state, int formatCode, std::string_view line)
+void dispatchLine(BoringData& data, LineReaderState& state, FormatCode formatCode, std::string_view line)
 {
     const std::string_view text = stripLineEnd(line);
     if (isXmlFormat(formatCode)) {

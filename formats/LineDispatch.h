@@ -3,6 +3,7 @@
 // format's post-processing after the last line.
 #include "data/BoringData.h"
 #include "data/TextTable.h"
+#include "formats/FormatDetection.h"
 #include "formats/SoilPatternLookup.h"
 #include "formats/XmlReader.h"
 #include "platform/Issue.h"
@@ -40,11 +41,11 @@ struct LineReaderState {
 
 // Removes the line end (a CR LF, or else an LF) and gives the line to the
 // reader of the format code; codes without a reader drop the line.
-void dispatchLine(BoringData& data, LineReaderState& state, int formatCode, std::string_view line);
+void dispatchLine(BoringData& data, LineReaderState& state, FormatCode formatCode, std::string_view line);
 
 // The format's completion after the last line (nothing for the native format).
-void postProcess(BoringData& data, int formatCode);
+void postProcess(BoringData& data, FormatCode formatCode);
 // The same with the colour rows the sibling reader collected from the file.
-void postProcess(BoringData& data, int formatCode, const LineReaderState& state);
+void postProcess(BoringData& data, FormatCode formatCode, const LineReaderState& state);
 
 }  // namespace kolv

@@ -29,16 +29,16 @@ OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const
         prepared.isXml ? std::move(prepared.lines) : splitLinesKeepingEnds(bytes);
     bytes.clear();
 
-    int formatCode = FormatCode::Unknown;
+    FormatCode formatCode = FormatCode::Unknown;
     std::size_t first = 0;
     const std::size_t detectionEnd = std::min(lines.size(), static_cast<std::size_t>(std::max(options.detectionLines, 0)));
     for (; first < detectionEnd; ++first) {
         const std::string_view line = lines[first];
         formatCode = detectFormat(options.detectWithLineEnds ? line : stripLineEnd(line));
-        if (formatCode > 0)
+        if (formatCode != FormatCode::Unknown)
             break;
     }
-    if (formatCode <= 0) {
+    if (formatCode == FormatCode::Unknown) {
         issues.push_back(issueOf(Message::CannotOpen, MessageKind::Error));
         return OpenStatus::NotRecognised;
     }

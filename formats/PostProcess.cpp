@@ -178,7 +178,7 @@ void splitDate(BoringData& data, int firstLine)
     }
 }
 
-void completeFile(BoringData& data, int formatCode, const ColourRowTable* colourRows)
+void completeFile(BoringData& data, FormatCode formatCode, const ColourRowTable* colourRows)
 {
     if (formatCode == FormatCode::Native)
         return;
@@ -232,7 +232,8 @@ void completeFile(BoringData& data, int formatCode, const ColourRowTable* colour
         });
         convertDrillingRows(data);
         fillObservationDepths(data);
-        if (formatCode >= FormatCode::Xml200) {
+        // From version 2.00 on, the start and end dates are one element each.
+        if (formatCode != FormatCode::Xml110) {
             splitDate(data, HeadingLine::StartYear);
             splitDate(data, HeadingLine::EndYear);
         }
@@ -241,12 +242,12 @@ void completeFile(BoringData& data, int formatCode, const ColourRowTable* colour
 
 }  // namespace
 
-void postProcess(BoringData& data, int formatCode)
+void postProcess(BoringData& data, FormatCode formatCode)
 {
     completeFile(data, formatCode, nullptr);
 }
 
-void postProcess(BoringData& data, int formatCode, const LineReaderState& state)
+void postProcess(BoringData& data, FormatCode formatCode, const LineReaderState& state)
 {
     completeFile(data, formatCode, &state.colourRows);
 }

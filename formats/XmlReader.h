@@ -3,6 +3,7 @@
 // 4.00), one element per line, called by the line dispatcher for the format
 // codes 110 to 209.
 #include "data/BoringData.h"
+#include "formats/FormatDetection.h"
 #include "formats/XmlTagTable.h"
 #include "settings/SoilNameMaster.h"
 
@@ -14,7 +15,7 @@ namespace kolv {
 
 // What the exchange-file reader keeps between the lines of one file.
 struct XmlReaderState {
-    int formatCode = 0;
+    FormatCode formatCode = FormatCode::Unknown;
     // The soil-name master whose bitmap set gives imported layers their
     // pattern codes; set by the line dispatcher.
     const SoilNameMaster* soilNameMaster = nullptr;

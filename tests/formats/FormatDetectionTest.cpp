@@ -36,13 +36,13 @@ TEST(FormatDetection, HeaderLinesAndExchangeFileVersions)
         {"", 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(detectFormat(c.line), c.code) << c.line;
+        EXPECT_EQ(formatCodeNumber(detectFormat(c.line)), c.code) << c.line;
 }
 
 TEST(FormatDetection, LinesOf512BytesAndMoreAreNeverRecognised)
 {
     const std::string header = "$$_QZORIB100";
-    EXPECT_EQ(detectFormat(header + std::string(511 - header.size(), ' ')), 600);
-    EXPECT_EQ(detectFormat(header + std::string(512 - header.size(), ' ')), 0);
-    EXPECT_EQ(detectFormat(std::string(1 << 20, '$')), 0);
+    EXPECT_EQ(formatCodeNumber(detectFormat(header + std::string(511 - header.size(), ' '))), 600);
+    EXPECT_EQ(formatCodeNumber(detectFormat(header + std::string(512 - header.size(), ' '))), 0);
+    EXPECT_EQ(formatCodeNumber(detectFormat(std::string(1 << 20, '$'))), 0);
 }

@@ -51,7 +51,7 @@ const SoilNameMaster& smallMaster()
     return master;
 }
 
-BoringData readText(std::string_view text, int formatCode, const SoilNameMaster& master, Issues* issues)
+BoringData readText(std::string_view text, FormatCode formatCode, const SoilNameMaster& master, Issues* issues)
 {
     BoringData data;
     clear(data);

@@ -28,8 +28,14 @@ const SoilNameMaster& smallMaster();
 
 // Dispatches every line of the text (code page 932) to a cleared store and
 // runs the post-processing; issues (optional) receives what went wrong.
-BoringData readText(std::string_view text, int formatCode, const SoilNameMaster& master = smallMaster(),
+BoringData readText(std::string_view text, FormatCode formatCode, const SoilNameMaster& master = smallMaster(),
                     Issues* issues = nullptr);
+
+// The format code of a number of the table of codes.
+inline FormatCode formatCodeOf(int number)
+{
+    return static_cast<FormatCode>(number);
+}
 
 // Lines joined with CR LF, each line given in UTF-8 and converted.
 std::string crLfLines(std::initializer_list<std::string_view> utf8Lines);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace kolv;
+using kolv::test::formatCodeOf;
 using kolv::test::readText;
 using kolv::test::sjis;
 
@@ -37,9 +38,9 @@ TEST(SiblingReaderA, ColourRowsSortedLayersAndShiftedCellsForCodes480And490)
     const std::string text = fixture("sibling-a.vle");
     for (const char* header : {"$$_XVZORIB500", "$$_WZORIB100"}) {
         const std::string file = withHeader(text, header);
-        const int code = detectFormat(file.substr(0, file.find('\n') + 1));
+        const int code = formatCodeNumber(detectFormat(file.substr(0, file.find('\n') + 1)));
         ASSERT_TRUE(code == 480 || code == 490) << header;
-        const BoringData data = readText(file, code);
+        const BoringData data = readText(file, formatCodeOf(code));
 
         expectHarbourHeadingChoices(data);
         EXPECT_EQ(data.headingLine(1), sjis("港湾整備調査"));
@@ -92,8 +93,8 @@ TEST(SiblingReaderA, ColourRowsSortedLayersAndShiftedCellsForCodes480And490)
 TEST(SiblingReaderA, Code500ReadsTheSameSectionsWithoutTheShuffle)
 {
     const std::string file = withHeader(fixture("sibling-a.vle"), "$$_RZORIB500");
-    ASSERT_EQ(detectFormat(file.substr(0, file.find('\n') + 1)), 500);
-    const BoringData data = readText(file, 500);
+    ASSERT_EQ(formatCodeNumber(detectFormat(file.substr(0, file.find('\n') + 1))), 500);
+    const BoringData data = readText(file, formatCodeOf(500));
     expectHarbourHeadingChoices(data);
     EXPECT_EQ(occupiedRowCount(data.layerRows), 2);
     EXPECT_EQ(data.layerRows.cell(1, 1), "5.00") << "not sorted";
@@ -106,8 +107,8 @@ TEST(SiblingReaderA, Code500ReadsTheSameSectionsWithoutTheShuffle)
 TEST(SiblingReaderB, AgesImportRowsAndShiftedCellsForCode510)
 {
     const std::string file = fixture("sibling-b.vlo");
-    ASSERT_EQ(detectFormat(file.substr(0, file.find('\n') + 1)), 510);
-    const BoringData data = readText(file, 510);
+    ASSERT_EQ(formatCodeNumber(detectFormat(file.substr(0, file.find('\n') + 1))), 510);
+    const BoringData data = readText(file, formatCodeOf(510));
 
     expectHarbourHeadingChoices(data);
     EXPECT_EQ(data.documentOption(1).value, "");
@@ -131,7 +132,7 @@ TEST(SiblingReaderB, AgesImportRowsAndShiftedCellsForCode510)
 
 TEST(LineDispatch, Code509LoadsAnEmptyDocument)
 {
-    const BoringData data = readText(fixture("sibling-b.vlo"), 509);
+    const BoringData data = readText(fixture("sibling-b.vlo"), formatCodeOf(509));
     expectHarbourHeadingChoices(data);
     EXPECT_EQ(data.headingLine(1), "");
     EXPECT_EQ(occupiedRowCount(data.layerRows), 0);
@@ -155,7 +156,7 @@ TEST(PostProcess, ExchangeFilesSortLayersFillDepthsAndSplitDates)
         data.observationRows.row(3) = {"", "", "", "c\r\n", ""};
         data.observationRows.row(4) = {"6.00", "7.00", "", "d\r\n", ""};
 
-        postProcess(data, code);
+        postProcess(data, formatCodeOf(code));
 
         expectHarbourHeadingChoices(data);
         EXPECT_EQ(data.layerRows.cell(1, 1), "-") << code;  // a lone minus reads as 0
@@ -185,7 +186,7 @@ TEST(PostProcess, DateSplitNeverCutsACharacter)
     BoringData data;
     clear(data);
     data.setHeadingLine(6, sjis("２０２３年4月5日"));
-    postProcess(data, 204);
+    postProcess(data, formatCodeOf(204));
     EXPECT_EQ(data.headingLine(6), sjis("２０"));
     EXPECT_EQ(data.headingLine(7), "") << "bytes 6-7 halve two characters";
     EXPECT_EQ(data.headingLine(8), sjis("年"));
@@ -198,7 +199,7 @@ TEST(PostProcess, NativeFilesAreLeftAsRead)
     data.layerRows.row(1) = {"8.00", "", "", "", "", "", "", "", "", "", "", "", "", ""};
     data.layerRows.row(2) = {"2.00", "", "", "", "", "", "", "", "", "", "", "", "", ""};
     const BoringData before = data;
-    postProcess(data, 600);
+    postProcess(data, formatCodeOf(600));
     EXPECT_EQ(data.layerRows.cell(1, 1), "8.00");
     EXPECT_EQ(data.headingLines, before.headingLines);
 }

@@ -343,10 +343,10 @@ TEST(XmlCorpus, OneElementPerLineShiftJisFilesReadAsTheirOwnLines)
         const std::string path = xmlRealDir() + "/" + file;
         const std::vector<std::string> lines = splitLines(readFile(path));
         std::size_t first = 0;
-        int formatCode = 0;
-        for (; first < 7 && formatCode == 0; ++first)
+        FormatCode formatCode = FormatCode::Unknown;
+        for (; first < 7 && formatCode == FormatCode::Unknown; ++first)
             formatCode = detectFormat(lines[first]);
-        ASSERT_GT(formatCode, 0);
+        ASSERT_GT(formatCodeNumber(formatCode), 0);
         BoringData lineByLine;
         clear(lineByLine);
         LineReaderState state;
