@@ -113,12 +113,21 @@ void writeCompany(XmlLineWriter& writer, HeadingWriter& heading)
     writer.open("調査会社");
     heading.text("調査会社_名称", HeadingLine::CompanyName);
     heading.text("調査会社_TEL", HeadingLine::CompanyTelephone);
-    const char* engineers[] = {"調査会社_主任技師", "調査会社_現場代理人", "調査会社_コア鑑定者",
-                               "調査会社_ボーリング責任者"};
-    for (int engineer = 0; engineer < 4; ++engineer) {
-        const std::string role = engineers[engineer];
-        heading.text(role + "_氏名", HeadingLine::ChiefEngineer + engineer);
-        heading.text(role + "_地質調査技士登録番号", HeadingLine::FirstRegistrationNumber + engineer);
+    // The registration numbers follow the engineers' names in the same order.
+    const struct {
+        const char* role;
+        int nameLine;
+    } engineers[] = {
+        {"調査会社_主任技師", HeadingLine::ChiefEngineer},
+        {"調査会社_現場代理人", HeadingLine::SiteAgent},
+        {"調査会社_コア鑑定者", HeadingLine::CoreExaminer},
+        {"調査会社_ボーリング責任者", HeadingLine::BoringForeman},
+    };
+    for (const auto& engineer : engineers) {
+        const std::string role = engineer.role;
+        heading.text(role + "_氏名", engineer.nameLine);
+        heading.text(role + "_地質調査技士登録番号",
+                     HeadingLine::FirstRegistrationNumber + engineer.nameLine - HeadingLine::ChiefEngineer);
     }
     writer.close("調査会社");
 }
