@@ -79,7 +79,7 @@ std::string FieldModel::firstInvalidInteger(const std::vector<FormField>& fields
     return {};
 }
 
-void FieldModel::loadSettingsFields(const std::vector<FormField>& fields, const LogSettings& settings)
+void FieldModel::loadSettingsFields(const std::vector<FormField>& fields, const SettingsValues& settings)
 {
     for (const FormField& field : fields) {
         if (field.intSetting)
@@ -89,7 +89,7 @@ void FieldModel::loadSettingsFields(const std::vector<FormField>& fields, const 
     }
 }
 
-void FieldModel::storeSettingsFields(const std::vector<FormField>& fields, LogSettings& settings) const
+void FieldModel::storeSettingsFields(const std::vector<FormField>& fields, SettingsValues& settings) const
 {
     for (const FormField& field : fields) {
         if (field.intSetting)

@@ -41,8 +41,8 @@ struct FormField {
     int maxLength = 0;    // Text: most bytes accepted, 0 = no limit
     std::vector<std::string> choices;  // UTF-8 radio captions or drop-down entries
     std::string target;   // ColorButton: the key of its colour text
-    int LogSettings::*intSetting = nullptr;          // bound settings value, if any
-    std::string LogSettings::*textSetting = nullptr;
+    int SettingsValues::*intSetting = nullptr;       // bound value of the settings file, if any
+    std::string SettingsValues::*textSetting = nullptr;
     int column = 0;       // column of the form the group goes to
     bool sameRow = false; // placed after the previous control, on its row
 };
@@ -77,8 +77,8 @@ public:
     std::string firstInvalidInteger(const std::vector<FormField>& fields, Prompter& prompter) const;
 
     // Copies the bound settings values into the fields, and back.
-    void loadSettingsFields(const std::vector<FormField>& fields, const LogSettings& settings);
-    void storeSettingsFields(const std::vector<FormField>& fields, LogSettings& settings) const;
+    void loadSettingsFields(const std::vector<FormField>& fields, const SettingsValues& settings);
+    void storeSettingsFields(const std::vector<FormField>& fields, SettingsValues& settings) const;
 
 private:
     std::map<std::string, std::string, std::less<>> values_;

@@ -17,7 +17,7 @@ namespace {
 struct MasterPath {
     const char* key;
     const char* caption;
-    std::string LogSettings::*member;
+    std::string SettingsValues::*member;
     const char* fileName;
 };
 
@@ -174,7 +174,7 @@ void MasterFileNamesModel::buttonPressed(std::string_view key, Prompter& prompte
     }
 }
 
-void MasterFileNamesModel::apply(LogSettings& settings) const
+void MasterFileNamesModel::apply(SettingsValues& settings) const
 {
     storeSettingsFields(masterFileNamesFields(), settings);
 }

@@ -21,7 +21,7 @@ public:
     void fieldEntered(std::string_view key) override;
     void buttonPressed(std::string_view key, Prompter& prompter) override;
 
-    void apply(LogSettings& settings) const;
+    void apply(SettingsValues& settings) const;
 
 private:
     void listFiles();

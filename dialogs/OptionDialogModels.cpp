@@ -17,7 +17,7 @@ namespace kolv {
 namespace {
 
 FormField dialogTable(const char* key, const char* caption, FormFieldKind kind, const char* group = "",
-               std::vector<std::string> choices = {}, int LogSettings::*member = nullptr)
+               std::vector<std::string> choices = {}, int SettingsValues::*member = nullptr)
 {
     FormField field;
     field.key = key;

@@ -20,7 +20,7 @@ const std::vector<FormField>& keyOptionsFields();     // "キーの動作、デ�
 class SettingsFieldsModel : public FieldModel {
 public:
     SettingsFieldsModel(const std::vector<FormField>& fields, const LogSettings& settings);
-    void apply(LogSettings& settings) const { storeSettingsFields(fields_, settings); }
+    void apply(SettingsValues& settings) const { storeSettingsFields(fields_, settings); }
 
 private:
     const std::vector<FormField>& fields_;

@@ -41,15 +41,22 @@ DialogOutcome outcomeOf(int result)
     return result == QDialog::Accepted ? DialogOutcome::Accepted : DialogOutcome::Cancelled;
 }
 
-// The settings dialogs' OK: the document takes the edited settings and
-// announces them; Sys.ndx is rewritten ("保存できませんでした" when it cannot
-// be, the values then staying in effect).
-void takeSettings(LogDocument& document, const LogSettings& edited, Prompter& prompter)
+// Sys.ndx is rewritten with the document's values ("保存できませんでした"
+// when it cannot be, the values then staying in effect).
+void writeSettingsFile(LogDocument& document, Prompter& prompter)
 {
-    document.replaceSettings(edited);
     Issues issues;
     saveSettings(document.settings(), document.settings().settingsPath, issues);
     showIssues(prompter, issues);
+}
+
+// The OK of a dialog on the values of Sys.ndx: the document takes them and
+// the file is rewritten only when they changed, so that an OK without a
+// change writes nothing and redraws nothing.
+void takeSettingsValues(LogDocument& document, const SettingsValues& edited, Prompter& prompter)
+{
+    if (document.replaceSettingsValues(edited))
+        writeSettingsFile(document, prompter);
 }
 
 bool sameOptions(const BoringData& a, const BoringData& b, int first, int last)
@@ -94,10 +101,12 @@ DialogOutcome runScale(LogDocument& document, Prompter& prompter, QWidget* paren
     }
     if (!sameOptions(edited, document.data(), printStartDepthOption, printStartDepthOption))
         document.pushEdit(QStringLiteral("縮尺と深度"), edited);
-    if (outcome.save)
-        takeSettings(document, settings, prompter);
-    else
-        document.replaceSettings(settings);
+    // The scales live only while the program runs: the document always takes
+    // them, Sys.ndx only the values that changed.
+    const bool valuesChanged = settings.values() != document.settings().values();
+    document.replaceSettings(settings);
+    if (outcome.save && valuesChanged)
+        writeSettingsFile(document, prompter);
     return DialogOutcome::Accepted;
 }
 
@@ -106,12 +115,12 @@ DialogOutcome runStyle(LogDocument& document, Prompter& prompter, QWidget* paren
     StyleSheetModel model(document.settings(), document.data());
     StyleSheetDialog dialog(model, prompter, parent);
     dialog.apply = [&] {
-        LogSettings settings = document.settings();
+        SettingsValues values = document.settings().values();
         BoringData edited = document.data();
-        model.apply(settings, edited);
+        model.apply(values, edited);
         if (!sameOptions(edited, document.data(), titleGroupOffsetOption, titleGroupOffsetOption + 2))
             document.pushEdit(QStringLiteral("柱状図様式"), edited);
-        takeSettings(document, settings, prompter);
+        takeSettingsValues(document, values, prompter);
     };
     return outcomeOf(dialog.exec());
 }
@@ -157,9 +166,9 @@ DialogOutcome runSettingsFields(const QString& title, Model& model, const std::v
     FieldFormDialog dialog(title, model, fields, prompter, parent);
     if (dialog.exec() != QDialog::Accepted)
         return DialogOutcome::Cancelled;
-    LogSettings settings = document.settings();
-    model.apply(settings);
-    takeSettings(document, settings, prompter);
+    SettingsValues values = document.settings().values();
+    model.apply(values);
+    takeSettingsValues(document, values, prompter);
     return DialogOutcome::Accepted;
 }
 

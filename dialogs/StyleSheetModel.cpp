@@ -12,7 +12,7 @@ namespace {
 
 constexpr int nBreakdownRow = 9;
 
-FormField bound(int LogSettings::*member, const char* key, const char* caption, FormFieldKind kind, const char* group,
+FormField bound(int SettingsValues::*member, const char* key, const char* caption, FormFieldKind kind, const char* group,
                 int column = 0, std::vector<std::string> choices = {})
 {
     FormField dialogTable;
@@ -26,7 +26,7 @@ FormField bound(int LogSettings::*member, const char* key, const char* caption, 
     return dialogTable;
 }
 
-FormField width(int LogSettings::*member, const char* key, const char* caption, const char* group, int minimum,
+FormField width(int SettingsValues::*member, const char* key, const char* caption, const char* group, int minimum,
                 int maximum, int column)
 {
     FormField dialogTable = bound(member, key, caption, FormFieldKind::Integer, group, column);
@@ -35,7 +35,7 @@ FormField width(int LogSettings::*member, const char* key, const char* caption, 
     return dialogTable;
 }
 
-FormField text(std::string LogSettings::*member, const char* key, const char* caption, FormFieldKind kind,
+FormField text(std::string SettingsValues::*member, const char* key, const char* caption, FormFieldKind kind,
                const char* group, int column = 0)
 {
     FormField dialogTable;
@@ -360,7 +360,7 @@ void StyleSheetModel::pageLeft(int page, Prompter& prompter) const
         showMessage(prompter, Message::WidthTooLarge, MessageKind::Warning);
 }
 
-void StyleSheetModel::apply(LogSettings& settings, BoringData& data) const
+void StyleSheetModel::apply(SettingsValues& settings, BoringData& data) const
 {
     storeSettingsFields(styleSheetFields(1), settings);
     settings.maxBlowsCopy = settings.maxBlows;

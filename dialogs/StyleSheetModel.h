@@ -58,7 +58,7 @@ public:
 
     // OK or "適用": the four pages in order into the settings and the
     // document's title-group offsets (options 19 to 21).
-    void apply(LogSettings& settings, BoringData& data) const;
+    void apply(SettingsValues& settings, BoringData& data) const;
 
 private:
     void applyGridMode();

@@ -104,6 +104,26 @@ TEST(SettingsDialogsEndToEnd, CancelWritesNothing)
     }
 }
 
+TEST(SettingsDialogsEndToEnd, OkWithoutAChangeWritesNothingAndRedrawsNothing)
+{
+    // Key options, paper defaults, master file names, style sheet, scale.
+    for (const int command : {3010, 57610, 3012, 3005, 3001}) {
+        OpenDocument open;
+        open.document.view().paperLength = 297;
+        const std::string before = open.sysNdx();
+        const auto written = std::filesystem::last_write_time(open.install.file("Sys.ndx"));
+        ChangeLog log(open.document);
+        whenDialogShows([](QDialog& dialog) { clickButton(dialog, "OK"); });
+        EXPECT_EQ(open.run(command), DialogOutcome::Accepted) << command;
+        EXPECT_EQ(open.sysNdx(), before) << command;
+        EXPECT_EQ(std::filesystem::last_write_time(open.install.file("Sys.ndx")), written) << command;
+        EXPECT_TRUE(open.prompter.messages.empty()) << command;
+        if (command != 3001) {
+            EXPECT_FALSE(log.settingsChanged()) << command << ": nothing to redraw";
+        }
+    }
+}
+
 TEST(SettingsDialogsEndToEnd, StyleSheetAppliesWithoutClosingAndRefusesOutOfRange)
 {
     OpenDocument open;
