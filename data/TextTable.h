@@ -38,6 +38,8 @@ public:
         return rows_[row - 1];
     }
 
+    bool operator==(const TextTable&) const = default;
+
     void clear()
     {
         for (Row& r : rows_)

@@ -11,6 +11,7 @@
 #include "dialogs/SoilMasterEditorDialog.h"
 #include "dialogs/StyleSheetDialog.h"
 #include "document/LogDocument.h"
+#include "formats/SoilPatternLookup.h"
 #include "settings/PatternColorFile.h"
 #include "settings/SettingsStore.h"
 #include "settings/SoilNameMasterFile.h"
@@ -156,6 +157,12 @@ DialogOutcome runSoilMaster(LogDocument& document, Prompter& prompter, QWidget* 
     loadSoilNameMaster(settings, settings.soilMasterPath, 1, issues);
     document.replaceSettings(settings);
     showIssues(prompter, issues);
+    // The layers' line-drawing codes and symbols come from the master, so the
+    // log shows the edited master at once; the change is one undo step.
+    BoringData edited = document.data();
+    rebuildVectorCodes(edited, document.settings().soilNameMaster);
+    if (edited.layerRows != document.data().layerRows)
+        document.pushEdit(QStringLiteral("地質名と図模様"), edited);
     return DialogOutcome::Accepted;
 }
 

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QUndoStack>
 
 #include <filesystem>
 
@@ -170,4 +171,24 @@ TEST(SoilMasterEditorWindow, TheButtonsActOnTheRowReachedWithTheArrowKeys)
     EXPECT_EQ(command.run(), DialogOutcome::Cancelled);
     EXPECT_EQ(deleted, QStringLiteral("埋立土"));
     EXPECT_NE(shownAfter, deleted);
+}
+
+TEST(SoilMasterEditorWindow, OkRedrawsTheLayersWithTheMastersPatternsAsOneUndoStep)
+{
+    SoilMasterCommand command;
+    BoringData typed = command.document.data();
+    typed.layerRows.setCell(1, 1, "5.00");
+    typed.layerRows.setCell(1, 2, sjis("砂"));
+    command.document.pushEdit(QStringLiteral("地質"), typed);
+    ASSERT_EQ(command.document.data().layerRows.cell(1, 12), "");
+
+    for (const int expectedSteps : {2, 2}) {  // the second OK finds the codes in place
+        whenDialogShows([](QDialog& dialog) { clickButton(dialog, "OK"); });
+        EXPECT_EQ(command.run(), DialogOutcome::Accepted);
+        EXPECT_EQ(command.document.data().layerRows.cell(1, 12), "300.1");
+        EXPECT_EQ(command.document.data().layerRows.cell(1, 14), "S");
+        EXPECT_EQ(command.document.undoStack()->count(), expectedSteps);
+    }
+    command.document.undoStack()->undo();
+    EXPECT_EQ(command.document.data().layerRows.cell(1, 12), "");
 }
