@@ -12,16 +12,6 @@ Answer StderrPrompter::show(int, const std::string& text, MessageKind kind)
     return kind == MessageKind::Question || kind == MessageKind::QuestionWithCancel ? Answer::Yes : Answer::Ok;
 }
 
-Answer RecordingPrompter::show(int messageId, const std::string& text, MessageKind kind)
-{
-    messages.push_back({messageId, text, kind});
-    if (scriptedAnswers.empty())
-        return Answer::Ok;
-    const Answer answer = scriptedAnswers.front();
-    scriptedAnswers.erase(scriptedAnswers.begin());
-    return answer;
-}
-
 std::string fillPlaceholder(const std::string& text, const std::string& value)
 {
     // "%" is never the second byte of a double-byte character, so a byte

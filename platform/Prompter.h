@@ -2,8 +2,6 @@
 // Message boxes and questions. The window shows them as message boxes, the
 // command-line tool prints them to stderr, tests script the answers.
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace kolv {
 
@@ -23,20 +21,6 @@ public:
 class StderrPrompter : public Prompter {
 public:
     Answer show(int messageId, const std::string& text, MessageKind kind) override;
-};
-
-// Records every message and answers from a script (Ok when it runs out).
-class RecordingPrompter : public Prompter {
-public:
-    struct Message {
-        int id;
-        std::string text;
-        MessageKind kind;
-    };
-    Answer show(int messageId, const std::string& text, MessageKind kind) override;
-
-    std::vector<Message> messages;
-    std::vector<Answer> scriptedAnswers;
 };
 
 // Replaces the placeholder "%1" of a message text.

@@ -1,6 +1,9 @@
 #pragma once
 // Helpers shared by the test programs: temporary folders (tests never write
-// anywhere else), code-page-932 literals from UTF-8, the corpus location.
+// anywhere else), code-page-932 literals from UTF-8, the corpus location and
+// the prompter that records messages.
+#include "support/RecordingPrompter.h"
+
 #include <string>
 #include <string_view>
 

@@ -1,0 +1,75 @@
+// The step that follows every load and reset: captions, the print start
+// depth, the paper and the soil patterns' vector codes.
+#include "document/DocumentRefresh.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace kolv {
+namespace {
+
+using test::sjis;
+
+BoringData boreholeOf25Metres()
+{
+    BoringData data;
+    data.layerRows.setCell(1, 1, "12.00");
+    data.layerRows.setCell(1, 2, sjis("粘土"));
+    data.layerRows.setCell(2, 1, "25.00");
+    data.layerRows.setCell(2, 2, sjis("砂"));
+    data.setHeadingLine(36, "1");  // depth numbering
+    return data;
+}
+
+TEST(DocumentChange, CaptionsTitleStartDepthAndQuScale)
+{
+    test::TemporaryFolder dataRoot;
+    LogSettings settings;
+    settings.dataRoot = dataRoot.path();
+    settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
+    BoringData data;
+    data.documentOption(16).value = "-25";
+    data.documentOption(23).value = "0";
+    data.setHeadingLine(70, sjis("港 湾 柱 状 図"));
+    ViewState view;
+    view.currentPage = 4;
+    Issues issues;
+
+    applyDocumentChange(data, settings, view, issues, std::nullopt);
+    EXPECT_EQ(data.headingLine(41), sjis("主任技師"));
+    EXPECT_EQ(data.headingLine(44), sjis("ボーリング責任者"));
+    EXPECT_EQ(data.headingLine(70), sjis("土 質 柱 状 図"));
+    EXPECT_EQ(data.documentOption(23).value, "500");
+    EXPECT_DOUBLE_EQ(settings.printStartDepth, -10.0);
+    EXPECT_DOUBLE_EQ(view.screenPageStart, -10.0);
+    EXPECT_EQ(view.currentPage, 1);
+    EXPECT_EQ(view.paperLength, 280);
+    EXPECT_GT(settings.depthPerPage, 0);
+
+    // Captions already given: the title stays as the document has it.
+    data.setHeadingLine(41, sjis("管理技術者"));
+    data.setHeadingLine(70, sjis("港 湾 柱 状 図"));
+    data.documentOption(16).value = "4.5";
+    applyDocumentChange(data, settings, view, issues, PaperSize{297, 420});
+    EXPECT_EQ(data.headingLine(70), sjis("港 湾 柱 状 図"));
+    EXPECT_EQ(data.headingLine(41), sjis("管理技術者"));
+    EXPECT_DOUBLE_EQ(view.screenPageStart, 4.5);
+    EXPECT_EQ(view.paperLength, 420);
+}
+
+TEST(DocumentChange, VectorCodesAreRebuiltSoTheDefaultPatternChoiceDrawsPatterns)
+{
+    test::TemporaryFolder dataRoot;
+    LogSettings settings;
+    settings.dataRoot = dataRoot.path();
+    settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
+    BoringData data = boreholeOf25Metres();
+    ViewState view;
+    Issues issues;
+    applyDocumentChange(data, settings, view, issues, std::nullopt);
+    EXPECT_FALSE(data.layerRows.cell(1, 12).empty());
+    EXPECT_FALSE(data.layerRows.cell(2, 12).empty());
+}
+
+}  // namespace
+}  // namespace kolv
