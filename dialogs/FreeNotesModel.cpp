@@ -1,6 +1,7 @@
 #include "dialogs/FreeNotesModel.h"
 
 #include "data/Cp932Text.h"
+#include "data/Fields.h"
 #include "data/Number.h"
 #include "dialogs/StoreTable.h"
 #include "platform/Cp932Codec.h"
@@ -29,20 +30,18 @@ const ListDialogSpec& freeNotesSpec()
     return dialogTable;
 }
 
-constexpr int frameHeightCell = 2;
-
 }  // namespace
 
 FreeNotesModel::FreeNotesModel(const BoringData& data, Prompter& prompter) : DataListModel(freeNotesSpec(), prompter)
 {
     openWithStoreRows(tableRows(data.freeNoteRows));
-    fields()[FrameHeight] = data.freeNoteHeaderCell(frameHeightCell);
+    fields()[FrameHeight] = data.freeNoteHeaderCell(FreeNoteHeaderCell::FrameSize);
 }
 
 void FreeNotesModel::storeInto(BoringData& data) const
 {
     replaceTableRows(data.freeNoteRows, storeRowsAfterAccept());
-    data.setFreeNoteHeaderCell(frameHeightCell, field(FrameHeight));
+    data.setFreeNoteHeaderCell(FreeNoteHeaderCell::FrameSize, field(FrameHeight));
     data.freeNoteFrameSize = static_cast<int>(parseLeadingInteger(field(FrameHeight)));
 }
 
@@ -76,7 +75,8 @@ TextRow FreeNotesModel::storeRowFromList(const TextRow& listRow) const
 {
     TextRow stored = ListTableModel::storeRowFromList(listRow);
     // A comma would split the note in the comma-separated document.
-    stored[4] = replaceAllText(stored[4], ",", utf8ToCp932("，"));
+    std::string& text = stored[FreeNoteCell::Text - 1];
+    text = replaceAllText(text, ",", utf8ToCp932("，"));
     return stored;
 }
 
