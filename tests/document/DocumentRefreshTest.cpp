@@ -1,6 +1,7 @@
 // The step that follows every load and reset: captions, the print start
 // depth, the paper and the soil patterns' vector codes.
 #include "document/DocumentRefresh.h"
+#include "support/SmallBorehole.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +11,7 @@ namespace {
 
 using test::sjis;
 
-BoringData boreholeOf25Metres()
-{
-    BoringData data;
-    data.layerRows.setCell(1, 1, "12.00");
-    data.layerRows.setCell(1, 2, sjis("粘土"));
-    data.layerRows.setCell(2, 1, "25.00");
-    data.layerRows.setCell(2, 2, sjis("砂"));
-    data.setHeadingLine(36, "1");  // depth numbering
-    return data;
-}
+using test::boreholeOf25Metres;
 
 TEST(DocumentChange, CaptionsTitleStartDepthAndQuScale)
 {

@@ -2,6 +2,7 @@
 #include "render/LogPage.h"
 #include "render/QtPainterDevice.h"
 #include "render/RecordingDevice.h"
+#include "support/SmallBorehole.h"
 #include "support/TestSupport.h"
 
 #include "DeviceTestApplication.h"
@@ -32,16 +33,7 @@ LogSettings pageSettings()
     return settings;
 }
 
-BoringData boreholeOf25Metres()
-{
-    BoringData data;
-    data.layerRows.setCell(1, 1, "12.00");
-    data.layerRows.setCell(1, 2, sjis("粘土"));
-    data.layerRows.setCell(2, 1, "25.00");
-    data.layerRows.setCell(2, 2, sjis("砂"));
-    data.setHeadingLine(36, "1");  // depth numbering
-    return data;
-}
+using test::boreholeOf25Metres;
 
 TEST(PagePass, PrintedPagesStartAtTheirOwnDepthAndClipTheBody)
 {
