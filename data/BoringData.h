@@ -23,6 +23,8 @@ inline constexpr int layerSavedCells = 11;
 struct DocumentOption {
     std::string defaultValue;
     std::string value;
+
+    bool operator==(const DocumentOption&) const = default;
 };
 
 struct BoringData {

@@ -60,6 +60,16 @@ void takeSettingsValues(LogDocument& document, const SettingsValues& edited, Pro
         writeSettingsFile(document, prompter);
 }
 
+// After the masters were loaded again the document takes what they give it
+// (the layers' line-drawing codes and symbols, the option defaults) so that
+// the log shows them at once; one undo step, when anything changed.
+void takeReloadedMasters(LogDocument& document, BoringData edited, const QString& text)
+{
+    rebuildVectorCodes(edited, document.settings().soilNameMaster);
+    if (edited.layerRows != document.data().layerRows || edited.documentOptions != document.data().documentOptions)
+        document.pushEdit(text, edited);
+}
+
 bool sameOptions(const BoringData& a, const BoringData& b, int first, int last)
 {
     for (int item = first; item <= last; ++item)
@@ -157,12 +167,7 @@ DialogOutcome runSoilMaster(LogDocument& document, Prompter& prompter, QWidget* 
     loadSoilNameMaster(settings, settings.soilMasterPath, 1, issues);
     document.replaceSettings(settings);
     showIssues(prompter, issues);
-    // The layers' line-drawing codes and symbols come from the master, so the
-    // log shows the edited master at once; the change is one undo step.
-    BoringData edited = document.data();
-    rebuildVectorCodes(edited, document.settings().soilNameMaster);
-    if (edited.layerRows != document.data().layerRows)
-        document.pushEdit(QStringLiteral("地質名と図模様"), edited);
+    takeReloadedMasters(document, document.data(), QStringLiteral("地質名と図模様"));
     return DialogOutcome::Accepted;
 }
 
@@ -188,8 +193,10 @@ DialogOutcome runSetup(LogDocument& document, Prompter& prompter, QWidget* paren
         return DialogOutcome::Cancelled;
     LogSettings settings = document.settings();
     BoringData edited = document.data();
-    if (model.applyAndReload(settings, edited, prompter))
+    if (model.applyAndReload(settings, edited, prompter)) {
         document.replaceSettings(settings);
+        takeReloadedMasters(document, edited, QStringLiteral("セットアップ"));
+    }
     return DialogOutcome::Accepted;
 }
 

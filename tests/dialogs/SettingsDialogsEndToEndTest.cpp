@@ -298,3 +298,16 @@ TEST(SettingsDialogsEndToEnd, HelpListsTheFileAndOpensItWithTheDesktopViewer)
 }
 
 #include "SettingsDialogsEndToEndTest.moc"
+
+TEST(SettingsDialogsEndToEnd, SetupGivesTheLayersThePatternsOfTheReloadedMasterAsOneUndoStep)
+{
+    OpenDocument open;
+    BoringData typed = open.document.data();
+    typed.layerRows.setCell(1, 1, "5.00");
+    typed.layerRows.setCell(1, 2, sjis("砂"));
+    open.document.pushEdit(QStringLiteral("地質"), typed);
+    whenDialogShows([](QDialog& dialog) { clickButton(dialog, "OK"); });
+    EXPECT_EQ(open.run(3011), DialogOutcome::Accepted);
+    EXPECT_EQ(open.document.data().layerRows.cell(1, 12), "300.1");
+    EXPECT_EQ(open.document.undoStack()->count(), 2);
+}
