@@ -18,7 +18,8 @@ namespace kolv {
 
 const char* const openFilter =
     "港湾形式(*.vla)|*.vla|港湾 Ralmet JACIC版 岩盤 地すべり Xml|*.vla;*.vle;*.vli;*.vlo;*.vlu;*.xml|すべて(*.*)|*.*||";
-const char* const saveAsFilter = "港湾柱状図(*.vla)|*.vla|港湾形式(*.vla) JACIC版形式(*.vli)|*.vla;*.vli|すべて(*.*)|*.*||";
+const char* const saveAsFilter =
+    "港湾柱状図(*.vla)|*.vla|港湾形式(*.vla) JACIC版形式(*.vli)|*.vla;*.vli|すべて(*.*)|*.*||";
 
 namespace {
 
@@ -67,8 +68,7 @@ std::string proposedSaveName(const std::string& path)
 CKolvDoc::CKolvDoc(LogDocument& document, Prompter& prompter, FileChooser& chooser, RecentFiles& recentFiles,
                    QObject* parent)
     : QObject(parent), document_(document), prompter_(prompter), chooser_(chooser), recentFiles_(recentFiles)
-{
-}
+{}
 
 bool CKolvDoc::askBeforeLosingChanges(bool closing)
 {
@@ -120,8 +120,8 @@ bool CKolvDoc::openCommand()
     const LastFolder lastFolder = lastFolderPath.empty() ? LastFolder{} : readLastFolder(lastFolderPath);
     QString startFolder;
     if (!lastFolder.folder.empty())
-        startFolder = QString::fromStdString(
-            cp932ToUtf8(hostPathFromWindows(lastFolder.folder, document_.settings().dataRoot)));
+        startFolder =
+            QString::fromStdString(cp932ToUtf8(hostPathFromWindows(lastFolder.folder, document_.settings().dataRoot)));
     const QString chosen = chooser_.openFileName(dialogParent_, startFolder, QString::fromUtf8(openFilter));
     if (chosen.isEmpty())
         return false;

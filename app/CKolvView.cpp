@@ -31,9 +31,7 @@ CKolvView::CKolvView(LogDocument& document, Prompter& prompter, QWidget* parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
-    connect(&document_, &LogDocument::changed, this, [this] {
-        viewport()->update();
-    });
+    connect(&document_, &LogDocument::changed, this, [this] { viewport()->update(); });
 }
 
 void CKolvView::initialUpdate(int screenWidthPixels)

@@ -72,13 +72,9 @@ QString plainMenuText(std::string_view text)
 }  // namespace
 
 CMainFrame::CMainFrame(Prompter& prompter, FileChooser& chooser, QWidget* parent)
-    : QMainWindow(parent),
-      document_(std::make_unique<LogDocument>()),
-      recentFiles_(std::make_unique<RecentFiles>()),
-      lifecycle_(std::make_unique<CKolvDoc>(*document_, prompter, chooser, *recentFiles_)),
-      prompter_(prompter),
-      chooser_(chooser),
-      printer_(QPrinter::HighResolution)
+    : QMainWindow(parent), document_(std::make_unique<LogDocument>()), recentFiles_(std::make_unique<RecentFiles>()),
+      lifecycle_(std::make_unique<CKolvDoc>(*document_, prompter, chooser, *recentFiles_)), prompter_(prompter),
+      chooser_(chooser), printer_(QPrinter::HighResolution)
 {
     lifecycle_->setDialogParent(this);
     setWindowIcon(applicationIcon());
@@ -160,8 +156,10 @@ void CMainFrame::buildMenusAndToolBar()
         }
     }
     // The classic accelerators besides the table's own.
-    actions_[command::undo]->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Z")), QKeySequence(QStringLiteral("Alt+Backspace"))});
-    actions_[command::zoomIn]->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    actions_[command::undo]->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Z")), QKeySequence(QStringLiteral("Alt+Backspace"))});
+    actions_[command::zoomIn]->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
 
     toolBar_ = addToolBar(QStringLiteral("標準"));
     toolBar_->setObjectName(QStringLiteral("standardToolBar"));
@@ -214,7 +212,8 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ApplicationActivate:
-        if (watched == this || watched == qApp || (watched->isWidgetType() && isAncestorOf(static_cast<QWidget*>(watched))))
+        if (watched == this || watched == qApp
+            || (watched->isWidgetType() && isAncestorOf(static_cast<QWidget*>(watched))))
             updateLockIndicators();
         break;
     default:
@@ -241,12 +240,10 @@ void CMainFrame::rebuildRecentFileMenu()
     }
     for (qsizetype index = 0; index < files.size(); ++index) {
         const QString path = files.at(index);
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(index + 1).arg(QDir::toNativeSeparators(path)),
-                                   recentMenuAnchor_);
+        auto* action =
+            new QAction(QStringLiteral("&%1 %2").arg(index + 1).arg(QDir::toNativeSeparators(path)), recentMenuAnchor_);
         action->setStatusTip(prompt);
-        connect(action, &QAction::triggered, this, [this, path] {
-            lifecycle_->openPath(path.toStdString());
-        });
+        connect(action, &QAction::triggered, this, [this, path] { lifecycle_->openPath(path.toStdString()); });
         recentActions_.append(action);
     }
     recentMenuAnchor_->insertActions(recentEnd_, recentActions_);
@@ -392,8 +389,8 @@ void CMainFrame::runDialogCommand(int commandId)
     if (!entry || entry->route == CommandRoute::Shell)
         return;
     const DialogOutcome outcome = entry->route == CommandRoute::DataDialog
-                                      ? runDataDialog(commandId, *document_, prompter_, this)
-                                      : runSettingsDialog(commandId, *document_, prompter_, this);
+        ? runDataDialog(commandId, *document_, prompter_, this)
+        : runSettingsDialog(commandId, *document_, prompter_, this);
     if (outcome == DialogOutcome::NotAvailable)
         showStatus(QStringLiteral("「%1」はこの版ではまだ使えません").arg(plainMenuText(entry->text)));
     view_->viewport()->update();
@@ -452,7 +449,8 @@ void CMainFrame::print()
         first = std::clamp(printer_.fromPage(), 1, pages);
         last = std::clamp(printer_.toPage(), first, pages);
     }
-    QProgressDialog progress(QStringLiteral("印刷しています..."), QStringLiteral("キャンセル"), 0, last - first + 1, this);
+    QProgressDialog progress(QStringLiteral("印刷しています..."), QStringLiteral("キャンセル"), 0, last - first + 1,
+                             this);
     progress.setWindowTitle(programTitle);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
@@ -515,7 +513,8 @@ void CMainFrame::exportPdfCommand()
 {
     const int pages = preparePrinting();
     const PaperSize paper = printerPaper();
-    const QString paperText = QStringLiteral("%1 × %2 mm（「ﾌﾟﾘﾝﾀの設定」で変更できます）").arg(paper.widthMm).arg(paper.lengthMm);
+    const QString paperText =
+        QStringLiteral("%1 × %2 mm（「ﾌﾟﾘﾝﾀの設定」で変更できます）").arg(paper.widthMm).arg(paper.lengthMm);
     PdfExportDialog dialog(pages, paperText, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -524,7 +523,8 @@ void CMainFrame::exportPdfCommand()
         const QFileInfo info(QString::fromStdString(document_->path()));
         proposed = info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
     }
-    const QString path = chooser_.saveFileName(this, proposed, QStringLiteral("PDF(*.pdf)|*.pdf||"), QStringLiteral("pdf"));
+    const QString path =
+        chooser_.saveFileName(this, proposed, QStringLiteral("PDF(*.pdf)|*.pdf||"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     exportPdf(path, dialog.firstPage(), dialog.lastPage());
@@ -535,8 +535,8 @@ void CMainFrame::exportXmlCommand()
     QString proposed;
     if (!document_->path().empty())
         proposed = QString::fromStdString(exchangeFilePath(document_->path()));
-    const QString path = chooser_.saveFileName(this, proposed, QString::fromUtf8(exchangeFileFilter),
-                                               QStringLiteral("XML"));
+    const QString path =
+        chooser_.saveFileName(this, proposed, QString::fromUtf8(exchangeFileFilter), QStringLiteral("XML"));
     if (!path.isEmpty())
         exportXml(path);
 }

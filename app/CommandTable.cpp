@@ -13,8 +13,8 @@ using enum CommandMenu;
 using enum CommandRoute;
 
 constexpr std::array menus{
-    MenuEntry{File, "ﾌｧｲﾙ(&F)"},   MenuEntry{Edit, "編集(&E)"},     MenuEntry{Data, "データ(&A)"},
-    MenuEntry{View, "表示(&V)"},   MenuEntry{Settings, "設定(&S)"}, MenuEntry{Help, "ﾍﾙﾌﾟ(&H)"},
+    MenuEntry{File, "ﾌｧｲﾙ(&F)"}, MenuEntry{Edit, "編集(&E)"},     MenuEntry{Data, "データ(&A)"},
+    MenuEntry{View, "表示(&V)"}, MenuEntry{Settings, "設定(&S)"}, MenuEntry{Help, "ﾍﾙﾌﾟ(&H)"},
 };
 
 // The recent-file entry stands for the list of up to four files.
@@ -53,8 +53,8 @@ constexpr std::array commands{
                  DataDialog, true},
 
     CommandEntry{command::toolBar, View, "ﾂｰﾙ ﾊﾞｰ(&T)", "", "ツール バーの表示/非表示\nﾂｰﾙ ﾊﾞｰ", Shell, false, true},
-    CommandEntry{command::statusBar, View, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "", "ステータス バーの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰ", Shell,
-                 false, true},
+    CommandEntry{command::statusBar, View, "ｽﾃｰﾀｽ ﾊﾞｰ(&S)", "", "ステータス バーの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰ", Shell, false,
+                 true},
     CommandEntry{command::screenDrawing, View, "画面表示(&D)", "", "画面表示のＯＮ、ＯＦＦ\n画面表示", Shell, false,
                  true},
     CommandEntry{command::displayWidth, View, "表示幅(&W)", "", "各欄の表示幅を調整\n表示幅", SettingsDialog, true},
@@ -72,24 +72,24 @@ constexpr std::array commands{
                  SettingsDialog},
     CommandEntry{command::soilNames, Settings, "編集 地質名と図模様(&P)", "",
                  "土質地質名の登録編集と柱状図パターンの対応設定", SettingsDialog, true},
-    CommandEntry{command::shortTexts, Settings, "編集 技術者ほかの短文(&A)", "", "色調、技術者などのマスタファイルの編集",
-                 SettingsDialog},
+    CommandEntry{command::shortTexts, Settings, "編集 技術者ほかの短文(&A)", "",
+                 "色調、技術者などのマスタファイルの編集", SettingsDialog},
     CommandEntry{command::masterFileNames, Settings, "登録用マスタファイル名(&R)", "",
                  "マスタファイルと図模様フォルダの指定", SettingsDialog},
     CommandEntry{command::fonts, Settings, "フォント(&F)", "", "活字の書体とサイズ", SettingsDialog, true},
     CommandEntry{command::keyOptions, Settings, "キーの動作、入力画面オプション(&E)", "",
                  "Enterキーの動作とデータ入力画面のオプション", SettingsDialog},
-    CommandEntry{command::setup, Settings, "セットアップ(&U)", "", "本システムのインストール場所の設定",
-                 SettingsDialog, true},
+    CommandEntry{command::setup, Settings, "セットアップ(&U)", "", "本システムのインストール場所の設定", SettingsDialog,
+                 true},
 
     CommandEntry{command::help, Help, "操作＆ヘルプ(&H)", "", "操作の説明を表示\n操作＆ヘルプ", SettingsDialog},
-    CommandEntry{command::about, Help, "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", "プログラム情報、バージョンを表示\nﾊﾞｰｼﾞｮﾝ情報",
-                 Shell, true},
+    CommandEntry{command::about, Help, "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", "プログラム情報、バージョンを表示\nﾊﾞｰｼﾞｮﾝ情報", Shell,
+                 true},
 };
 
-constexpr std::array toolBar{command::newDocument, command::open,  command::save,         0,
-                             command::print,       command::about, 0,                     command::previousPage,
-                             command::nextPage};
+constexpr std::array toolBar{
+    command::newDocument,  command::open,    command::save, 0, command::print, command::about, 0,
+    command::previousPage, command::nextPage};
 
 }  // namespace
 
@@ -105,7 +105,8 @@ std::span<const CommandEntry> commandTable()
 
 const CommandEntry* findCommand(int id)
 {
-    const auto found = std::find_if(commands.begin(), commands.end(), [id](const CommandEntry& c) { return c.id == id; });
+    const auto found =
+        std::find_if(commands.begin(), commands.end(), [id](const CommandEntry& c) { return c.id == id; });
     return found == commands.end() ? nullptr : &*found;
 }
 

@@ -30,7 +30,8 @@ LastFolder readLastFolder(const std::string& hostPath)
 
 bool writeLastFolder(const std::string& hostPath, const LastFolder& lastFolder)
 {
-    const std::string bytes = std::string(cutToBytes(lastFolder.folder, folderBytesWritten)) + "\r\n" + lastFolder.secondLine + "\r\n";
+    const std::string bytes =
+        std::string(cutToBytes(lastFolder.folder, folderBytesWritten)) + "\r\n" + lastFolder.secondLine + "\r\n";
     return writeFileAtomically(hostPath, bytes);
 }
 

@@ -90,8 +90,8 @@ std::string pdfOfPages(LogDocument& document, const PaperSize& paper, int firstP
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("kolv"));
         writer.setResolution(exportDotsPerInch);
-        writer.setPageSize(QPageSize(QSizeF(paper.widthMm, paper.lengthMm), QPageSize::Millimeter, QString(),
-                                     QPageSize::ExactMatch));
+        writer.setPageSize(
+            QPageSize(QSizeF(paper.widthMm, paper.lengthMm), QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         completed = printPages(writer, document, firstPage, lastPage, progress);
     }

@@ -13,9 +13,9 @@ Answer QtPrompter::show(int, const std::string& text, MessageKind kind)
     switch (kind) {
     case MessageKind::Question:
         return QMessageBox::question(parent_, title, message, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-                       == QMessageBox::Yes
-                   ? Answer::Yes
-                   : Answer::No;
+                == QMessageBox::Yes
+            ? Answer::Yes
+            : Answer::No;
     case MessageKind::QuestionWithCancel: {
         const QMessageBox::StandardButton button = QMessageBox::question(
             parent_, title, message, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);

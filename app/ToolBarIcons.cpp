@@ -36,8 +36,8 @@ void drawPage(QPainter& p)
 void drawOpen(QPainter& p)
 {
     p.setBrush(folder.darker(115));
-    p.drawPolygon(QPolygonF({QPointF(3, 8), QPointF(11, 8), QPointF(13, 11), QPointF(27, 11), QPointF(27, 26),
-                             QPointF(3, 26)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(3, 8), QPointF(11, 8), QPointF(13, 11), QPointF(27, 11), QPointF(27, 26), QPointF(3, 26)}));
     p.setBrush(folder);
     p.drawPolygon(QPolygonF({QPointF(3, 26), QPointF(8, 15), QPointF(30, 15), QPointF(27, 26)}));
 }
@@ -80,10 +80,10 @@ void drawArrow(QPainter& p, bool up)
 {
     p.setBrush(paper);
     p.drawRect(QRectF(5, 3, 22, 26));
-    QPolygonF head = up ? QPolygonF({QPointF(16, 7), QPointF(24, 16), QPointF(19, 16), QPointF(19, 25),
-                                     QPointF(13, 25), QPointF(13, 16), QPointF(8, 16)})
-                        : QPolygonF({QPointF(16, 25), QPointF(24, 16), QPointF(19, 16), QPointF(19, 7),
-                                     QPointF(13, 7), QPointF(13, 16), QPointF(8, 16)});
+    QPolygonF head = up ? QPolygonF({QPointF(16, 7), QPointF(24, 16), QPointF(19, 16), QPointF(19, 25), QPointF(13, 25),
+                                     QPointF(13, 16), QPointF(8, 16)})
+                        : QPolygonF({QPointF(16, 25), QPointF(24, 16), QPointF(19, 16), QPointF(19, 7), QPointF(13, 7),
+                                     QPointF(13, 16), QPointF(8, 16)});
     p.setBrush(arrow);
     p.drawPolygon(head);
 }

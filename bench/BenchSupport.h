@@ -32,8 +32,7 @@ inline double processorMilliseconds()
 
 // Runs the work and its floor alternately, so that both see the same machine,
 // and reports the processor milliseconds of each and their ratio.
-template <class Work, class Floor>
-void measureRatio(benchmark::State& state, Work work, Floor floor)
+template <class Work, class Floor> void measureRatio(benchmark::State& state, Work work, Floor floor)
 {
     double workTime = 0;
     double floorTime = 0;
@@ -99,16 +98,28 @@ inline const DenseBorehole& denseBorehole()
         data.setHeadingLine(1, utf8ToCp932("高密度頁　港湾施設地盤調査"));
         data.setHeadingLine(36, "1");
         for (int row = 1; row <= 200; ++row)
-            data.layerRows.row(row) = {depth(0.15 * row), utf8ToCp932(soils[row % 9]), "", utf8ToCp932("暗灰"),
-                                       "", "", "", "", "", "", "", "", "", ""};
+            data.layerRows.row(row) = {depth(0.15 * row),
+                                       utf8ToCp932(soils[row % 9]),
+                                       "",
+                                       utf8ToCp932("暗灰"),
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       "",
+                                       ""};
         for (int row = 1; row <= 300; ++row)
             data.sptRows.row(row) = {depth(0.1 * row - 0.05), std::to_string(row % 50), "2", "3", "4", "0"};
         for (int row = 1; row <= 100; ++row)
             data.observationRows.row(row) = {depth(0.3 * (row - 1)), depth(0.3 * row), "",
                                              utf8ToCp932("貝殻片を混入する\r\n"), "0"};
         for (int row = 1; row <= 30; ++row)
-            data.sampleRows.row(row) = {depth(row - 0.9), depth(row - 0.1), "T-" + std::to_string(row), "T",
-                                        utf8ToCp932("物理"), "0"};
+            data.sampleRows.row(row) = {
+                depth(row - 0.9), depth(row - 0.1), "T-" + std::to_string(row), "T", utf8ToCp932("物理"), "0"};
         for (int row = 1; row <= 30; ++row)
             data.recoveryRows.row(row) = {depth(row - 1.0), depth(row), "92", "45.2", "", "", ""};
         data.freeNoteHeader = {"", "60", "", "", ""};

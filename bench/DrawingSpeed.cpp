@@ -112,8 +112,8 @@ void BM_DensePagePdf(benchmark::State& state)
         {
             QPdfWriter writer(&buffer);
             writer.setResolution(300);
-            writer.setPageSize(QPageSize(QSizeF(a3WidthMm, a3LengthMm), QPageSize::Millimeter, QString(),
-                                         QPageSize::ExactMatch));
+            writer.setPageSize(
+                QPageSize(QSizeF(a3WidthMm, a3LengthMm), QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
             writer.setPageMargins(QMarginsF(0, 0, 0, 0));
             QPainter painter(&writer);
             drawDensePage(painter);

@@ -63,22 +63,24 @@ void BM_ExchangeFileImportAgainstTokeniser(benchmark::State& state)
         state.SkipWithError("the public exchange files are missing");
         return;
     }
-    bench::measureRatio(state, [] { openDocument(largestExchangeFile); },
-                        [&state] { tokenise(largestExchangeFile, state); });
+    bench::measureRatio(
+        state, [] { openDocument(largestExchangeFile); }, [&state] { tokenise(largestExchangeFile, state); });
 }
 BENCHMARK(BM_ExchangeFileImportAgainstTokeniser)->Unit(benchmark::kMillisecond);
 
 void BM_DenseNativeFileAgainstReadingLines(benchmark::State& state)
 {
     const std::string& path = bench::denseBorehole().path;
-    bench::measureRatio(state, [&path] { openDocument(path); }, [&path] { readLines(path); });
+    bench::measureRatio(
+        state, [&path] { openDocument(path); }, [&path] { readLines(path); });
 }
 BENCHMARK(BM_DenseNativeFileAgainstReadingLines)->Unit(benchmark::kMillisecond);
 
 void BM_SampleNativeFileAgainstReadingLines(benchmark::State& state)
 {
     const std::string path = std::string(KOLV_BUNDLED_INSTALL_DIR) + "/../samples/harbour.vla";
-    bench::measureRatio(state, [&path] { openDocument(path); }, [&path] { readLines(path); });
+    bench::measureRatio(
+        state, [&path] { openDocument(path); }, [&path] { readLines(path); });
 }
 BENCHMARK(BM_SampleNativeFileAgainstReadingLines)->Unit(benchmark::kMillisecond);
 

@@ -17,8 +17,7 @@ constexpr auto redrawInterval = std::chrono::milliseconds(100);
 
 BatchProgress::BatchProgress(std::ostream& out, int total, bool terminal)
     : out_(out), total_(total), terminal_(terminal), start_(std::chrono::steady_clock::now()), lastDrawn_(start_)
-{
-}
+{}
 
 double BatchProgress::elapsedSeconds() const
 {

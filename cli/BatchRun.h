@@ -18,7 +18,7 @@ std::vector<std::string> batchOutputNames(const std::vector<std::string>& inputs
                                           std::string_view extension);
 
 struct BatchResult {
-    int exitCode = 0;   // 0, or the code of the first input that failed
+    int exitCode = 0;  // 0, or the code of the first input that failed
     int failed = 0;
     double seconds = 0.0;
 };

@@ -92,11 +92,10 @@ int runOpenedFileCommand(const FileCommand& command, const std::vector<std::stri
 {
     CommandArguments parsed;
     std::string error;
-    const bool parsedWell =
-        command.requiredOutput.empty()
-            ? parseCommandArguments(arguments, {installDirOption, outDirOption, jobsOption}, {}, parsed, error)
-            : parseCommandArguments(arguments, {installDirOption, outputOption, outDirOption, jobsOption}, {}, parsed,
-                                    error);
+    const bool parsedWell = command.requiredOutput.empty()
+        ? parseCommandArguments(arguments, {installDirOption, outDirOption, jobsOption}, {}, parsed, error)
+        : parseCommandArguments(arguments, {installDirOption, outputOption, outDirOption, jobsOption}, {}, parsed,
+                                error);
     if (!parsedWell)
         return usageError(error, command.name);
     return runFileCommand(command, parsed,

@@ -27,8 +27,7 @@ std::string jsonString(std::string_view text)
     return json + "\"";
 }
 
-template <class Strings>
-std::string jsonArray(const Strings& strings, int count)
+template <class Strings> std::string jsonArray(const Strings& strings, int count)
 {
     std::string json = "[";
     for (int index = 0; index < count; ++index) {
@@ -40,8 +39,7 @@ std::string jsonArray(const Strings& strings, int count)
 }
 
 // The occupied rows, one row a line.
-template <class Table>
-std::string jsonRows(const Table& table, int savedCells)
+template <class Table> std::string jsonRows(const Table& table, int savedCells)
 {
     const int count = occupiedRowCount(table);
     if (count == 0)

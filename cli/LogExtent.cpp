@@ -19,8 +19,9 @@ constexpr int largestHorizontalScale = 500;
 DeviceRect boundsOf(const RecordedPrimitive& primitive)
 {
     if (primitive.points.empty())
-        return {std::min(primitive.rect.left, primitive.rect.right), std::min(primitive.rect.top, primitive.rect.bottom),
-                std::max(primitive.rect.left, primitive.rect.right), std::max(primitive.rect.top, primitive.rect.bottom)};
+        return {
+            std::min(primitive.rect.left, primitive.rect.right), std::min(primitive.rect.top, primitive.rect.bottom),
+            std::max(primitive.rect.left, primitive.rect.right), std::max(primitive.rect.top, primitive.rect.bottom)};
     DeviceRect bounds{primitive.points.front().x, primitive.points.front().y, primitive.points.front().x,
                       primitive.points.front().y};
     for (const DevicePoint& point : primitive.points) {

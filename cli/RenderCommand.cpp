@@ -103,8 +103,8 @@ std::pair<int, int> pageRange(const std::string& text)
     if (*first < 1)
         throw UsageError{"--pages " + text + ": pages are counted from 1"};
     if (*first > *last)
-        throw UsageError{"--pages " + text + " is reversed: the first page comes first (" + std::to_string(*last)
-                         + "-" + std::to_string(*first) + ")"};
+        throw UsageError{"--pages " + text + " is reversed: the first page comes first (" + std::to_string(*last) + "-"
+                         + std::to_string(*first) + ")"};
     return {*first, *last};
 }
 
@@ -130,7 +130,8 @@ std::optional<OutputKind> outputKindNamed(const std::string& extension)
 OutputKind outputKindOf(const std::string& path)
 {
     const std::size_t dot = path.rfind('.');
-    const std::optional<OutputKind> kind = outputKindNamed(dot == std::string::npos ? std::string() : path.substr(dot + 1));
+    const std::optional<OutputKind> kind =
+        outputKindNamed(dot == std::string::npos ? std::string() : path.substr(dot + 1));
     if (!kind)
         throw UsageError{"the output must end in .pdf, .png or .svg: " + path};
     return *kind;
@@ -258,8 +259,8 @@ QByteArray pdfOf(const PaperSize& paper, int dotsPerInch, int firstPage, int las
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("kolv"));
         writer.setResolution(dotsPerInch);
-        writer.setPageSize(QPageSize(QSizeF(paper.widthMm, paper.lengthMm), QPageSize::Millimeter, QString(),
-                                     QPageSize::ExactMatch));
+        writer.setPageSize(
+            QPageSize(QSizeF(paper.widthMm, paper.lengthMm), QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&writer);
         for (int page = firstPage; page <= lastPage; ++page) {
@@ -332,8 +333,7 @@ double deepestRecord(const BoringData& data)
 
 // Says on stderr when the pages asked for show nothing of the log: an empty
 // document, a start depth or a page range at or below its last layer or test.
-void warnWhenEmpty(const BoringData& data, const LogSettings& settings, int firstPage, int lastPage,
-                   FileReport& report)
+void warnWhenEmpty(const BoringData& data, const LogSettings& settings, int firstPage, int lastPage, FileReport& report)
 {
     if (occupiedRowCount(data.layerRows) == 0 && occupiedRowCount(data.sptRows) == 0) {
         report.warn("the document holds no layer and no penetration test: the log is empty");
@@ -383,8 +383,8 @@ void warnWhenCutOff(const BoringData& data, const LogSettings& settings, const P
         remedies.push_back(std::string(tooWide ? "--hscale with " : "") + "a smaller --depth-per-page");
     const char* cut = tooWide && tooLong ? "right and lower parts are" : tooWide ? "right part is" : "lower part is";
     std::string text = "the log is " + millimetres(extent.widthMm) + " wide and " + millimetres(extent.heightMm)
-                       + " long, the sheet (" + sheetName(paper) + ") " + std::to_string(paper.widthMm) + " x "
-                       + std::to_string(paper.lengthMm) + " mm: its " + cut + " cut off";
+        + " long, the sheet (" + sheetName(paper) + ") " + std::to_string(paper.widthMm) + " x "
+        + std::to_string(paper.lengthMm) + " mm: its " + cut + " cut off";
     for (std::size_t index = 0; index < remedies.size(); ++index)
         text += (index == 0 ? "; " : index + 1 == remedies.size() ? " or " : ", ") + remedies[index];
     if (!remedies.empty())
@@ -446,7 +446,7 @@ int renderFile(const RenderRequest& request, const CommandSession& session, cons
     }
     for (int page = firstPage; page <= lastPage; ++page) {
         const QByteArray bytes = request.kind == OutputKind::Png ? pngOf(paper, request.dotsPerInch, page, paint)
-                                                                  : svgOf(paper, request.dotsPerInch, page, paint);
+                                                                 : svgOf(paper, request.dotsPerInch, page, paint);
         if (!writeOutput(pageFileName(task.output, page, pagesDrawn > 1), bytes, report))
             return ExitCode::CannotWrite;
     }
@@ -464,8 +464,8 @@ int runRenderCommand(const std::vector<std::string>& arguments)
         return usageError(error.message, "render");
     }
     if (request.dotsPerInch < smallestReadableDotsPerInch)
-        std::cerr << "kolv-cli: warning: --dpi " << request.dotsPerInch << " is below "
-                  << smallestReadableDotsPerInch << ": the text of the log cannot be read" << std::endl;
+        std::cerr << "kolv-cli: warning: --dpi " << request.dotsPerInch << " is below " << smallestReadableDotsPerInch
+                  << ": the text of the log cannot be read" << std::endl;
     // Rendering needs no display: Qt's offscreen platform unless one was chosen.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // A batch run (cron, CI, a service) often has no per-user runtime folder;

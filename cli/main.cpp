@@ -19,11 +19,8 @@ struct Command {
 
 // One line per command.
 constexpr Command commands[] = {
-    {"dump", kolv::runDumpCommand},
-    {"convert", kolv::runConvertCommand},
-    {"check", kolv::runCheckCommand},
-    {"render", kolv::runRenderCommand},
-    {"export-xml", kolv::runExportXmlCommand},
+    {"dump", kolv::runDumpCommand},     {"convert", kolv::runConvertCommand},      {"check", kolv::runCheckCommand},
+    {"render", kolv::runRenderCommand}, {"export-xml", kolv::runExportXmlCommand},
 };
 
 std::vector<std::string_view> commandNames()
@@ -70,7 +67,8 @@ int main(int argc, char** argv)
     const std::string_view name = argv[1];
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     if (isHelpOption(name) || name == "help")
-        return showHelp(name == "help" && !arguments.empty() ? std::string_view(arguments.front()) : std::string_view());
+        return showHelp(name == "help" && !arguments.empty() ? std::string_view(arguments.front())
+                                                             : std::string_view());
     if (name == "--version") {
         kolv::printVersion(std::cout);
         return kolv::ExitCode::Success;

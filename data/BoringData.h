@@ -97,8 +97,7 @@ struct BoringData {
 int isNumericText(std::string_view text);
 
 // Number of occupied rows counted from row 1 of any table.
-template <class Table>
-int occupiedRowCount(const Table& table)
+template <class Table> int occupiedRowCount(const Table& table)
 {
     int count = 0;
     while (count < Table::capacity && isNumericText(table.cell(count + 1, 1)) > 0)

@@ -20,12 +20,12 @@ constexpr std::string_view capitalLetters =
     "\x82\x6D\x82\x6E\x82\x6F\x82\x70\x82\x71\x82\x72\x82\x73\x82\x74\x82\x75\x82\x76\x82\x77\x82\x78\x82\x79";
 
 constexpr std::string_view crLf = "\r\n";
-constexpr std::string_view groupMark = "\x81\xA5";              // ▼
+constexpr std::string_view groupMark = "\x81\xA5";             // ▼
 constexpr std::string_view nothingFound = "\x96\xB3\x82\xB5";  // 無し
 
 // Group headings.
-constexpr std::string_view headingGroup = "\x8C\xA9\x8F\x6F\x82\xB5";               // 見出し
-constexpr std::string_view layerGroup = "\x92\x6E\x8E\xBF\xA5\x90\x46\x92\xB2";     // 地質･色調
+constexpr std::string_view headingGroup = "\x8C\xA9\x8F\x6F\x82\xB5";              // 見出し
+constexpr std::string_view layerGroup = "\x92\x6E\x8E\xBF\xA5\x90\x46\x92\xB2";    // 地質･色調
 constexpr std::string_view observationGroup = "\x8A\xCF\x8E\x40\x8B\x4C\x8E\x96";  // 観察記事
 constexpr std::string_view inSituGroup = "\x8C\xB4\x88\xCA\x92\x75";               // 原位置
 constexpr std::string_view sampleGroup = "\x8E\x8E\x97\xBF";                       // 試料
@@ -145,9 +145,9 @@ std::string fullWidthCheckReport(const BoringData& data)
     const auto& notes = data.observationRows;
     const int noteRows = occupiedRowCount(notes);
     for (int row = 1; row <= noteRows && !report.groupFull(); ++row)
-        report.addRow(intervalPrefix(notes.cell(row, ObservationCell::UpperDepth),
-                                     notes.cell(row, ObservationCell::LowerDepth)),
-                      {notes.cell(row, ObservationCell::Note)}, {36, "  "});
+        report.addRow(
+            intervalPrefix(notes.cell(row, ObservationCell::UpperDepth), notes.cell(row, ObservationCell::LowerDepth)),
+            {notes.cell(row, ObservationCell::Note)}, {36, "  "});
     report.endGroup(observationGroup);
 
     const auto& tests = data.inSituRows;
@@ -160,9 +160,9 @@ std::string fullWidthCheckReport(const BoringData& data)
     const auto& samples = data.sampleRows;
     const int sampleRows = occupiedRowCount(samples);
     for (int row = 1; row <= sampleRows && !report.groupFull(); ++row)
-        report.addRow(intervalPrefix(samples.cell(row, SampleCell::UpperDepth),
-                                     samples.cell(row, SampleCell::LowerDepth)),
-                      {samples.cell(row, SampleCell::Number), samples.cell(row, SampleCell::Method)}, short20);
+        report.addRow(
+            intervalPrefix(samples.cell(row, SampleCell::UpperDepth), samples.cell(row, SampleCell::LowerDepth)),
+            {samples.cell(row, SampleCell::Number), samples.cell(row, SampleCell::Method)}, short20);
     report.endGroup(sampleGroup);
 
     const auto& freeNotes = data.freeNoteRows;

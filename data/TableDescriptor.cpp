@@ -6,8 +6,8 @@ namespace {
 
 // The captions are the headings of the list dialogs' columns where a cell has
 // one of its own.
-constexpr std::string_view layerCaptions[] = {"m",      "地質名", "補助名", "色調", "ﾊﾟﾀｰﾝ1", "ﾊﾟﾀｰﾝ2", "表示",
-                                              "記号",   "%1",     "%2",     ":",    "ﾍﾞｸﾄﾙ1", "ﾍﾞｸﾄﾙ2", "ﾍﾞｸﾄﾙ記号"};
+constexpr std::string_view layerCaptions[] = {"m",    "地質名", "補助名", "色調", "ﾊﾟﾀｰﾝ1", "ﾊﾟﾀｰﾝ2", "表示",
+                                              "記号", "%1",     "%2",     ":",    "ﾍﾞｸﾄﾙ1", "ﾍﾞｸﾄﾙ2", "ﾍﾞｸﾄﾙ記号"};
 constexpr std::string_view sptCaptions[] = {"m", "N値", "10cm", "20cm", "30cm", "ｸﾞﾗﾌ"};
 constexpr std::string_view observationCaptions[] = {"上", "下", ".", "記事", "下線"};
 constexpr std::string_view inSituCaptions[] = {"m", "記事1", "記事2", "属性", "記号", "位置", "深度", ""};
@@ -42,12 +42,14 @@ constexpr std::array<TableDescriptor, tableKindCount> descriptors{
                                               drillingImportCaptions),
 };
 
-static_assert([] {
-    for (int index = 0; index < tableKindCount; ++index)
-        if (descriptors[index].kind != static_cast<TableKind>(index))
-            return false;
-    return true;
-}(), "descriptors listed in the order of TableKind");
+static_assert(
+    [] {
+        for (int index = 0; index < tableKindCount; ++index)
+            if (descriptors[index].kind != static_cast<TableKind>(index))
+                return false;
+        return true;
+    }(),
+    "descriptors listed in the order of TableKind");
 
 }  // namespace
 

@@ -28,10 +28,10 @@ inline constexpr int tableKindCount = 11;
 
 struct TableDescriptor {
     TableKind kind;
-    char section;       // the marker letter of the native file; 0: never saved
-    int capacity;       // rows
-    int cellCount;      // cells a row holds in memory
-    int savedCells;     // cells a line of a file holds (the first savedCells of a row)
+    char section;    // the marker letter of the native file; 0: never saved
+    int capacity;    // rows
+    int cellCount;   // cells a row holds in memory
+    int savedCells;  // cells a line of a file holds (the first savedCells of a row)
     std::string_view jsonName;
     std::span<const std::string_view> captions;  // UTF-8, one per cell
 };
@@ -43,8 +43,7 @@ const std::array<TableDescriptor, tableKindCount>& tableDescriptors();
 
 // Calls visit(descriptor, table) for every table of data (const or not), in
 // the order of tableDescriptors().
-template <class Data, class Visitor>
-void forEachTable(Data& data, Visitor&& visit)
+template <class Data, class Visitor> void forEachTable(Data& data, Visitor&& visit)
 {
     visit(tableDescriptor(TableKind::Layer), data.layerRows);
     visit(tableDescriptor(TableKind::Spt), data.sptRows);

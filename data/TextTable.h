@@ -8,8 +8,7 @@ namespace kolv {
 
 // A fixed-capacity table of text cells. Rows and cells are numbered from 1,
 // as in the files, the import field numbers and the dialogs.
-template <int RowCapacity, int CellCount>
-class TextTable {
+template <int RowCapacity, int CellCount> class TextTable {
 public:
     static constexpr int capacity = RowCapacity;
     static constexpr int cellCount = CellCount;

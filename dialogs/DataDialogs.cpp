@@ -34,7 +34,7 @@ constexpr int FullWidthCheck = 32782;
 }  // namespace DataCommand
 
 std::unique_ptr<DataListModel> makeModel(int commandId, const BoringData& data, const LogSettings& settings,
-                                          Prompter& prompter)
+                                         Prompter& prompter)
 {
     switch (commandId) {
     case DataCommand::Geology:

@@ -30,8 +30,8 @@ std::optional<std::string> documentTextOf(const QString& text, Prompter& prompte
     }
     const QByteArray utf8 = text.toUtf8();
     int replaced = 0;
-    std::string converted = utf8ToCp932(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                                        &replaced);
+    std::string converted =
+        utf8ToCp932(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), &replaced);
     if (replaced == 0)
         return converted;
     for (const uint codePoint : text.toUcs4()) {

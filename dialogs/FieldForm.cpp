@@ -103,8 +103,8 @@ void FieldForm::build()
                 column->addWidget(box);
             }
         }
-        const bool captionInside = field.kind == FormFieldKind::Check || field.kind == FormFieldKind::Button ||
-                                   field.kind == FormFieldKind::ColorButton || field.kind == FormFieldKind::Label;
+        const bool captionInside = field.kind == FormFieldKind::Check || field.kind == FormFieldKind::Button
+            || field.kind == FormFieldKind::ColorButton || field.kind == FormFieldKind::Label;
         QHBoxLayout*& row = lastRows[form];
         if (field.sameRow && row) {
             if (!captionInside) {

@@ -54,11 +54,14 @@ std::vector<std::string> FieldModel::entries(std::string_view) const
     return {};
 }
 
-void FieldModel::fieldLeft(std::string_view, Prompter&) {}
+void FieldModel::fieldLeft(std::string_view, Prompter&)
+{}
 
-void FieldModel::fieldEntered(std::string_view) {}
+void FieldModel::fieldEntered(std::string_view)
+{}
 
-void FieldModel::buttonPressed(std::string_view, Prompter&) {}
+void FieldModel::buttonPressed(std::string_view, Prompter&)
+{}
 
 std::string FieldModel::firstInvalidInteger(const std::vector<FormField>& fields, Prompter& prompter) const
 {

@@ -35,16 +35,16 @@ struct FormField {
     std::string key;
     std::string caption;  // UTF-8; also the control's accessible name
     FormFieldKind kind = FormFieldKind::Text;
-    std::string group;    // UTF-8 caption of the group box the control sits in
-    int minimum = 0;      // Integer: accepted range
+    std::string group;  // UTF-8 caption of the group box the control sits in
+    int minimum = 0;    // Integer: accepted range
     int maximum = 0;
-    int maxLength = 0;    // Text: most bytes accepted, 0 = no limit
-    std::vector<std::string> choices;  // UTF-8 radio captions or drop-down entries
-    std::string target;   // ColorButton: the key of its colour text
-    int SettingsValues::*intSetting = nullptr;       // bound value of the settings file, if any
+    int maxLength = 0;                          // Text: most bytes accepted, 0 = no limit
+    std::vector<std::string> choices;           // UTF-8 radio captions or drop-down entries
+    std::string target;                         // ColorButton: the key of its colour text
+    int SettingsValues::*intSetting = nullptr;  // bound value of the settings file, if any
     std::string SettingsValues::*textSetting = nullptr;
-    int column = 0;       // column of the form the group goes to
-    bool sameRow = false; // placed after the previous control, on its row
+    int column = 0;        // column of the form the group goes to
+    bool sameRow = false;  // placed after the previous control, on its row
 };
 
 // A whole number typed into a field: blanks around it allowed, nothing else.

@@ -97,8 +97,8 @@ void FontDialog::chooseFont(int slot)
 
 void FontDialog::takeChosenFont(int slot, const QFont& font, const QColor& color)
 {
-    const double height = font.pixelSize() > 0 ? font.pixelSize()
-                                               : std::round(font.pointSizeF() * fontDialogDotsPerInch / 72.0);
+    const double height =
+        font.pixelSize() > 0 ? font.pixelSize() : std::round(font.pointSizeF() * fontDialogDotsPerInch / 72.0);
     model_.choose(slot, utf8ToCp932(font.family().toStdString()), static_cast<int>(height), fontDialogDotsPerInch,
                   fromQColor(color), font.underline());
     refresh();

@@ -23,7 +23,8 @@ const std::array<FontRow, fontSlotCount>& fontRows()
     return rows;
 }
 
-FontDialogModel::FontDialogModel(const LogSettings& settings) : slots_(settings.fontSlots) {}
+FontDialogModel::FontDialogModel(const LogSettings& settings) : slots_(settings.fontSlots)
+{}
 
 std::string FontDialogModel::sizeText(int number) const
 {

@@ -20,7 +20,7 @@ const ListDialogSpec& freeNotesSpec()
         s.storeCellCount = BoringData::FreeNoteTable::cellCount;
         s.fields = {{"自由記事欄枠", FieldKind::Text, {}, "", FieldRole::Option, "mm"}};
         s.columns = {
-            {"表示頁", 50, -1, 1, 1}, {"X", 50, -1, 1, 2}, {".", 1, -1, 0, 3},
+            {"表示頁", 50, -1, 1, 1}, {"X", 50, -1, 1, 2},     {".", 1, -1, 0, 3},
             {"Y", 50, -1, 1, 4},      {"記事", 392, -1, 2, 5},
         };
         s.hasAddAndOverwrite = false;
@@ -61,8 +61,8 @@ std::vector<TextRow> FreeNotesModel::orderedRowsForStore()
         for (std::size_t i = 1; i < remaining.size(); ++i) {
             const long page = parseLeadingInteger(remaining[i][0]);
             const long takenPage = parseLeadingInteger(remaining[taken][0]);
-            if (page < takenPage ||
-                (page == takenPage && parseLeadingNumber(remaining[i][3]) < parseLeadingNumber(remaining[taken][3])))
+            if (page < takenPage
+                || (page == takenPage && parseLeadingNumber(remaining[i][3]) < parseLeadingNumber(remaining[taken][3])))
                 taken = i;
         }
         ordered.push_back(remaining[taken]);

@@ -20,7 +20,8 @@ FullWidthCheckDialog::FullWidthCheckDialog(const BoringData& data, QWidget* pare
     report_->setMinimumSize(420, 320);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(report_, 1);
-    layout->addWidget(new QLabel(QStringLiteral("見出し、地質、色調、記事、原位置試験、\n試料、自由記事についてチェック"), this));
+    layout->addWidget(
+        new QLabel(QStringLiteral("見出し、地質、色調、記事、原位置試験、\n試料、自由記事についてチェック"), this));
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* checkButton = buttons->addButton(QStringLiteral("検査"), QDialogButtonBox::ActionRole);
     QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

@@ -27,8 +27,8 @@ const ListDialogSpec& geologySpec()
         s.capacity = BoringData::LayerTable::capacity;
         s.storeCellCount = layerSavedCells;
         const std::vector<std::string> delimiters = {"･", "/", "(", "・", "／", "（", " ", ""};
-        const std::vector<std::string> specials = {" ", "0　表示しない", "1　密度", "2　稠度", "3　密度稠度",
-                                                   "H　補助名の特性", ". 　も使用"};
+        const std::vector<std::string> specials = {" ",           "0　表示しない",   "1　密度",   "2　稠度",
+                                                   "3　密度稠度", "H　補助名の特性", ". 　も使用"};
         s.fields = {
             {"深度 m", FieldKind::Text, {}, "深度"},
             {"深度 下線", FieldKind::Check, {}, "深度"},
@@ -56,15 +56,12 @@ const ListDialogSpec& geologySpec()
             {"密度稠度表示の特別設定", FieldKind::Choice, specials, "地質名"},
         };
         s.columns = {
-            {"m", 44, F::Depth, 1, 1},           {"", 18, F::DepthLine, 0, 0},
-            {"地質名", 112, F::Name, 1, 2},      {"", 18, F::NameLine, 0, 0},
-            {"補助名", 100, F::Auxiliary, 1, 3}, {"", 18, F::AuxiliaryLine, 0, 0},
-            {"色調", 52, F::Colour, 2, 4},       {"", 18, F::ColourLine, 0, 0},
-            {"ﾊﾟﾀｰﾝ1", 50, F::Pattern1, 1, 5},   {"", 18, F::Pattern1Line, 0, 0},
-            {"ﾊﾟﾀｰﾝ2", 50, F::Pattern2, 1, 6},   {"", 18, F::Pattern2Line, 0, 0},
-            {"記号", 50, F::Symbol, 1, 8},       {"表示", 36, F::Word, 0, 7},
-            {"%1", 24, F::Percent1, 1, 9},       {"%2", 24, F::Percent2, 1, 10},
-            {":", 20, F::Delimiter, 2, 11},
+            {"m", 44, F::Depth, 1, 1},       {"", 18, F::DepthLine, 0, 0},        {"地質名", 112, F::Name, 1, 2},
+            {"", 18, F::NameLine, 0, 0},     {"補助名", 100, F::Auxiliary, 1, 3}, {"", 18, F::AuxiliaryLine, 0, 0},
+            {"色調", 52, F::Colour, 2, 4},   {"", 18, F::ColourLine, 0, 0},       {"ﾊﾟﾀｰﾝ1", 50, F::Pattern1, 1, 5},
+            {"", 18, F::Pattern1Line, 0, 0}, {"ﾊﾟﾀｰﾝ2", 50, F::Pattern2, 1, 6},   {"", 18, F::Pattern2Line, 0, 0},
+            {"記号", 50, F::Symbol, 1, 8},   {"表示", 36, F::Word, 0, 7},         {"%1", 24, F::Percent1, 1, 9},
+            {"%2", 24, F::Percent2, 1, 10},  {":", 20, F::Delimiter, 2, 11},
         };
         s.pickLists = {{"地質名"}, {"混り"}, {"質"}, {"基本名"}, {"色調"}};
         s.actions = {{"ﾊﾟﾀｰﾝﾁｪｯｸ"}};
@@ -80,9 +77,9 @@ struct FlagBit {
     bool onByDefault;
 };
 constexpr FlagBit flagBits[] = {
-    {F::DepthLine, 1, true},        {F::NameLine, 2, true},     {F::Pattern1Line, 4, true},
-    {F::AuxiliaryLine, 8, false},   {F::Pattern2Line, 16, true}, {F::ColourLine, 32, true},
-    {F::DepthShown, 64, true},      {F::NameShown, 128, true},  {F::AuxiliaryShown, 256, false},
+    {F::DepthLine, 1, true},      {F::NameLine, 2, true},      {F::Pattern1Line, 4, true},
+    {F::AuxiliaryLine, 8, false}, {F::Pattern2Line, 16, true}, {F::ColourLine, 32, true},
+    {F::DepthShown, 64, true},    {F::NameShown, 128, true},   {F::AuxiliaryShown, 256, false},
 };
 
 // List columns 2, 4, 6, 8, 10, 12 mirror these bits.
@@ -473,8 +470,7 @@ void GeologyModel::checkPatterns()
     if (missing.empty())
         showMessage(prompter(), Message::AllPatternsFound, MessageKind::Information);
     else
-        prompter().show(0, messageText(Message::MissingPatterns) + "\r\n" + missing,
-                        MessageKind::Warning);
+        prompter().show(0, messageText(Message::MissingPatterns) + "\r\n" + missing, MessageKind::Warning);
 }
 
 }  // namespace kolv

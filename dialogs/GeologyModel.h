@@ -11,9 +11,30 @@ namespace kolv {
 class GeologyModel : public DataListModel {
 public:
     enum Field {
-        Depth, DepthLine, Name, NameLine, Auxiliary, AuxiliaryLine, Colour, ColourLine, Pattern1, Pattern1Line,
-        Pattern2, Pattern2Line, Symbol, Word, Percent1, Percent2, Delimiter, DepthShown, NameShown,
-        AuxiliaryShown, NameAlternation, AuxiliaryAlternation, AuxiliarySymbol, Special
+        Depth,
+        DepthLine,
+        Name,
+        NameLine,
+        Auxiliary,
+        AuxiliaryLine,
+        Colour,
+        ColourLine,
+        Pattern1,
+        Pattern1Line,
+        Pattern2,
+        Pattern2Line,
+        Symbol,
+        Word,
+        Percent1,
+        Percent2,
+        Delimiter,
+        DepthShown,
+        NameShown,
+        AuxiliaryShown,
+        NameAlternation,
+        AuxiliaryAlternation,
+        AuxiliarySymbol,
+        Special
     };
     enum PickList { WholeNames, Modifiers, Qualifiers, BaseNames, Colours };
     enum Action { PatternCheck };

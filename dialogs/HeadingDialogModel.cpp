@@ -20,8 +20,8 @@ constexpr int boreholeCodeLine = 27;
 constexpr int longitudeSecondsLine = 56;
 
 // Lines greyed while only the harbour log's items are enabled.
-constexpr int harbourDisabledLines[] = {2, 4, 22, 21, 23, 16, 17, 18, 19, 41, 42, 43, 44, 25, 26,
-                                        51, 52, 53, 54, 55, 56, 27, 40, 28, 33, 29, 30};
+constexpr int harbourDisabledLines[] = {2,  4,  22, 21, 23, 16, 17, 18, 19, 41, 42, 43, 44, 25,
+                                        26, 51, 52, 53, 54, 55, 56, 27, 40, 28, 33, 29, 30};
 // Radio groups and how many buttons each has.
 constexpr std::pair<int, int> radioLines[] = {{48, 3}, {50, 3}, {36, 2}};
 constexpr int checkLines[] = {38, 47};
@@ -169,9 +169,9 @@ bool allNumeric(const FieldModel& model, int firstLine, int lastLine)
 
 double degrees(const FieldModel& model, int firstLine)
 {
-    return parseLeadingNumber(model.value(headingLineKey(firstLine))) +
-           parseLeadingNumber(model.value(headingLineKey(firstLine + 1))) / 60.0 +
-           parseLeadingNumber(model.value(headingLineKey(firstLine + 2))) / 3600.0;
+    return parseLeadingNumber(model.value(headingLineKey(firstLine)))
+        + parseLeadingNumber(model.value(headingLineKey(firstLine + 1))) / 60.0
+        + parseLeadingNumber(model.value(headingLineKey(firstLine + 2))) / 3600.0;
 }
 
 // The fractional part of a number as the scale check takes it.

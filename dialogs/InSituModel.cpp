@@ -33,9 +33,9 @@ const ListDialogSpec& inSituSpec()
             {"深度下 m", FieldKind::Display, {}, "深度"},
         };
         s.columns = {
-            {"m", 60, F::Depth, 1, 1},       {"_", 20, F::DepthLine, 1, 0}, {"表示", 32, F::DepthShown, 1, 0},
-            {"記事1", 120, F::Name, 1, 2},   {"_", 20, F::NoteLine, 1, 0},  {"記事2", 120, F::Result, 1, 3},
-            {"記号", 40, F::Symbol, 1, 5},   {"位置", 40, F::Position, 1, 0}, {"属性", 40, F::Word, 1, 4},
+            {"m", 60, F::Depth, 1, 1},     {"_", 20, F::DepthLine, 1, 0},   {"表示", 32, F::DepthShown, 1, 0},
+            {"記事1", 120, F::Name, 1, 2}, {"_", 20, F::NoteLine, 1, 0},    {"記事2", 120, F::Result, 1, 3},
+            {"記号", 40, F::Symbol, 1, 5}, {"位置", 40, F::Position, 1, 0}, {"属性", 40, F::Word, 1, 4},
         };
         s.pickLists = {{"記事1"}, {"記事2"}};
         s.hints = {"記事1 は下.線 の上に表示", "記事2 は下.線 の下に表示"};
@@ -97,8 +97,8 @@ TextRow InSituModel::listRowFromStore(const TextRow& storeRow) const
 TextRow InSituModel::storeRowFromList(const TextRow& listRow) const
 {
     const std::string depth = formatDepth(parseLeadingNumber(listRow[0]));
-    return {depth,     listRow[3], listRow[5], listRow[8], listRow[6], std::to_string(positionIndex(listRow[7])),
-            depth,     ""};
+    return {depth, listRow[3], listRow[5], listRow[8], listRow[6], std::to_string(positionIndex(listRow[7])),
+            depth, ""};
 }
 
 void InSituModel::setFlagBoxes(long word)

@@ -10,7 +10,19 @@ namespace kolv {
 
 class InSituModel : public DataListModel {
 public:
-    enum Field { Depth, DepthLine, DepthShown, Name, NoteLine, Result, Symbol, Position, Word, NotesColumn, DepthBelow };
+    enum Field {
+        Depth,
+        DepthLine,
+        DepthShown,
+        Name,
+        NoteLine,
+        Result,
+        Symbol,
+        Position,
+        Word,
+        NotesColumn,
+        DepthBelow
+    };
     enum PickList { NameTexts, ResultTexts };
 
     InSituModel(const BoringData& data, const LogSettings& settings, Prompter& prompter);

@@ -45,8 +45,7 @@ constexpr int cellEditorMargin = 3;
 
 }  // namespace
 
-ListTableForm::ListTableForm(ListTableModel& model, const ListFormOptions& options, Prompter& prompter,
-                             QWidget* parent)
+ListTableForm::ListTableForm(ListTableModel& model, const ListFormOptions& options, Prompter& prompter, QWidget* parent)
     : QDialog(parent), model_(model), options_(options), prompter_(prompter)
 {
     const ListDialogSpec& dialogTable = model.dialogTable();
@@ -127,9 +126,8 @@ void ListTableForm::buildList()
         model_.clickRow(row + 1);
         refresh();
     });
-    connect(list_, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
-        openCellEditor(row + 1, column + 1);
-    });
+    connect(list_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int column) { openCellEditor(row + 1, column + 1); });
 
     editor_ = new QLineEdit(list_->viewport());
     editor_->setAccessibleName(QStringLiteral("セル編集"));

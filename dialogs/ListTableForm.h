@@ -27,8 +27,7 @@ class ListTableForm : public QDialog {
     Q_OBJECT
 
 public:
-    ListTableForm(ListTableModel& model, const ListFormOptions& options, Prompter& prompter,
-                  QWidget* parent = nullptr);
+    ListTableForm(ListTableModel& model, const ListFormOptions& options, Prompter& prompter, QWidget* parent = nullptr);
 
     QTableWidget* list() const { return list_; }
     // The in-place editor while it is open, else nullptr.
@@ -44,7 +43,7 @@ protected:
 
 private:
     struct FieldControl {
-        QWidget* widget = nullptr;      // the control itself (or the radio row)
+        QWidget* widget = nullptr;  // the control itself (or the radio row)
         QButtonGroup* radios = nullptr;
     };
 

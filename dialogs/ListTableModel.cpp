@@ -24,8 +24,8 @@ constexpr std::size_t duplicateMessageLimit = 299;
 
 bool isTextField(FieldKind kind)
 {
-    return kind == FieldKind::Text || kind == FieldKind::MultiLineText || kind == FieldKind::Choice ||
-           kind == FieldKind::EditableChoice;
+    return kind == FieldKind::Text || kind == FieldKind::MultiLineText || kind == FieldKind::Choice
+        || kind == FieldKind::EditableChoice;
 }
 
 std::vector<std::string> splitText(std::string_view text, char separator)
@@ -75,8 +75,7 @@ std::string oneCellText(std::string_view text)
 }
 
 ListTableModel::ListTableModel(const ListDialogSpec& dialogTable, Prompter& prompter)
-    : spec_(dialogTable),
-      prompter_(prompter),
+    : spec_(dialogTable), prompter_(prompter),
       rows_(static_cast<std::size_t>(dialogTable.capacity), TextRow(dialogTable.columns.size())),
       fields_(dialogTable.fields.size())
 {
@@ -134,17 +133,19 @@ std::vector<std::string> ListTableModel::pickLines(int) const
     return {};
 }
 
-void ListTableModel::pick(int, int) {}
+void ListTableModel::pick(int, int)
+{}
 
-void ListTableModel::trigger(int) {}
+void ListTableModel::trigger(int)
+{}
 
 void ListTableModel::openWithStoreRows(const std::vector<TextRow>& storeRows)
 {
     for (int r = 1; r <= capacity(); ++r) {
         TextRow& listRow = rows_[static_cast<std::size_t>(r - 1)];
-        const bool listed = r <= static_cast<int>(storeRows.size()) &&
-                            !storeRows[static_cast<std::size_t>(r - 1)].empty() &&
-                            isNumericText(storeRows[static_cast<std::size_t>(r - 1)].front()) > 0;
+        const bool listed = r <= static_cast<int>(storeRows.size())
+            && !storeRows[static_cast<std::size_t>(r - 1)].empty()
+            && isNumericText(storeRows[static_cast<std::size_t>(r - 1)].front()) > 0;
         listRow = listed ? listRowFromStore(storeRows[static_cast<std::size_t>(r - 1)]) : TextRow();
         listRow.resize(static_cast<std::size_t>(columnCount()));
     }
@@ -449,14 +450,16 @@ void ListTableModel::leaveField(int index)
         addEnabled_ = false;
 }
 
-void ListTableModel::enterField(int) {}
+void ListTableModel::enterField(int)
+{}
 
 void ListTableModel::choiceMade(int index)
 {
     leaveField(index);
 }
 
-void ListTableModel::rowClicked(int) {}
+void ListTableModel::rowClicked(int)
+{}
 
 void ListTableModel::doubleClickNoRow()
 {

@@ -13,13 +13,13 @@
 namespace kolv {
 
 enum class FieldKind {
-    Text,           // one-line edit field
-    MultiLineText,  // multi-line edit field (line breaks CR LF in the value)
-    Check,          // check box; value "1" or "0"
-    Choice,         // drop-down of fixed entries; value = the entry's text
-    EditableChoice, // drop-down whose text may also be typed
-    Radio,          // radio buttons; value = the index of the chosen entry ("%d")
-    Display,        // shown only, never typed
+    Text,            // one-line edit field
+    MultiLineText,   // multi-line edit field (line breaks CR LF in the value)
+    Check,           // check box; value "1" or "0"
+    Choice,          // drop-down of fixed entries; value = the entry's text
+    EditableChoice,  // drop-down whose text may also be typed
+    Radio,           // radio buttons; value = the index of the chosen entry ("%d")
+    Display,         // shown only, never typed
 };
 
 // Whether a field belongs to the row being edited (cleared with the fields)
@@ -31,22 +31,21 @@ struct FieldSpec {
               std::string group = {}, FieldRole role = FieldRole::Row, std::string unit = {})
         : caption(std::move(caption)), kind(kind), entries(std::move(entries)), group(std::move(group)), role(role),
           unit(std::move(unit))
-    {
-    }
-    std::string caption;               // also the accessible name of the control
+    {}
+    std::string caption;  // also the accessible name of the control
     FieldKind kind = FieldKind::Text;
     std::vector<std::string> entries;  // Choice, EditableChoice, Radio
     std::string group;                 // title of the group box that holds it; empty: the main group
     FieldRole role = FieldRole::Row;
-    std::string unit;                  // text shown after the field ("m", "mm")
+    std::string unit;  // text shown after the field ("m", "mm")
 };
 
 struct ColumnSpec {
     std::string heading;
-    int width = 0;      // pixels
-    int field = -1;     // index into ListDialogSpec::fields; -1: no field
-    int navigation = 1; // 0: Enter in the in-place editor skips this column
-    int storeCell = 0;  // cell of the store row; 0: not stored
+    int width = 0;       // pixels
+    int field = -1;      // index into ListDialogSpec::fields; -1: no field
+    int navigation = 1;  // 0: Enter in the in-place editor skips this column
+    int storeCell = 0;   // cell of the store row; 0: not stored
 };
 
 struct PickListSpec {
@@ -64,8 +63,8 @@ struct ListDialogSpec {
     std::vector<FieldSpec> fields;
     std::vector<PickListSpec> pickLists;
     std::vector<ActionSpec> actions;
-    std::vector<std::string> hints;     // lines of explanation shown on the form
-    bool hasAddAndOverwrite = true;     // false: cells are typed in the list only
+    std::vector<std::string> hints;  // lines of explanation shown on the form
+    bool hasAddAndOverwrite = true;  // false: cells are typed in the list only
     std::string deleteCaption = "行削除";
     int storeCellCount = 0;
 };

@@ -28,9 +28,9 @@ const ListDialogSpec& nValueSpec()
             {"深度増分", FieldKind::Radio, {"1m", "0.75m", "0.5m", "なし"}, "深度増分", FieldRole::Option},
         };
         s.columns = {
-            {"m", 50, NValueModel::Depth, 1, 1},         {"N値", 50, NValueModel::NValue, 1, 2},
-            {"10cm", 50, NValueModel::Stage1, 1, 3},     {"20cm", 50, NValueModel::Stage2, 1, 4},
-            {"30cm", 50, NValueModel::Stage3, 2, 5},     {"ｸﾞﾗﾌ", 40, NValueModel::NoJoin, 1, 6},
+            {"m", 50, NValueModel::Depth, 1, 1},     {"N値", 50, NValueModel::NValue, 1, 2},
+            {"10cm", 50, NValueModel::Stage1, 1, 3}, {"20cm", 50, NValueModel::Stage2, 1, 4},
+            {"30cm", 50, NValueModel::Stage3, 2, 5}, {"ｸﾞﾗﾌ", 40, NValueModel::NoJoin, 1, 6},
         };
         return s;
     }();
@@ -85,8 +85,8 @@ NValueModel::NValueModel(const BoringData& data, Prompter& prompter) : DataListM
         int first = 1;
         while (isNumericText(cell(first, 1)) < 1)
             ++first;
-        const bool stages = isNumericText(cell(first, 3)) > 0 || isNumericText(cell(first, 4)) > 0 ||
-                            isNumericText(cell(first, 5)) > 0;
+        const bool stages =
+            isNumericText(cell(first, 3)) > 0 || isNumericText(cell(first, 4)) > 0 || isNumericText(cell(first, 5)) > 0;
         rememberedKind = stages ? TenCentimetre : ThirtyCentimetre;
     }
     fields()[Kind] = std::to_string(rememberedKind);

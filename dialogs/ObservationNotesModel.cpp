@@ -22,14 +22,11 @@ const ListDialogSpec& notesSpec()
         s.capacity = BoringData::ObservationTable::capacity;
         s.storeCellCount = BoringData::ObservationTable::cellCount;
         s.fields = {
-            {"深度 上 m", FieldKind::Text},
-            {"深度 下 m", FieldKind::Text},
-            {"記事", FieldKind::MultiLineText},
-            {"下線", FieldKind::Check},
-            {"記事の右下の文字", FieldKind::Text},
+            {"深度 上 m", FieldKind::Text}, {"深度 下 m", FieldKind::Text},        {"記事", FieldKind::MultiLineText},
+            {"下線", FieldKind::Check},     {"記事の右下の文字", FieldKind::Text},
         };
         s.columns = {
-            {"上", 48, F::Upper, 1, 1}, {"下", 48, F::Lower, 1, 2},   {"記事", 200, F::Note, 0, 4},
+            {"上", 48, F::Upper, 1, 1},       {"下", 48, F::Lower, 1, 2}, {"記事", 200, F::Note, 0, 4},
             {"下線", 38, F::Underline, 2, 5}, {".", 8, F::Mark, -1, 3},
         };
         s.pickLists = {{"短文"}};

@@ -17,7 +17,7 @@ namespace kolv {
 namespace {
 
 FormField dialogTable(const char* key, const char* caption, FormFieldKind kind, const char* group = "",
-               std::vector<std::string> choices = {}, int SettingsValues::*member = nullptr)
+                      std::vector<std::string> choices = {}, int SettingsValues::*member = nullptr)
 {
     FormField field;
     field.key = key;
@@ -44,13 +44,16 @@ const std::vector<FormField>& paperDefaultsFields()
 {
     static const std::vector<FormField> fields{
         dialogTable("paperAtStartup", "本ソフト起動時に下記の初期設定とする", FormFieldKind::Check, "", {},
-             &LogSettings::paperAtStartup),
+                    &LogSettings::paperAtStartup),
         dialogTable("paperSize", "用紙サイズ", FormFieldKind::Radio, "", {"A3", "A4"}, &LogSettings::paperSize),
-        dialogTable("paperOrientation", "印刷の向き", FormFieldKind::Radio, "", {"縦", "横"}, &LogSettings::paperOrientation),
-        dialogTable("note1", "プリンタが設定内容に対応しているか あらかじめご確認ください.", FormFieldKind::Label, "注意"),
+        dialogTable("paperOrientation", "印刷の向き", FormFieldKind::Radio, "", {"縦", "横"},
+                    &LogSettings::paperOrientation),
+        dialogTable("note1", "プリンタが設定内容に対応しているか あらかじめご確認ください.", FormFieldKind::Label,
+                    "注意"),
         dialogTable("note2", "・ 次の起動時から有効です.", FormFieldKind::Label, "注意"),
-        dialogTable("note3", "・ 初期設定を行っても、「プリンタの設定」や印刷時の「プリンタのプロパティ」画面で変更できます.",
-             FormFieldKind::Label, "注意"),
+        dialogTable("note3",
+                    "・ 初期設定を行っても、「プリンタの設定」や印刷時の「プリンタのプロパティ」画面で変更できます.",
+                    FormFieldKind::Label, "注意"),
         dialogTable("note4", "・ A3非対応のプリンタでA3設定は避けてください", FormFieldKind::Label, "注意"),
     };
     return fields;
@@ -60,12 +63,13 @@ const std::vector<FormField>& keyOptionsFields()
 {
     static const std::vector<FormField> fields{
         dialogTable("enterKeyMode", "Enterキー (Returnキー)", FormFieldKind::Radio, "Enterキー (Returnキー)",
-             {"Windows標準 (OKボタンクリックと同じ)", "次に移動 (次の入力欄に移動)", "確定のみ (OKボタンや次に移動しない)"},
-             &LogSettings::enterKeyMode),
+                    {"Windows標準 (OKボタンクリックと同じ)", "次に移動 (次の入力欄に移動)",
+                     "確定のみ (OKボタンや次に移動しない)"},
+                    &LogSettings::enterKeyMode),
         dialogTable("enterNote", "漢字変換やドロップダウンリストの選択は常に標準の動作です", FormFieldKind::Label,
-             "Enterキー (Returnキー)"),
+                    "Enterキー (Returnキー)"),
         dialogTable("scrollToLastRow", "デ－タ一覧表を入力済み最下行までスクロール", FormFieldKind::Check,
-             "データ入力画面オープン時の表示", {}, &LogSettings::scrollToLastRow),
+                    "データ入力画面オープン時の表示", {}, &LogSettings::scrollToLastRow),
     };
     return fields;
 }

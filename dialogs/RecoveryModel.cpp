@@ -91,8 +91,8 @@ void RecoveryModel::pick(int list, int line)
 
 void RecoveryModel::enterField(int index)
 {
-    if ((index == Recovery || index == IntervalLength) && isNumericText(field(Upper)) > 0 &&
-        isNumericText(field(Lower)) > 0)
+    if ((index == Recovery || index == IntervalLength) && isNumericText(field(Upper)) > 0
+        && isNumericText(field(Lower)) > 0)
         fields()[IntervalLength] =
             formatText("%.2f", (parseLeadingNumber(field(Lower)) - parseLeadingNumber(field(Upper))) * 100.0);
 }

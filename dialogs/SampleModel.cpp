@@ -31,9 +31,8 @@ const ListDialogSpec& sampleSpec()
             {"JACIC互換項目有効", FieldKind::Check, {}, "", FieldRole::Option},
         };
         s.columns = {
-            {"上", 52, F::Upper, 1, 1},       {"下", 52, F::Lower, 1, 2},     {"試料番号", 86, F::Number, 1, 3},
-            {"採取", 40, F::Method, 1, 4},    {"乱した", 40, F::Disturbed, 1, 6},
-            {"室内試験", 116, F::LabTests, 1, 5},
+            {"上", 52, F::Upper, 1, 1},    {"下", 52, F::Lower, 1, 2},         {"試料番号", 86, F::Number, 1, 3},
+            {"採取", 40, F::Method, 1, 4}, {"乱した", 40, F::Disturbed, 1, 6}, {"室内試験", 116, F::LabTests, 1, 5},
         };
         s.pickLists = {{"N値深度\u3000→"}, {"室内試験"}};
         s.actions = {{"全深度コピー →"}};

@@ -76,8 +76,10 @@ ScaleDepthModel::ScaleDepthModel(const LogSettings& settings, const ViewState& v
     setValue("depthPerPage", formatText("%d", settings.depthPerPage));
     setValue("overlap", formatText("%d", settings.pageOverlap));
     setValue("freeNotes", formatText("%d", freeNotesHeight_));
-    setValue("largestDepth", formatText("%d", metresPerPage(settings, freeNotesHeight_, view.usableLength,
-                                                             settings.verticalScale, settings.scaleDepthPartOnly)));
+    setValue("largestDepth",
+             formatText("%d",
+                        metresPerPage(settings, freeNotesHeight_, view.usableLength, settings.verticalScale,
+                                      settings.scaleDepthPartOnly)));
     setValue("printStart", formatText("%3.2f", settings.printStartDepth));
 
     const int numbering = static_cast<int>(parseLeadingInteger(data.headingLine(scaleNumberingLine)));
@@ -176,8 +178,8 @@ void settleCurrentPage(ViewState& view)
         view.currentPage = 1;
 }
 
-ScaleDepthOutcome runScaleDepthPasses(ScaleDepthModel& model, LogSettings& settings, ViewState& view,
-                                      BoringData& data, Prompter& prompter, const std::function<bool()>& showDialog)
+ScaleDepthOutcome runScaleDepthPasses(ScaleDepthModel& model, LogSettings& settings, ViewState& view, BoringData& data,
+                                      Prompter& prompter, const std::function<bool()>& showDialog)
 {
     ScaleDepthOutcome outcome;
     while (outcome.passes < scaleDialogPassLimit) {

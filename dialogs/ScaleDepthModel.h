@@ -51,7 +51,7 @@ struct ScaleDepthOutcome {
 // The dialog's loop: shows it (showDialog returns true for OK, false for
 // Cancel) and applies each OK; a pass that corrected a value shows it again,
 // at most three times in all. Cancel ends the loop, keeping earlier passes.
-ScaleDepthOutcome runScaleDepthPasses(ScaleDepthModel& model, LogSettings& settings, ViewState& view,
-                                      BoringData& data, Prompter& prompter, const std::function<bool()>& showDialog);
+ScaleDepthOutcome runScaleDepthPasses(ScaleDepthModel& model, LogSettings& settings, ViewState& view, BoringData& data,
+                                      Prompter& prompter, const std::function<bool()>& showDialog);
 
 }  // namespace kolv

@@ -82,13 +82,12 @@ void ShortTextEditorDialog::buildList()
     for (int row = 0; row < ShortTextEditorModel::rowCount; ++row)
         for (int column = 0; column < 2; ++column)
             list_->setItem(row, column, new QTableWidgetItem);
-    list_->setMinimumWidth(list_->verticalHeader()->sizeHint().width() + textColumnWidth + markColumnWidth +
-                           list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * list_->frameWidth());
+    list_->setMinimumWidth(list_->verticalHeader()->sizeHint().width() + textColumnWidth + markColumnWidth
+                           + list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * list_->frameWidth());
     list_->setMinimumHeight(list_->verticalHeader()->defaultSectionSize() * visibleRows);
     list_->installEventFilter(this);
-    connect(list_, &QTableWidget::cellClicked, this, [this](int row, int column) {
-        openCellEditor(row + 1, column + 1);
-    });
+    connect(list_, &QTableWidget::cellClicked, this,
+            [this](int row, int column) { openCellEditor(row + 1, column + 1); });
     // The keys move the selection too; the model follows it.
     connect(list_, &QTableWidget::itemSelectionChanged, this, [this] {
         if (refreshing_ || cellEditor())

@@ -87,8 +87,7 @@ bool ShortTextEditorModel::chooseFile(ShortTextMasterKind kind)
 {
     if (kind == file_)
         return true;
-    if (modified_ && showMessage(prompter_, Message::SaveQuestion, MessageKind::Question) == Answer::Yes &&
-        !save())
+    if (modified_ && showMessage(prompter_, Message::SaveQuestion, MessageKind::Question) == Answer::Yes && !save())
         return false;
     load(kind);
     return true;
@@ -190,8 +189,8 @@ std::string ShortTextEditorModel::fullWidthReport() const
             continue;
         if (++hits == 1)
             report += utf8ToCp932(Text::fullWidthFound) + "\n";
-        report += "(" + std::to_string(row) + utf8ToCp932(Text::rowNumberSuffix) + ") " +
-                  std::string(cutToBytes(text(row), fullWidthTextBytes)) + "  \n";
+        report += "(" + std::to_string(row) + utf8ToCp932(Text::rowNumberSuffix) + ") "
+            + std::string(cutToBytes(text(row), fullWidthTextBytes)) + "  \n";
     }
     if (hits == 0)
         report += utf8ToCp932(Text::fullWidthNone);
@@ -249,7 +248,8 @@ void ShortTextEditorModel::mergePreviousVersion()
         names += (i == 0 ? "" : "\n") + added[i];
     if (added.size() > previousVersionNamesListed)
         names += utf8ToCp932(Text::more);
-    showMessage(prompter_, Message::PreviousVersionAdded, MessageKind::Information, std::to_string(added.size()), names);
+    showMessage(prompter_, Message::PreviousVersionAdded, MessageKind::Information, std::to_string(added.size()),
+                names);
 }
 
 bool ShortTextEditorModel::save()
@@ -278,8 +278,7 @@ bool ShortTextEditorModel::accept()
 
 bool ShortTextEditorModel::cancel()
 {
-    return !modified_ ||
-           showMessage(prompter_, Message::CancelWithChanges, MessageKind::Question) == Answer::Yes;
+    return !modified_ || showMessage(prompter_, Message::CancelWithChanges, MessageKind::Question) == Answer::Yes;
 }
 
 }  // namespace kolv

@@ -50,13 +50,13 @@ public:
     void editCell(int row, int column, const std::string& text);
 
     // The buttons.
-    void insertRow();           // 挿入
-    void deleteRow();           // 削除
-    void moveUp();              // ↑
-    void moveDown();            // ↓
-    void checkFullWidth();      // 全角英数字検査
+    void insertRow();             // 挿入
+    void deleteRow();             // 削除
+    void moveUp();                // ↑
+    void moveDown();              // ↓
+    void checkFullWidth();        // 全角英数字検査
     void mergePreviousVersion();  // Ver.2
-    bool save();                // 保存
+    bool save();                  // 保存
 
     // OK: after changes asks "保存しますか\u3000" (Yes saves, No drops them);
     // true when the dialog may close.

@@ -68,8 +68,8 @@ QTableWidget* listTable(const std::vector<ColumnSpec>& columns, const std::vecto
     table->horizontalHeader()->setHighlightSections(false);
     // Row numbers up to three digits.
     table->verticalHeader()->setMinimumWidth(table->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 10);
-    int width = table->verticalHeader()->minimumWidth() + table->frameWidth() * 2 +
-                table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table) + 4;
+    int width = table->verticalHeader()->minimumWidth() + table->frameWidth() * 2
+        + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table) + 4;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const QString heading = qt(columns[c].heading.c_str());
         auto* item = new QTableWidgetItem(heading);
@@ -85,8 +85,8 @@ QTableWidget* listTable(const std::vector<ColumnSpec>& columns, const std::vecto
     }
     table->horizontalHeader()->setStretchLastSection(true);
     table->setMinimumWidth(width);
-    table->setMinimumHeight(table->verticalHeader()->defaultSectionSize() * visibleRows +
-                            table->horizontalHeader()->sizeHint().height());
+    table->setMinimumHeight(table->verticalHeader()->defaultSectionSize() * visibleRows
+                            + table->horizontalHeader()->sizeHint().height());
     return table;
 }
 
@@ -246,7 +246,8 @@ QWidget* SoilMasterEditorDialog::buildSoilSide()
     markRow->addWidget(density_);
     markRow->addWidget(consistency_);
 
-    soilPreview_ = previewBox({soilPreviewSize, soilPreviewSize}, QStringLiteral("地質名のパターン"), "soilPreview", side);
+    soilPreview_ =
+        previewBox({soilPreviewSize, soilPreviewSize}, QStringLiteral("地質名のパターン"), "soilPreview", side);
 
     auto* top = new QHBoxLayout;
     top->addLayout(fields, 1);
@@ -294,8 +295,8 @@ QWidget* SoilMasterEditorDialog::buildPatternTable()
     group->setAccessibleName(group->title());
 
     const QString colorSample = QStringLiteral("0x000000");
-    colorList_ = listTable(colorListColumns(), {QString(), colorSample, colorSample}, QStringLiteral("線描パターンの色"),
-                           "colorList", visibleColorRows, group);
+    colorList_ = listTable(colorListColumns(), {QString(), colorSample, colorSample},
+                           QStringLiteral("線描パターンの色"), "colorList", visibleColorRows, group);
     const auto colorRowChosen = [this](int row) {
         model_.selectColorRow(row + 1);
         refreshFields();
@@ -348,8 +349,10 @@ QWidget* SoilMasterEditorDialog::buildPatternTable()
     chooseButton->setAccessibleName(chooseButton->text());
     chooseButton->setAutoDefault(false);
     connect(chooseButton, &QPushButton::clicked, this, &SoilMasterEditorDialog::pickColor);
-    QPushButton* overwrite = button(QStringLiteral("↑上書き"), "overwriteColor", &SoilMasterEditorModel::overwriteColor);
-    QPushButton* defaultColor = button(QStringLiteral("既定色"), "defaultColor", &SoilMasterEditorModel::copyDefaultColor);
+    QPushButton* overwrite =
+        button(QStringLiteral("↑上書き"), "overwriteColor", &SoilMasterEditorModel::overwriteColor);
+    QPushButton* defaultColor =
+        button(QStringLiteral("既定色"), "defaultColor", &SoilMasterEditorModel::copyDefaultColor);
     QPushButton* allDefault =
         button(QStringLiteral("すべて既定色"), "allDefaultColors", &SoilMasterEditorModel::setAllDefaultColors);
     vectorOnlyButtons_ = {overwrite, defaultColor, allDefault};
@@ -360,8 +363,8 @@ QWidget* SoilMasterEditorDialog::buildPatternTable()
     numberLabel->setBuddy(patternNumber_);
     pick->addWidget(numberLabel, 1, 0);
     pick->addWidget(patternNumber_, 1, 1);
-    pick->addWidget(button(QStringLiteral("←適用"), "applyPatternNumber", &SoilMasterEditorModel::applyPatternNumber), 1,
-                    2);
+    pick->addWidget(button(QStringLiteral("←適用"), "applyPatternNumber", &SoilMasterEditorModel::applyPatternNumber),
+                    1, 2);
     auto* colorLabel = new QLabel(QStringLiteral("色"), group);
     colorLabel->setBuddy(color_);
     pick->addWidget(colorLabel, 2, 0);
@@ -405,7 +408,8 @@ QWidget* SoilMasterEditorDialog::buildPatternTable()
     const char* modes[] = {"線描のみ使用", "線描優先", "ビットマップ優先", "ビットマップのみ"};
     for (int mode = 0; mode < 4; ++mode) {
         const std::string objectName = "patternMode." + std::to_string(mode);
-        modeGrid->addWidget(radio(qt(modes[mode]), objectName.c_str(), patternMode_, mode, modeBox), mode / 2, mode % 2);
+        modeGrid->addWidget(radio(qt(modes[mode]), objectName.c_str(), patternMode_, mode, modeBox), mode / 2,
+                            mode % 2);
     }
     connect(patternMode_, &QButtonGroup::idClicked, this, [this](int id) { model_.setPatternMode(id); });
 
@@ -547,9 +551,9 @@ void SoilMasterEditorDialog::refreshFields()
         color_->setText(screenText(model_.colorField()));
     QPalette palette = colorSwatch_->palette();
     const bool hasColor = isNumericText(model_.colorField()) > 0;
-    palette.setColor(QPalette::Window, hasColor ? toQColor(static_cast<ColorRef>(
-                                                      parseUnsignedAutoBase(model_.colorField())))
-                                                : palette.color(QPalette::Base));
+    palette.setColor(QPalette::Window,
+                     hasColor ? toQColor(static_cast<ColorRef>(parseUnsignedAutoBase(model_.colorField())))
+                              : palette.color(QPalette::Base));
     colorSwatch_->setPalette(palette);
 
     const bool vector = model_.target() == PatternTarget::Vector;

@@ -21,7 +21,7 @@ constexpr int soilRowCapacity = soilNameMasterLineCapacity - 1;
 constexpr double largestPatternNumber = 999999.0;
 constexpr long firstSpecialPattern = 10000;
 constexpr long lastSpecialPattern = 10004;
-constexpr std::string_view mixedEnding = "\x82\xE8";     // り
+constexpr std::string_view mixedEnding = "\x82\xE8";      // り
 constexpr std::string_view qualifierEnding = "\x8E\xBF";  // 質
 constexpr long qualifierLowest = 10;
 constexpr long qualifierHighest = 90;
@@ -206,8 +206,8 @@ bool SoilMasterEditorModel::checkSoilFields()
     }
     // "混り" modifiers draw the overlay marks 1-8, "質" qualifiers 10-90.
     const long pattern = parseLeadingInteger(number);
-    if ((endsWithText(name, mixedEnding) && pattern >= qualifierLowest) ||
-        (endsWithText(name, qualifierEnding) && (pattern < qualifierLowest || pattern > qualifierHighest))) {
+    if ((endsWithText(name, mixedEnding) && pattern >= qualifierLowest)
+        || (endsWithText(name, qualifierEnding) && (pattern < qualifierLowest || pattern > qualifierHighest))) {
         showMessage(prompter_, Message::UnsuitableInput, MessageKind::Warning);
         return false;
     }

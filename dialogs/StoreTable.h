@@ -7,8 +7,7 @@
 
 namespace kolv {
 
-template <int Rows, int Cells>
-std::vector<std::vector<std::string>> tableRows(const TextTable<Rows, Cells>& table)
+template <int Rows, int Cells> std::vector<std::vector<std::string>> tableRows(const TextTable<Rows, Cells>& table)
 {
     std::vector<std::vector<std::string>> rows;
     rows.reserve(Rows);

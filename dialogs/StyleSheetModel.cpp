@@ -12,8 +12,8 @@ namespace {
 
 constexpr int nBreakdownRow = 9;
 
-FormField bound(int SettingsValues::*member, const char* key, const char* caption, FormFieldKind kind, const char* group,
-                int column = 0, std::vector<std::string> choices = {})
+FormField bound(int SettingsValues::*member, const char* key, const char* caption, FormFieldKind kind,
+                const char* group, int column = 0, std::vector<std::string> choices = {})
 {
     FormField dialogTable;
     dialogTable.key = key;
@@ -270,8 +270,7 @@ StyleSheetModel::StyleSheetModel(const LogSettings& settings, const BoringData& 
         setValue("base" + index, formatText("%.1f", titleGroupBaseStarts[group]));
     }
     for (int row = 1; row <= columnWidthRowCount; ++row)
-        setValue(adjustKey(row),
-                 formatText("%ld", parseLeadingInteger(settings.documentOptionDefaults[row - 1])));
+        setValue(adjustKey(row), formatText("%ld", parseLeadingInteger(settings.documentOptionDefaults[row - 1])));
     updateColumnWidths(*this);
     applyGridMode();
 }
@@ -319,10 +318,10 @@ void StyleSheetModel::standardPage1()
 void StyleSheetModel::standardPage2()
 {
     const std::pair<const char*, const char*> values[] = {
-        {"outerLineWidth", "2"},   {"innerLineWidth", "1"},  {"nGraphLineWidth", "1"}, {"grid10VLineWidth", "1"},
-        {"grid10VDash", "10"},     {"grid10VGap", "0"},      {"grid10HLineWidth", "1"}, {"grid10HDash", "10"},
-        {"grid10HGap", "10"},      {"grid5LineWidth", "1"},  {"grid5Dash", "5"},        {"grid5Gap", "5"},
-        {"insituLineWidth", "1"},  {"insituLineDash", "10"}, {"insituLineGap", "0"},    {"gridColorMode", "0"},
+        {"outerLineWidth", "2"},     {"innerLineWidth", "1"},    {"nGraphLineWidth", "1"},  {"grid10VLineWidth", "1"},
+        {"grid10VDash", "10"},       {"grid10VGap", "0"},        {"grid10HLineWidth", "1"}, {"grid10HDash", "10"},
+        {"grid10HGap", "10"},        {"grid5LineWidth", "1"},    {"grid5Dash", "5"},        {"grid5Gap", "5"},
+        {"insituLineWidth", "1"},    {"insituLineDash", "10"},   {"insituLineGap", "0"},    {"gridColorMode", "0"},
         {"grid10Color", "0x808080"}, {"grid5Color", "0xcccccc"},
     };
     for (const auto& [key, text] : values)

@@ -37,8 +37,8 @@ const ListDialogSpec& waterLevelSpec()
             {"孔口標高", FieldKind::Display, {}, heading, FieldRole::Option},
         };
         s.columns = {
-            {"m", 60, F::Level, 1, 1},      {"表示", 38, F::LevelShown, 1, 0}, {"月日", 72, F::Date, 1, 2},
-            {"表示", 38, F::DateShown, 1, 0}, {"記事", 84, F::Remark, 1, 3},   {"配置", 40, F::Placement, 1, 0},
+            {"m", 60, F::Level, 1, 1},        {"表示", 38, F::LevelShown, 1, 0}, {"月日", 72, F::Date, 1, 2},
+            {"表示", 38, F::DateShown, 1, 0}, {"記事", 84, F::Remark, 1, 3},     {"配置", 40, F::Placement, 1, 0},
         };
         s.actions = {{"↑"}, {"↓"}};
         s.hints = {"水位：地中は -x.xxm", "月日：mm/dd",
@@ -101,8 +101,8 @@ TextRow WaterLevelModel::storeRowFromList(const TextRow& listRow) const
     TextRow stored = ListTableModel::storeRowFromList(listRow);
     if (typedDecimals(listRow[0]) <= 2)
         stored[0] = formatSignedDepth(parseLeadingNumber(listRow[0]));
-    stored[3] = std::to_string(flagWord(listRow[1] == "o", listRow[3] == "o",
-                                        static_cast<int>(parseLeadingInteger(listRow[5]))));
+    stored[3] = std::to_string(
+        flagWord(listRow[1] == "o", listRow[3] == "o", static_cast<int>(parseLeadingInteger(listRow[5]))));
     return stored;
 }
 
@@ -177,8 +177,8 @@ void WaterLevelModel::updateElevation()
 {
     const std::string& level = field(HeadingLevel);
     fields()[Elevation] = isNumericText(level) > 0 && isNumericText(collarElevation_) > 0
-                              ? formatDepth(parseLeadingNumber(level) + parseLeadingNumber(collarElevation_))
-                              : std::string();
+        ? formatDepth(parseLeadingNumber(level) + parseLeadingNumber(collarElevation_))
+        : std::string();
 }
 
 void WaterLevelModel::trigger(int action)
@@ -214,8 +214,8 @@ std::vector<TextRow> WaterLevelModel::orderedRowsForStore()
             if (ordered[i][0] == current[0] && ordered[i][2] == current[2]) {
                 ++duplicates;
                 if (duplicates <= 6)
-                    message += formatText("%2d", r) + utf8ToCp932("行目と") + formatText("%2d", rowNumbers[i]) +
-                               utf8ToCp932("行目 [") + current[0] + utf8ToCp932("]\u3000") + "\r\n";
+                    message += formatText("%2d", r) + utf8ToCp932("行目と") + formatText("%2d", rowNumbers[i])
+                        + utf8ToCp932("行目 [") + current[0] + utf8ToCp932("]\u3000") + "\r\n";
                 break;
             }
         }

@@ -10,8 +10,17 @@ namespace kolv {
 class WaterLevelModel : public DataListModel {
 public:
     enum Field {
-        Level, LevelShown, Date, DateShown, Remark, Placement,
-        HeadingLevel, HeadingDate, Elevation, ElevationShown, CollarElevation
+        Level,
+        LevelShown,
+        Date,
+        DateShown,
+        Remark,
+        Placement,
+        HeadingLevel,
+        HeadingDate,
+        Elevation,
+        ElevationShown,
+        CollarElevation
     };
     enum Action { MoveUp, MoveDown };
 

@@ -6,11 +6,9 @@
 
 namespace kolv {
 
-ChangeStoreCommand::ChangeStoreCommand(LogDocument& document, const QString& text, BoringData before,
-                                       BoringData after)
+ChangeStoreCommand::ChangeStoreCommand(LogDocument& document, const QString& text, BoringData before, BoringData after)
     : QUndoCommand(text), document_(document), before_(std::move(before)), after_(std::move(after))
-{
-}
+{}
 
 // The stack moves its index only after the command has run: undo lands one
 // step below the current index, redo one above.

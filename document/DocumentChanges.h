@@ -6,11 +6,11 @@
 namespace kolv {
 
 enum class DocumentChange {
-    Data = 1,       // the store
-    Settings = 2,   // the settings, masters or fonts
-    Path = 4,       // the file name
-    Modified = 8,   // the modified flag
-    Page = 16,      // the shown page
+    Data = 1,      // the store
+    Settings = 2,  // the settings, masters or fonts
+    Path = 4,      // the file name
+    Modified = 8,  // the modified flag
+    Page = 16,     // the shown page
 };
 Q_DECLARE_FLAGS(DocumentChanges, DocumentChange)
 Q_DECLARE_OPERATORS_FOR_FLAGS(DocumentChanges)

@@ -15,8 +15,8 @@ void applyPrinterPaper(LogSettings& settings, ViewState& view, int freeNotesHeig
     // a page of 0 m would show an empty body and could not be paged.
     if (settings.depthPerPage <= 0) {
         const int scale = usableScale(settings.verticalScale);
-        const int usable = computeUsableDepth(settings, freeNotesHeightMm, view.usableLength, scale,
-                                              settings.scaleDepthPartOnly != 0);
+        const int usable =
+            computeUsableDepth(settings, freeNotesHeightMm, view.usableLength, scale, settings.scaleDepthPartOnly != 0);
         settings.depthPerPage = static_cast<int>(static_cast<long long>(usable) * scale / 1000);
         settings.printStartDepth = 0.0;
         settings.pageOverlap = 0;

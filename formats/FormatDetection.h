@@ -31,7 +31,7 @@ constexpr int formatCodeNumber(FormatCode code)
 constexpr bool isXmlFormat(FormatCode code)
 {
     return formatCodeNumber(code) >= formatCodeNumber(FormatCode::Xml110)
-           && formatCodeNumber(code) <= formatCodeNumber(FormatCode::XmlUnknownVersion);
+        && formatCodeNumber(code) <= formatCodeNumber(FormatCode::XmlUnknownVersion);
 }
 
 // The format code one line reveals (Unknown for none). Lines shorter than 4

@@ -12,8 +12,8 @@ namespace {
 
 constexpr std::string_view crLf = "\r\n";
 constexpr std::string_view fullWidthDollars = "\x81\x90\x81\x90";  // ＄＄
-constexpr std::string_view fullWidthAt = "\x81\x97";              // ＠
-constexpr std::string_view fullWidthQuote = "\xFA\x57";           // ＂
+constexpr std::string_view fullWidthAt = "\x81\x97";               // ＠
+constexpr std::string_view fullWidthQuote = "\xFA\x57";            // ＂
 
 std::string withoutBell(std::string_view text)
 {
@@ -40,8 +40,7 @@ std::string csvCell(std::string_view text)
     return cell;
 }
 
-template <class Row>
-std::string joinedCells(const Row& cells, int count)
+template <class Row> std::string joinedCells(const Row& cells, int count)
 {
     std::string line;
     for (int cell = 0; cell < count; ++cell) {
@@ -53,8 +52,7 @@ std::string joinedCells(const Row& cells, int count)
 }
 
 // Cells each followed by a comma (the recovery and free-note rows).
-template <class Row>
-std::string terminatedCells(const Row& cells, int count)
+template <class Row> std::string terminatedCells(const Row& cells, int count)
 {
     std::string line;
     for (int cell = 0; cell < count; ++cell)
@@ -90,8 +88,7 @@ void writeNote(LineWriter& out, std::string_view note)
 
 // The occupied rows of a comma-separated section. The recovery and
 // free-note rows end every cell with a comma.
-template <class Table>
-void writeRows(LineWriter& out, const Table& table, const TableDescriptor& descriptor)
+template <class Table> void writeRows(LineWriter& out, const Table& table, const TableDescriptor& descriptor)
 {
     const bool terminated = descriptor.kind == TableKind::Recovery || descriptor.kind == TableKind::FreeNote;
     const int count = occupiedRowCount(table);
@@ -157,8 +154,8 @@ std::string savedObservationNote(std::string_view note)
 
 void updateSavedValues(BoringData& data)
 {
-    for (int line : {HeadingLine::Latitude, HeadingLine::Longitude, HeadingLine::LastLayerDepth,
-                     HeadingLine::LastSptEndDepth})
+    for (int line :
+         {HeadingLine::Latitude, HeadingLine::Longitude, HeadingLine::LastLayerDepth, HeadingLine::LastSptEndDepth})
         data.setHeadingLine(line, savedHeadingLine(data, line));
     const int notes = occupiedRowCount(data.observationRows);
     for (int row = 1; row <= notes; ++row)

@@ -13,8 +13,8 @@
 
 namespace kolv {
 
-OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const SoilNameMaster& master,
-                            Issues& issues, const OpenOptions& options)
+OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const SoilNameMaster& master, Issues& issues,
+                            const OpenOptions& options)
 {
     std::string bytes;
     if (!readFileBytes(hostPath, bytes)) {
@@ -25,13 +25,13 @@ OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const
     PreparedXml prepared = prepareXmlText(bytes);
     if (!prepared.warning.empty())
         issues.push_back({0, prepared.warning, MessageKind::Warning});
-    const std::vector<std::string> lines =
-        prepared.isXml ? std::move(prepared.lines) : splitLinesKeepingEnds(bytes);
+    const std::vector<std::string> lines = prepared.isXml ? std::move(prepared.lines) : splitLinesKeepingEnds(bytes);
     bytes.clear();
 
     FormatCode formatCode = FormatCode::Unknown;
     std::size_t first = 0;
-    const std::size_t detectionEnd = std::min(lines.size(), static_cast<std::size_t>(std::max(options.detectionLines, 0)));
+    const std::size_t detectionEnd =
+        std::min(lines.size(), static_cast<std::size_t>(std::max(options.detectionLines, 0)));
     for (; first < detectionEnd; ++first) {
         const std::string_view line = lines[first];
         formatCode = detectFormat(options.detectWithLineEnds ? line : stripLineEnd(line));

@@ -26,7 +26,7 @@ struct OpenOptions {
 // "ファイルが見つかりません\n( %1 )" when the file cannot be read, 32793
 // "このファイルは開けません" when no format is recognised (the store is then
 // unchanged), and the warnings of the reading.
-OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const SoilNameMaster& master,
-                            Issues& issues, const OpenOptions& options = {});
+OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const SoilNameMaster& master, Issues& issues,
+                            const OpenOptions& options = {});
 
 }  // namespace kolv

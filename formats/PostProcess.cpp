@@ -101,8 +101,7 @@ void sortInSituTestsByDepth(BoringData& data)
         tests.row(row) = std::move(rows[row - 1]);
 }
 
-template <class Table, class Change>
-void forEachOccupiedRow(Table& table, Change change)
+template <class Table, class Change> void forEachOccupiedRow(Table& table, Change change)
 {
     const int count = occupiedRowCount(table);
     for (int row = 1; row <= count; ++row)

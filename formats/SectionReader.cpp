@@ -27,8 +27,7 @@ void noteLongLine(LineReaderState& state, std::string_view line)
 
 // Fields 1..cellCount of the line become the cells of the section's next row;
 // lines past the table's capacity are dropped.
-template <class Table>
-bool readCsvRow(Table& table, LineReaderState& state, std::string_view line, int cellCount)
+template <class Table> bool readCsvRow(Table& table, LineReaderState& state, std::string_view line, int cellCount)
 {
     if (state.row > Table::capacity)
         return false;
@@ -72,7 +71,8 @@ void readLayerLine(BoringData& data, LineReaderState& state, std::string_view li
     std::string key = name + '\0' + hint;
     auto known = state.soilPatterns.find(key);
     if (known == state.soilPatterns.end())
-        known = state.soilPatterns.emplace(std::move(key), lookupSoilPattern(name, hint, master, bitmapPatternSet)).first;
+        known =
+            state.soilPatterns.emplace(std::move(key), lookupSoilPattern(name, hint, master, bitmapPatternSet)).first;
     SoilPattern pattern = known->second;
     if (isNumericText(hint) < 1)
         data.layerRows.setCell(row, LayerCell::PatternCode, formatText("%ld.%d", pattern.major, pattern.minor));
@@ -163,8 +163,8 @@ void readSectionLine(BoringData& data, LineReaderState& state, std::string_view 
     }
     forEachTable(data, [&](const TableDescriptor& descriptor, auto& table) {
         const bool readHere = descriptor.kind == TableKind::DrillingImport
-                                  ? section == layout.drillingImportSection && section != 0
-                                  : section == descriptor.section;
+            ? section == layout.drillingImportSection && section != 0
+            : section == descriptor.section;
         if (!readHere)
             return;
         switch (descriptor.kind) {

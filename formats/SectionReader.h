@@ -10,11 +10,11 @@
 namespace kolv {
 
 struct SectionLayout {
-    bool documentOptions = false;     // "x"
-    bool recoveryRows = false;        // "Y"
-    bool geologicAgeRows = false;     // "N"
-    char drillingImportSection = 0;   // "B" or "J"; 0 for none
-    bool colourRows = false;          // "S"
+    bool documentOptions = false;    // "x"
+    bool recoveryRows = false;       // "Y"
+    bool geologicAgeRows = false;    // "N"
+    char drillingImportSection = 0;  // "B" or "J"; 0 for none
+    bool colourRows = false;         // "S"
     // A water level whose display bits are not a number shows level and date.
     bool defaultWaterLevelDisplay = false;
 };

@@ -12,13 +12,13 @@ namespace kolv {
 namespace {
 
 // Code page 932 texts of the lookup.
-constexpr std::string_view mixedShort = "\x8D\xAC\x82\xE8";            // 混り
-constexpr std::string_view mixedLong = "\x8D\xAC\x82\xB6\x82\xE8";     // 混じり
-constexpr std::string_view ri = "\x82\xE8";                            // り
-constexpr std::string_view qualifierMark = "\x8E\xBF";                 // 質
-constexpr std::string_view alternation = "\x8C\xDD\x91w";              // 互層
-constexpr std::string_view fullWidthDot = "\x81\x45";                  // ・
-constexpr std::string_view halfWidthDot = "\xA5";                      // ･
+constexpr std::string_view mixedShort = "\x8D\xAC\x82\xE8";         // 混り
+constexpr std::string_view mixedLong = "\x8D\xAC\x82\xB6\x82\xE8";  // 混じり
+constexpr std::string_view ri = "\x82\xE8";                         // り
+constexpr std::string_view qualifierMark = "\x8E\xBF";              // 質
+constexpr std::string_view alternation = "\x8C\xDD\x91w";           // 互層
+constexpr std::string_view fullWidthDot = "\x81\x45";               // ・
+constexpr std::string_view halfWidthDot = "\xA5";                   // ･
 
 // Names that contain "質" but are base names, longest first where one holds
 // another (高有機質土 before 有機質土).
@@ -50,8 +50,7 @@ int sectionOf(Range range)
 }
 
 // Calls visit(row) for every row of the range on the set, in master order.
-template <class Visit>
-void forEachRow(const SoilNameMaster& master, int set, Range range, Visit visit)
+template <class Visit> void forEachRow(const SoilNameMaster& master, int set, Range range, Visit visit)
 {
     const int section = sectionOf(range);
     const int first = master.firstRow[section][set];
@@ -109,8 +108,7 @@ BaseMatch lookupBaseNameHoldingQualifierMark(std::string_view text, const SoilNa
     return {};
 }
 
-SoilPattern lookupAlternation(std::string_view name, std::size_t alternationAt, const SoilNameMaster& master,
-                              int set)
+SoilPattern lookupAlternation(std::string_view name, std::size_t alternationAt, const SoilNameMaster& master, int set)
 {
     const std::string_view components = name.substr(0, alternationAt);
     std::size_t split = findText(components, fullWidthDot);

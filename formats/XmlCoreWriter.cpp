@@ -127,14 +127,15 @@ struct BlowsAndPenetration {
     std::string millimetres;
 };
 
-BlowsAndPenetration blowsAndPenetration(XmlLineWriter& writer, std::string_view text,
-                                        const char* bareCentimetres, const XmlCellPlace& place)
+BlowsAndPenetration blowsAndPenetration(XmlLineWriter& writer, std::string_view text, const char* bareCentimetres,
+                                        const XmlCellPlace& place)
 {
     if (text.empty())
         return {};
     const std::size_t slash = findText(text, "/");
     const std::string_view blows = slash == textNotFound ? text : text.substr(0, slash);
-    const std::string_view centimetres = slash == textNotFound ? std::string_view(bareCentimetres) : text.substr(slash + 1);
+    const std::string_view centimetres =
+        slash == textNotFound ? std::string_view(bareCentimetres) : text.substr(slash + 1);
     BlowsAndPenetration result;
     result.blows = exportNumber(writer, blows, place);
     const std::string number = exportNumber(writer, centimetres, place);
@@ -151,7 +152,8 @@ void writePenetrationTests(XmlLineWriter& writer, const BoringData& data)
     const int count = occupiedRowCount(tests);
     for (int row = 1; row <= count; ++row) {
         writer.open("標準貫入試験");
-        writer.element("標準貫入試験_開始深度", exportNumber(writer, tests.cell(row, Depth), {penetrationTable, row, Depth}),
+        writer.element("標準貫入試験_開始深度",
+                       exportNumber(writer, tests.cell(row, Depth), {penetrationTable, row, Depth}),
                        {penetrationTable, row, Depth});
         for (int interval = 0; interval < 3; ++interval) {
             const XmlCellPlace place{penetrationTable, row, First10cm + interval};
@@ -164,8 +166,8 @@ void writePenetrationTests(XmlLineWriter& writer, const BoringData& data)
             writer.element(prefix + "貫入量", values.millimetres, place);
         }
         const XmlCellPlace totalPlace{penetrationTable, row, NValue};
-        const BlowsAndPenetration total
-            = blowsAndPenetration(writer, tests.cell(row, NValue), testPenetrationCentimetres, totalPlace);
+        const BlowsAndPenetration total =
+            blowsAndPenetration(writer, tests.cell(row, NValue), testPenetrationCentimetres, totalPlace);
         writer.element("標準貫入試験_合計打撃回数", total.blows, totalPlace);
         writer.element("標準貫入試験_合計貫入量", total.millimetres, totalPlace);
         writer.close("標準貫入試験");
@@ -214,15 +216,18 @@ void writeSamples(XmlLineWriter& writer, const BoringData& data)
     const int count = occupiedRowCount(samples);
     for (int row = 1; row <= count; ++row) {
         writer.open("試料採取");
-        writer.element("試料採取_上端深度", exportNumber(writer, samples.cell(row, UpperDepth), {sampleTable, row, UpperDepth}),
+        writer.element("試料採取_上端深度",
+                       exportNumber(writer, samples.cell(row, UpperDepth), {sampleTable, row, UpperDepth}),
                        {sampleTable, row, UpperDepth});
-        writer.element("試料採取_下端深度", exportNumber(writer, samples.cell(row, LowerDepth), {sampleTable, row, LowerDepth}),
+        writer.element("試料採取_下端深度",
+                       exportNumber(writer, samples.cell(row, LowerDepth), {sampleTable, row, LowerDepth}),
                        {sampleTable, row, LowerDepth});
         writer.element("試料採取_試料番号", samples.cell(row, Number), {sampleTable, row, Number});
         const std::string& method = samples.cell(row, Method);
         const std::string code = samplingMethodCode(method);
         const bool described = code.empty() && !method.empty();
-        writer.element("試料採取_採取方法コード", described ? samplingMethodCode("A") : code, {sampleTable, row, Method});
+        writer.element("試料採取_採取方法コード", described ? samplingMethodCode("A") : code,
+                       {sampleTable, row, Method});
         if (described)
             writer.element("試料採取_採取方法", method, {sampleTable, row, Method});
         if (!samples.cell(row, LaboratoryTests).empty())
@@ -288,7 +293,8 @@ void writeDrilling(XmlLineWriter& writer, const BoringData& data, const SurveyYe
         writer.element("削孔工程_測定年月日",
                        exportMeasuringDate(writer, progress.cell(row, Date), years, {drillingTable, row, Date}),
                        {drillingTable, row, Date});
-        writer.element("削孔工程_削孔深度", exportNumber(writer, progress.cell(row, Depth), {drillingTable, row, Depth}),
+        writer.element("削孔工程_削孔深度",
+                       exportNumber(writer, progress.cell(row, Depth), {drillingTable, row, Depth}),
                        {drillingTable, row, Depth});
         writer.close("削孔工程");
     }

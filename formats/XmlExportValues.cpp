@@ -112,14 +112,15 @@ std::optional<int> westernYear(std::string_view year, std::string_view era)
     if (!eraName.empty()) {
         for (const Era& known : eras) {
             if (eraName == utf8ToCp932(known.name))
-                return *number >= 1 && *number < 100 ? std::optional<int>(known.yearBeforeFirst + *number) : std::nullopt;
+                return *number >= 1 && *number < 100 ? std::optional<int>(known.yearBeforeFirst + *number)
+                                                     : std::nullopt;
         }
     }
     return trimBlanks(year).size() == 4 ? number : std::nullopt;
 }
 
-std::string exportSurveyDate(XmlLineWriter& writer, std::string_view year, std::string_view month,
-                             std::string_view day, std::string_view era, const XmlCellPlace& place)
+std::string exportSurveyDate(XmlLineWriter& writer, std::string_view year, std::string_view month, std::string_view day,
+                             std::string_view era, const XmlCellPlace& place)
 {
     if (trimBlanks(year).empty() && trimBlanks(month).empty() && trimBlanks(day).empty())
         return {};
@@ -127,7 +128,8 @@ std::string exportSurveyDate(XmlLineWriter& writer, std::string_view year, std::
     const std::optional<int> monthNumber = wholeNumber(month, 2);
     const std::optional<int> dayNumber = wholeNumber(day, 2);
     if (!western || !isMonthAndDay(monthNumber, dayNumber)) {
-        const std::string stored = std::string(era) + std::string(year) + "/" + std::string(month) + "/" + std::string(day);
+        const std::string stored =
+            std::string(era) + std::string(year) + "/" + std::string(month) + "/" + std::string(day);
         writer.report(place, stored, "年月日になっていません. 空欄で出力しました.");
         return {};
     }
@@ -141,8 +143,10 @@ std::string exportMeasuringDate(XmlLineWriter& writer, std::string_view date, co
     if (trimmed.empty())
         return {};
     const std::size_t slash = trimmed.find('/');
-    const std::optional<int> month = slash == std::string_view::npos ? std::nullopt : wholeNumber(trimmed.substr(0, slash), 2);
-    const std::optional<int> day = slash == std::string_view::npos ? std::nullopt : wholeNumber(trimmed.substr(slash + 1), 2);
+    const std::optional<int> month =
+        slash == std::string_view::npos ? std::nullopt : wholeNumber(trimmed.substr(0, slash), 2);
+    const std::optional<int> day =
+        slash == std::string_view::npos ? std::nullopt : wholeNumber(trimmed.substr(slash + 1), 2);
     if (!isMonthAndDay(month, day)) {
         writer.report(place, date, "月/日になっていません. 空欄で出力しました.");
         return {};

@@ -21,8 +21,8 @@ std::optional<int> westernYear(std::string_view year, std::string_view era);
 // The survey start or end date "YYYY-MM-DD" from the heading's year, month,
 // day and era; empty when the heading has none of them, reported and empty
 // when it is no complete date. place names the year's line.
-std::string exportSurveyDate(XmlLineWriter& writer, std::string_view year, std::string_view month,
-                             std::string_view day, std::string_view era, const XmlCellPlace& place);
+std::string exportSurveyDate(XmlLineWriter& writer, std::string_view year, std::string_view month, std::string_view day,
+                             std::string_view era, const XmlCellPlace& place);
 
 // The years of the survey, which the measuring dates "MM/DD" of water levels
 // and drilling progress lack.

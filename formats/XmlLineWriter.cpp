@@ -11,7 +11,7 @@ namespace kolv {
 namespace {
 
 constexpr std::string_view lineEnd = "\r\n";
-constexpr std::string_view geta = "\x81\xAC";  // 〓, put where a byte is no character
+constexpr std::string_view geta = "\x81\xAC";                 // 〓, put where a byte is no character
 constexpr std::string_view replacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD, what the codec gives for no character
 
 // Two-byte characters of code page 932 whose lead byte lies in these ranges

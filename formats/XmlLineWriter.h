@@ -14,7 +14,7 @@ namespace kolv {
 struct XmlCellPlace {
     std::string_view table;  // UTF-8, the data's name as the menus give it
     int row = 0;
-    int cell = 0;            // 0 for a heading line
+    int cell = 0;  // 0 for a heading line
 };
 
 class XmlLineWriter {

@@ -70,9 +70,10 @@ void storeHeadingLine(BoringData& data, int line, std::string value)
     // The location code is kept whole in one line: first, second and third
     // level one after the other.
     if (line == HeadingLine::LocationCodeThird)
-        data.setHeadingLine(HeadingLine::LocationCode, data.headingLine(HeadingLine::LocationCode)
-                                                           + data.headingLine(HeadingLine::LocationCodeSecond)
-                                                           + data.headingLine(HeadingLine::LocationCodeThird));
+        data.setHeadingLine(HeadingLine::LocationCode,
+                            data.headingLine(HeadingLine::LocationCode)
+                                + data.headingLine(HeadingLine::LocationCodeSecond)
+                                + data.headingLine(HeadingLine::LocationCodeThird));
 }
 
 void storeLineElement(BoringData& data, XmlReaderState& state, std::string_view line)

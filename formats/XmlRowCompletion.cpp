@@ -101,7 +101,7 @@ void completePenetrationTest(BoringData& data, XmlReaderState& state)
         return;
     // A test without interval elements has the unit of its DTD version.
     const bool millimetres = state.penetrationUnit == PenetrationUnit::Millimetres
-                             || (state.penetrationUnit == PenetrationUnit::Unknown && state.formatCode == FormatCode::Xml204);
+        || (state.penetrationUnit == PenetrationUnit::Unknown && state.formatCode == FormatCode::Xml204);
     if (millimetres) {
         for (int field : {3, 5, 7, 9})
             fields[field] = centimetresFromMillimetres(fields[field]);

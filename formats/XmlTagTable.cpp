@@ -2,7 +2,6 @@
 
 #include "platform/Cp932Codec.h"
 
-
 namespace kolv {
 
 namespace {

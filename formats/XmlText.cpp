@@ -188,7 +188,7 @@ public:
             if (end || text[pos] == '\n' || text[pos] == '\r') {
                 const std::string_view piece = text.substr(start, pos - start);
                 line_ += escapeLineText(withReferences ? decodeCharacterReferences(piece, &replacedCount_)
-                                                        : std::string(piece));
+                                                       : std::string(piece));
                 if (end)
                     break;
                 finishLine();
@@ -295,8 +295,8 @@ std::string decodeCharacterReferences(std::string_view text, int* replacedCount)
         const std::size_t length = characterLength(text, pos);
         if (length == 1 && text[pos] == '&') {
             const std::size_t semicolon = findFrom(text.substr(0, pos + maximumReferenceLength), ";", pos + 1);
-            const std::string_view name
-                = semicolon == textNotFound ? std::string_view() : text.substr(pos + 1, semicolon - pos - 1);
+            const std::string_view name =
+                semicolon == textNotFound ? std::string_view() : text.substr(pos + 1, semicolon - pos - 1);
             std::uint32_t codePoint = 0;
             std::string character;
             if (name == "lt")

@@ -9,9 +9,9 @@
 namespace kolv {
 
 struct PreparedXml {
-    bool isXml = false;               // false: read the bytes as they are
-    std::vector<std::string> lines;   // code page 932, without line ends
-    std::string warning;              // code page 932; shown when not empty
+    bool isXml = false;              // false: read the bytes as they are
+    std::vector<std::string> lines;  // code page 932, without line ends
+    std::string warning;             // code page 932; shown when not empty
 };
 
 // Text that begins with markup (after an optional UTF-8 byte-order mark and

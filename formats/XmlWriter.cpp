@@ -34,9 +34,9 @@ public:
 
     void date(std::string_view element, int yearLine, int monthLine, int dayLine, int eraLine)
     {
-        const std::string value
-            = exportSurveyDate(writer_, data_.headingLine(yearLine), data_.headingLine(monthLine),
-                               data_.headingLine(dayLine), data_.headingLine(eraLine), place(yearLine));
+        const std::string value =
+            exportSurveyDate(writer_, data_.headingLine(yearLine), data_.headingLine(monthLine),
+                             data_.headingLine(dayLine), data_.headingLine(eraLine), place(yearLine));
         writer_.element(element, value, place(yearLine));
     }
 

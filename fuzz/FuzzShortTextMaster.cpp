@@ -7,8 +7,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     std::string_view bytes = kolv::fuzz::bytesOf(data, size);
     kolv::ShortTextMaster master;
-    master.layout = kolv::fuzz::takeChoice(bytes, 2) == 0 ? kolv::ShortTextLayout::MarkAndText
-                                                           : kolv::ShortTextLayout::TextOnly;
+    master.layout =
+        kolv::fuzz::takeChoice(bytes, 2) == 0 ? kolv::ShortTextLayout::MarkAndText : kolv::ShortTextLayout::TextOnly;
     kolv::readShortTextMaster(master, bytes);
     kolv::fuzz::require(master.entries.size() <= kolv::ShortTextMaster::capacity, "at most 80 entries");
     const std::string written = kolv::shortTextMasterText(master);

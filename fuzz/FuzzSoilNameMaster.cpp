@@ -13,8 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kolv::readSoilNameMaster(master, bytes, set);
 
     static const std::string names[] = {
-        kolv::utf8ToCp932("砂礫"), kolv::utf8ToCp932("貝殻混じりシルト質粘土"), kolv::utf8ToCp932("砂・シルト互層"),
-        kolv::utf8ToCp932("礫混じり砂"), "", "\x82", kolv::utf8ToCp932("不明な土"),
+        kolv::utf8ToCp932("砂礫"),
+        kolv::utf8ToCp932("貝殻混じりシルト質粘土"),
+        kolv::utf8ToCp932("砂・シルト互層"),
+        kolv::utf8ToCp932("礫混じり砂"),
+        "",
+        "\x82",
+        kolv::utf8ToCp932("不明な土"),
     };
     static const std::string hints[] = {"", "247", "0", "-1", "99999999999", "abc"};
     for (const std::string& name : names)

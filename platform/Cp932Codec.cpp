@@ -87,7 +87,9 @@ std::array<std::atomic<std::uint32_t>, 0x10000> knownCharacters{};
 
 std::uint32_t codePointOf(std::string_view character)
 {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(character[i])); };
+    const auto byte = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(character[i]));
+    };
     if (character.size() == 2)
         return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
     return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
@@ -95,8 +97,7 @@ std::uint32_t codePointOf(std::string_view character)
 
 // Appends the bytes of a two- or three-byte UTF-8 character; false when it
 // has no code page 932 form.
-template <class Convert>
-bool appendKnownCharacter(std::string_view character, std::string& output, Convert& convert)
+template <class Convert> bool appendKnownCharacter(std::string_view character, std::string& output, Convert& convert)
 {
     std::atomic<std::uint32_t>& known = knownCharacters[codePointOf(character)];
     std::uint32_t entry = known.load(std::memory_order_relaxed);
@@ -108,7 +109,7 @@ bool appendKnownCharacter(std::string_view character, std::string& output, Conve
             entry = knownMark | (1u << 16) | static_cast<unsigned char>(bytes[0]);
         else if (bytes.size() == 2)
             entry = knownMark | (2u << 16) | (static_cast<unsigned char>(bytes[0]) << 8)
-                    | static_cast<unsigned char>(bytes[1]);
+                | static_cast<unsigned char>(bytes[1]);
         else {
             output += bytes;
             return !bytes.empty();
@@ -179,8 +180,8 @@ std::string utf8ToCp932(std::string_view text, int* replacedCount)
         }
         const std::string_view character = text.substr(pos, length);
         const bool converted = length == 0 ? false
-                               : length <= 3 ? appendKnownCharacter(character, result, convert)
-                                             : convert(character, result);
+            : length <= 3                  ? appendKnownCharacter(character, result, convert)
+                                           : convert(character, result);
         if (!converted) {
             result.append(geta);
             ++replaced;

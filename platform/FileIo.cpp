@@ -30,8 +30,7 @@ bool writeFileAtomically(const std::string& hostPath, std::string_view bytes)
 {
     const std::size_t slash = hostPath.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string(".") : hostPath.substr(0, slash + 1);
-    std::string temporary = (slash == std::string::npos ? std::string() : folder)
-                            + ".kolv-save-XXXXXX";
+    std::string temporary = (slash == std::string::npos ? std::string() : folder) + ".kolv-save-XXXXXX";
     int descriptor = mkstemp(temporary.data());
     if (descriptor < 0)
         return false;

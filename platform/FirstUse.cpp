@@ -50,7 +50,7 @@ bool copyFolder(const fs::path& source, const fs::path& target)
         } else if (entry->is_regular_file(error) && existing.empty()) {
             std::string bytes;
             ok = readFileBytes(entry->path().string(), bytes) && writeFileAtomically((target / name).string(), bytes)
-                 && ok;
+                && ok;
         }
     }
     return ok && !error;

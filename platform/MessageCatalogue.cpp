@@ -94,12 +94,14 @@ const CatalogueEntry& entryOf(Message message)
     return catalogue[static_cast<int>(message)];
 }
 
-static_assert([] {
-    for (int index = 0; index < static_cast<int>(std::size(catalogue)); ++index)
-        if (catalogue[index].message != static_cast<Message>(index))
-            return false;
-    return true;
-}(), "catalogue listed in the order of Message");
+static_assert(
+    [] {
+        for (int index = 0; index < static_cast<int>(std::size(catalogue)); ++index)
+            if (catalogue[index].message != static_cast<Message>(index))
+                return false;
+        return true;
+    }(),
+    "catalogue listed in the order of Message");
 
 }  // namespace
 

@@ -15,24 +15,24 @@ enum class Message {
     FileNotFound,
     CannotOpen,
     SaveFailed,
-    PathSaveFailed,     // a master file named by its path
+    PathSaveFailed,  // a master file named by its path
     UnknownDtdVersion,
-    TooManyCsv,         // a line longer than the sister programs read
+    TooManyCsv,  // a line longer than the sister programs read
     CannotCreateFont,
     NotStandardExtension,
 
     // The masters
-    SameData,           // a master file with equal entries
-    SameDataPair,       // a printf format: two rows, the text and the mark
+    SameData,      // a master file with equal entries
+    SameDataPair,  // a printf format: two rows, the text and the mark
     SaveQuestion,
     DeleteRowQuestion,
     CannotSpecify,
-    PreviousVersionAdded,    // %1: how many, %2: their names
+    PreviousVersionAdded,  // %1: how many, %2: their names
     PreviousVersionNothing,
     GoAheadWithoutNumber,
     DataMissing,
     DeleteSelectedRow,
-    BitmapNotFound,          // %1: the bitmap file
+    BitmapNotFound,  // %1: the bitmap file
     // The version of the soil-name master is written after the first line
     // only, and the programs read it from the first "[第" line: a list that
     // starts elsewhere would load as no master at all.
@@ -56,9 +56,9 @@ enum class Message {
     NotForAlternation,
     AbnormalNumber,
     UnsuitableInput,
-    SameDepthHeader,    // heads the list of depths entered twice
+    SameDepthHeader,  // heads the list of depths entered twice
     FrameHeightUnusual,
-    MissingPatterns,    // heads the list of missing pattern files
+    MissingPatterns,             // heads the list of missing pattern files
     CharacterNotAllowed,         // %1: the character
     ControlCharacterNotAllowed,  // %1: the character
     PasteStopped,                // %1: the row number
@@ -67,18 +67,18 @@ enum class Message {
     SameName,
     WidthTooLarge,
     IntegerExpected,
-    IntegerRange,       // %1 and %2: the smallest and the largest value
+    IntegerRange,  // %1 and %2: the smallest and the largest value
     ScaleStartDepth,
     ScaleStartElevation,
     NoDrawingLength,
-    PageDepth,          // %1: metres
+    PageDepth,  // %1: metres
     PathAbnormal,
-    FooterOffPaper,     // %1: the position in millimetres
-    ViewerNotStarted,   // %1: the help file
+    FooterOffPaper,    // %1: the position in millimetres
+    ViewerNotStarted,  // %1: the help file
 
     // The window
     CloseQuestion,
-    DiscardQuestion,    // new and open ask it before the changes go
+    DiscardQuestion,  // new and open ask it before the changes go
     SaveHint,
     ExchangeFileIssues,      // heads the values the exchange file could not keep
     ExchangeFileMoreIssues,  // %1: how many more

@@ -100,8 +100,9 @@ std::string windowsPathFromHost(const std::string& hostPath, const std::string& 
     std::string rest = hostPath;
     if (hostPath.compare(0, drivePrefix.size(), drivePrefix) == 0 && hostPath.size() > drivePrefix.size()
         && (hostPath.size() == drivePrefix.size() + 1 || hostPath[drivePrefix.size() + 1] == '/')) {
-        drive = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(hostPath[drivePrefix.size()]))))
-                + ":";
+        drive =
+            std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(hostPath[drivePrefix.size()]))))
+            + ":";
         rest = hostPath.substr(drivePrefix.size() + 1);
     }
     std::string windows = drive;

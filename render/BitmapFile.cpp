@@ -24,9 +24,9 @@ constexpr int whiteLuminance = 160;
 std::uint32_t readU32(std::string_view bytes, std::size_t at)
 {
     return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at]))
-           | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8
-           | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16
-           | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
+        | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 1])) << 8
+        | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 2])) << 16
+        | static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + 3])) << 24;
 }
 
 std::uint16_t readU16(std::string_view bytes, std::size_t at)
@@ -228,9 +228,8 @@ std::shared_ptr<const MonochromeBitmap> patternBitmap(const LogSettings& setting
 {
     // The data root decides which host folder the Windows-style one is.
     const std::string folder = settings.dataRoot + '|' + patternBitmapFolder(settings);
-    return settings.patternBitmaps->bitmap(folder, number, [&](MonochromeBitmap& bitmap) {
-        return readPatternBitmap(settings, number, bitmap);
-    });
+    return settings.patternBitmaps->bitmap(
+        folder, number, [&](MonochromeBitmap& bitmap) { return readPatternBitmap(settings, number, bitmap); });
 }
 
 }  // namespace kolv

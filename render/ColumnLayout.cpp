@@ -12,35 +12,26 @@ struct ColumnWidth {
 };
 
 constexpr std::array<ColumnWidth, columnBoundaryCount> columnWidths{{
-    {5, -1},   // left edge of the log
-    {10, -1},  // depth scale
-    {10, 0},   // depth below the works datum
-    {10, 1},   // depth
-    {10, 2},   // layer thickness
-    {12, 3},   // soil symbol
-    {20, 4},   // soil name
-    {14, 5},   // colour tone
-    {0, -1},
-    {0, -1},
-    {45, 6},   // observation notes
-    {0, -1},
-    {0, -1},
-    {0, -1},
-    {0, -1},
-    {9, 7},    // N value
-    {7, 8},    // blows 0-10 cm
-    {7, 8},    // blows 10-20 cm
-    {7, 8},    // blows 20-30 cm
-    {5, -1},   // margin before the graph
-    {50, -1},  // N-value graph
-    {5, -1},   // margin after the graph
-    {0, -1},
-    {0, -1},
-    {19, 9},   // sample number
-    {4, 10},   // recovery-ratio bar
-    {17, 11},  // sampling depth
-    {0, -1},
-    {14, 12},  // recovery ratio
+    {5, -1},                                       // left edge of the log
+    {10, -1},                                      // depth scale
+    {10, 0},                                       // depth below the works datum
+    {10, 1},                                       // depth
+    {10, 2},                                       // layer thickness
+    {12, 3},                                       // soil symbol
+    {20, 4},                                       // soil name
+    {14, 5},                                       // colour tone
+    {0, -1},  {0, -1},  {45, 6},                   // observation notes
+    {0, -1},  {0, -1},  {0, -1}, {0, -1}, {9, 7},  // N value
+    {7, 8},                                        // blows 0-10 cm
+    {7, 8},                                        // blows 10-20 cm
+    {7, 8},                                        // blows 20-30 cm
+    {5, -1},                                       // margin before the graph
+    {50, -1},                                      // N-value graph
+    {5, -1},                                       // margin after the graph
+    {0, -1},  {0, -1},  {19, 9},                   // sample number
+    {4, 10},                                       // recovery-ratio bar
+    {17, 11},                                      // sampling depth
+    {0, -1},  {14, 12},                            // recovery ratio
 }};
 
 }  // namespace

@@ -15,9 +15,9 @@ namespace kolv {
 
 // What each of the six font slots of the settings is for, in slot order.
 enum class FontRole {
-    Title,             // survey particulars, company name
-    HeadingLabels,     // column headings
-    Body,              // all body text but the notes
+    Title,          // survey particulars, company name
+    HeadingLabels,  // column headings
+    Body,           // all body text but the notes
     ObservationNotes,
     FreeNotes,
     PageFooter,
@@ -32,8 +32,7 @@ constexpr int slotIndex(FontRole role)
 struct DrawContext {
     DrawContext(LogDevice& device, LogMapping& mapping, const BoringData& data, const LogSettings& settings)
         : device(device), mapping(mapping), data(data), settings(settings)
-    {
-    }
+    {}
 
     LogDevice& device;
     LogMapping& mapping;
@@ -46,10 +45,10 @@ struct DrawContext {
 
     ColumnPositions columnX{};
 
-    int page = 1;              // the page number shown (free notes, footer)
-    double pageStart = 0.0;    // depth at the top of the body
-    double pageBottom = 0.0;   // pageStart + DepthPerPage
-    int depthPerPage = 1;      // DepthPerPage, at least 1
+    int page = 1;             // the page number shown (free notes, footer)
+    double pageStart = 0.0;   // depth at the top of the body
+    double pageBottom = 0.0;  // pageStart + DepthPerPage
+    int depthPerPage = 1;     // DepthPerPage, at least 1
     bool printing = false;
     double clipWidth = 350.0;  // x extent of the body clip
     int freeNotesHeight = 0;   // mm

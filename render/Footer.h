@@ -16,8 +16,8 @@ struct PageFooter {
     double distanceFromPaperTop = 0.0;  // mm
     double distanceBelowLog = 0.0;      // mm below the free-notes box
     bool centred = false;
-    double leftFromPaperEdge = 0.0;     // mm
-    double centreFromPaperEdge = 0.0;   // mm
+    double leftFromPaperEdge = 0.0;    // mm
+    double centreFromPaperEdge = 0.0;  // mm
 };
 
 // prefix + page number + suffix, the number counted from the footer's start

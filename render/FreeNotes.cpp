@@ -36,7 +36,8 @@ void drawFreeNotes(DrawContext& context)
         const long page = parseLeadingInteger(notes.cell(row, FreeNoteCell::Page));
         if (page != 0 && page != context.page)
             continue;
-        const double x = left + parseLeadingNumber(notes.cell(row, FreeNoteCell::X)) * xUnitsPerPaperMillimetre(context.mapping);
+        const double x =
+            left + parseLeadingNumber(notes.cell(row, FreeNoteCell::X)) * xUnitsPerPaperMillimetre(context.mapping);
         const double y = bottom + parseLeadingInteger(notes.cell(row, FreeNoteCell::Y)) * metresPerMm;
         drawTextAt(context, x, y, notes.cell(row, FreeNoteCell::Text), TextAlign::Left | TextAlign::Top);
     }

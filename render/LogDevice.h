@@ -50,7 +50,7 @@ struct FontRequest {
 };
 
 struct TextMetrics {
-    int height = 0;           // ascent + descent
+    int height = 0;  // ascent + descent
     int ascent = 0;
     int externalLeading = 0;
     int averageCharWidth = 0;

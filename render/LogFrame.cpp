@@ -15,10 +15,8 @@
 namespace kolv {
 
 const std::array<const char*, titleCaptionCount> titleCaptions{
-    "ボーリング №", "孔内水位",   "調査名",        "場所",
-    "発注機関",     "施工期日",   "実施者名",      "主任技師",
-    "現　場代理人", "コ　ア鑑定者", "ボーリング責任者", "標高(地盤高)",
-    "使用機械",     "最終深さ",
+    "ボーリング №", "孔内水位",     "調査名",           "場所",         "発注機関", "施工期日", "実施者名", "主任技師",
+    "現　場代理人", "コ　ア鑑定者", "ボーリング責任者", "標高(地盤高)", "使用機械", "最終深さ",
 };
 
 namespace {
@@ -106,9 +104,9 @@ std::string surveyPeriod(const BoringData& data)
 {
     return surveyDate(data.headingLine(HeadingLine::StartEra), data.headingLine(HeadingLine::StartYear),
                       data.headingLine(HeadingLine::StartMonth), data.headingLine(HeadingLine::StartDay))
-           + cp932("～")
-           + surveyDate(data.headingLine(HeadingLine::EndEra), data.headingLine(HeadingLine::EndYear),
-                        data.headingLine(HeadingLine::EndMonth), data.headingLine(HeadingLine::EndDay));
+        + cp932("～")
+        + surveyDate(data.headingLine(HeadingLine::EndEra), data.headingLine(HeadingLine::EndYear),
+                     data.headingLine(HeadingLine::EndMonth), data.headingLine(HeadingLine::EndDay));
 }
 
 double collarElevation(const BoringData& data)
@@ -139,7 +137,8 @@ std::string surveyDate(const std::string& era, const std::string& year, const st
     } else {
         date += twoBytes(year) + cp932("年");
     }
-    date += numeric(month) ? formatText("%ld", parseLeadingInteger(month)) + cp932("月") : twoBytes(month) + cp932("月");
+    date +=
+        numeric(month) ? formatText("%ld", parseLeadingInteger(month)) + cp932("月") : twoBytes(month) + cp932("月");
     date += numeric(day) ? formatText("%ld", parseLeadingInteger(day)) + cp932("日") : twoBytes(day) + cp932("日");
     return date;
 }
@@ -301,7 +300,8 @@ void drawTitleBlock(DrawContext& context)
     selectBandFontSlot(context, FontRole::Title);
     std::array<double, 3> labelStart{};
     for (int group = 0; group < 3; ++group)
-        labelStart[group] = titleGroupBaseStart[group] + parseLeadingNumber(data.documentOption(DocumentOptionItem::FirstTitleGroupOffset + group).value);
+        labelStart[group] = titleGroupBaseStart[group]
+            + parseLeadingNumber(data.documentOption(DocumentOptionItem::FirstTitleGroupOffset + group).value);
     // A value's range ends before the next group's label; the last group's
     // at the frame's right edge.
     const std::array<double, 3> valueEnd{labelStart[1] - valueGapBeforeNextLabel,
@@ -366,8 +366,8 @@ void drawHeadings(DrawContext& context)
                    subRowY(groupRow + 1) + headingSubRow / 2, subRowY(countsRow), cp932("打撃回数"));
     drawLogLine(context, columnX[Column::NValue], subRowY(countsRow), columnX[Column::Blows30], subRowY(countsRow),
                 inner);
-    drawSpreadText(context, columnX[Column::Blows30] + 8, columnX[Column::GraphRightMargin] - 8, subRowY(0),
-                   subRowY(2), cp932("試　験　結　果"));
+    drawSpreadText(context, columnX[Column::Blows30] + 8, columnX[Column::GraphRightMargin] - 8, subRowY(0), subRowY(2),
+                   cp932("試　験　結　果"));
 
     const int last = headingSubRows - 1;
     drawHeadingLines(context, 0, 1, 0, last, {cp932("標尺")});
@@ -548,7 +548,7 @@ void drawDepthScale(DrawContext& context)
         const double width = std::min(textWidthInX(context, text), numberRight - left);
         const bool touchesDate = std::any_of(dates.begin(), dates.end(), [&](const LogBox& date) {
             return date.left < numberRight && numberRight - width < date.right && date.top < top + height
-                   && top < date.bottom;
+                && top < date.bottom;
         });
         if (!touchesDate)
             drawTextWithin(context, numberRight, top, text, TextAlign::Right | TextAlign::Top, left, numberRight);

@@ -27,13 +27,13 @@ struct LogMapping {
     int dotsPerInchY = 96;
     double dotsPerMmX = 96 * millimetresPerInchInverse;
     double dotsPerMmY = 96 * millimetresPerInchInverse;
-    double unitX = 0.0;       // device units per x unit
-    double unitY = 0.0;       // device units per y unit
-    double headerUnit = 0.0;  // device units per unit of the title band
-    double depthOffset = 0.0; // added to y before scaling: minus the page start
+    double unitX = 0.0;        // device units per x unit
+    double unitY = 0.0;        // device units per y unit
+    double headerUnit = 0.0;   // device units per unit of the title band
+    double depthOffset = 0.0;  // added to y before scaling: minus the page start
     double leftMarginMm = 0.0;
     double topMarginMm = 0.0;
-    int lineHeight = 0;       // text height + external leading of the current font
+    int lineHeight = 0;  // text height + external leading of the current font
     double maxDepth = 0.0;
 
     // The scales the units were computed from (a value <= 0 counts as 100).

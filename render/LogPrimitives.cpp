@@ -110,7 +110,8 @@ void drawSheetCircle(DrawContext& context, double x, double y, double radiusMill
     if (!drawsSomething(pen))
         return;
     const auto deviceRadius = [&](double dotsPerMillimetre) {
-        const double r = std::trunc(std::clamp(radiusMillimetres * dotsPerMillimetre, 0.0, double(deviceCoordinateLimit)));
+        const double r =
+            std::trunc(std::clamp(radiusMillimetres * dotsPerMillimetre, 0.0, double(deviceCoordinateLimit)));
         return std::isnan(r) ? 0 : static_cast<int>(r);
     };
     const int rx = deviceRadius(context.mapping.dotsPerMmX);
@@ -119,16 +120,15 @@ void drawSheetCircle(DrawContext& context, double x, double y, double radiusMill
     context.device.drawEllipse({centre.x - rx, centre.y - ry, centre.x + rx, centre.y + ry}, pen, fill);
 }
 
-void drawEllipse(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen,
-                 const ColorRef* fill)
+void drawEllipse(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen, const ColorRef* fill)
 {
     if (!drawsSomething(pen))
         return;
     context.device.drawEllipse(toDeviceRect(context.mapping, x1, y1, x2, y2), pen, fill);
 }
 
-void drawArc(DrawContext& context, double x1, double y1, double x2, double y2, double startDegrees,
-             double endDegrees, const Pen& pen)
+void drawArc(DrawContext& context, double x1, double y1, double x2, double y2, double startDegrees, double endDegrees,
+             const Pen& pen)
 {
     if (!drawsSomething(pen))
         return;
@@ -146,8 +146,7 @@ void drawArc(DrawContext& context, double x1, double y1, double x2, double y2, d
     context.device.drawArc(bounds, direction(startDegrees), direction(endDegrees), pen);
 }
 
-void drawRhombus(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen,
-                 const ColorRef* fill)
+void drawRhombus(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen, const ColorRef* fill)
 {
     if (!drawsSomething(pen))
         return;
@@ -373,8 +372,8 @@ void drawFittedTextAt(DrawContext& context, double x, double y, const FittedText
     useFont(context, font);
 }
 
-void drawTextWithin(DrawContext& context, double x, double y, const std::string& text, TextAlign align,
-                    double left, double right, const ColorRef* ground)
+void drawTextWithin(DrawContext& context, double x, double y, const std::string& text, TextAlign align, double left,
+                    double right, const ColorRef* ground)
 {
     if (text.empty())
         return;

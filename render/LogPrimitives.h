@@ -34,8 +34,8 @@ void drawEllipse(DrawContext& context, double x1, double y1, double x2, double y
                  const ColorRef* fill = nullptr);
 // An arc of the ellipse inscribed in the box, counter-clockwise from
 // startDegrees to endDegrees (0 = towards +x, 90 = upwards on the sheet).
-void drawArc(DrawContext& context, double x1, double y1, double x2, double y2, double startDegrees,
-             double endDegrees, const Pen& pen);
+void drawArc(DrawContext& context, double x1, double y1, double x2, double y2, double startDegrees, double endDegrees,
+             const Pen& pen);
 // The rhombus whose corners are the midpoints of the box's sides.
 void drawRhombus(DrawContext& context, double x1, double y1, double x2, double y2, const Pen& pen,
                  const ColorRef* fill = nullptr);
@@ -78,8 +78,8 @@ void drawFittedTextAt(DrawContext& context, double x, double y, const FittedText
 // nearer side).
 // With ground, the text's box is first filled in that colour, so that lines
 // drawn before (the N-value graph in the test-results column) do not cross it.
-void drawTextWithin(DrawContext& context, double x, double y, const std::string& text, TextAlign align,
-                    double left, double right, const ColorRef* ground = nullptr);
+void drawTextWithin(DrawContext& context, double x, double y, const std::string& text, TextAlign align, double left,
+                    double right, const ColorRef* ground = nullptr);
 
 // Word-wrapped text (line breaks of the text kept, external leading included,
 // not clipped) in the box x1 ... x2 from yTop; returns the height used in y

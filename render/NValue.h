@@ -16,15 +16,15 @@ struct BlowCount {
     bool present = false;   // something besides blanks was typed
     bool fraction = false;  // written blows "/" cm
     long blows = 0;
-    long penetration = 0;   // the cm after "/"; 0 when nothing numeric follows
+    long penetration = 0;  // the cm after "/"; 0 when nothing numeric follows
 };
 
 BlowCount parseBlowCount(std::string_view text);
 
 struct NValue {
     double value = 0.0;
-    long blows = 0;        // capped at 999
-    long penetration = 30; // cm the blows were counted over
+    long blows = 0;         // capped at 999
+    long penetration = 30;  // cm the blows were counted over
 };
 
 // N = 30 / penetration × blows; a bare number is blows for 30 cm, and so is a
@@ -47,9 +47,9 @@ int graphMaxN(int maxBlowsChoice);
 struct NPlotMarks {
     bool circle = false;
     bool filledCircle = false;
-    bool overRangeArrow = false;  // at the right edge, pointing right
-    bool zeroLine = false;        // a short stroke to the right of the point
-    bool zeroText = false;        // the "０回以下の時" text right of the point
+    bool overRangeArrow = false;       // at the right edge, pointing right
+    bool zeroLine = false;             // a short stroke to the right of the point
+    bool zeroText = false;             // the "０回以下の時" text right of the point
     bool cannotPenetrateText = false;  // the "分母が０の時" text left of the point
 };
 

@@ -56,7 +56,8 @@ constexpr double fractionRuleRaise = 0.04;
 constexpr double quRadiusUnit = 1.0;
 constexpr double smallestQuRadius = 0.01;
 constexpr int quCirclePenWidth = 2;
-constexpr std::string_view quScaleLabel = "qu\x92\x6c \x81\x69" "kN/m2\x81\x6a";  // qu値 （kN/m2）
+constexpr std::string_view quScaleLabel = "qu\x92\x6c \x81\x69"
+                                          "kN/m2\x81\x6a";  // qu値 （kN/m2）
 
 struct LineStyle {
     Pen pen;
@@ -141,8 +142,8 @@ void drawCount(DrawContext& context, int column, double lineY, const std::string
     // Where tests crowd, a rule may run through the counts; their white
     // ground keeps them readable.
     const ColorRef white = whiteGround;
-    drawTextWithin(context, centre, lineY, formatText("%3ld", count.blows), TextAlign::Center | TextAlign::Bottom,
-                   left, right, &white);
+    drawTextWithin(context, centre, lineY, formatText("%3ld", count.blows), TextAlign::Center | TextAlign::Bottom, left,
+                   right, &white);
     if (!count.fraction && !nValueColumn)
         return;
     const ColorRef ruleColor = context.slotFonts[slotIndex(FontRole::Body)].color;
@@ -267,8 +268,8 @@ void drawNValueGrid(DrawContext& context)
     const int metres = std::min(context.depthPerPage, gridLineLimit);
     if (fiveMillimetreGridOn(context, context.settings.gridHPitch)) {
         for (int m = 0; m < metres; ++m)
-            drawDashedLine(context, graph.left, start + m + 0.5, graph.right, start + m + 0.5, style5.pen,
-                           style5.solid, style5.gap);
+            drawDashedLine(context, graph.left, start + m + 0.5, graph.right, start + m + 0.5, style5.pen, style5.solid,
+                           style5.gap);
     }
     for (int m = 0; m + 1 < metres; ++m)
         drawDashedLine(context, graph.left, start + m + 1, graph.right, start + m + 1, style10H.pen, style10H.solid,
@@ -373,8 +374,8 @@ void drawQuPoints(DrawContext& context)
     const int count = occupiedRowCount(rows);
     const GraphSpan graph = graphSpan(context);
     const QuScale scale = quScale(context.data);
-    const double radius = std::max(parseLeadingNumber(context.settings.quCircleRadius) * quRadiusUnit,
-                                   smallestQuRadius);
+    const double radius =
+        std::max(parseLeadingNumber(context.settings.quCircleRadius) * quRadiusUnit, smallestQuRadius);
     const ColorRef color = static_cast<ColorRef>(parseUnsignedAutoBase(context.settings.quSymbolColor));
     const Pen pen = solidPen(quCirclePenWidth, color);
     for (int row = 1; row <= count; ++row) {

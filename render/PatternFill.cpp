@@ -59,8 +59,8 @@ bool drawVectorStep(DrawContext& context, long number, const PatternCell& cell)
     const LogSettings& settings = context.settings;
     const ColorRef color = settings.patternAllBlack != 0 ? 0 : settings.patternColors.colorOf(number);
     // The figure's spacing is in millimetres of the sheet, not metres of depth.
-    const FigureFrame frame = figureFrameOf(context.mapping, cell.x1, cell.y1, cell.x2, cell.y2,
-                                            context.mapping.dotsPerMmY);
+    const FigureFrame frame =
+        figureFrameOf(context.mapping, cell.x1, cell.y1, cell.x2, cell.y2, context.mapping.dotsPerMmY);
     drawVectorFigure(context.device, number, frame, solidPen(patternPenWidth(settings), color));
     return true;
 }
@@ -151,15 +151,15 @@ bool drawLayerCode(DrawContext& context, PatternSource source, int row, int whic
         const long leftNumber = digit(code, 1000) * 1000L + digit(code, 100) * 100L;
         const long rightNumber = (digit(code, 10) * 10L + digit(code, 1)) * 100L;
         const double split = cell.x1 + (cell.x2 - cell.x1) * layerPercentage(context, row, which) / 100.0;
-        const bool left = drawPatternStep(context, source, leftNumber, {cell.x1, split, cell.y1, cell.y2},
-                                          RasterOperation::Copy);
-        const bool right = drawPatternStep(context, source, rightNumber, {split, cell.x2, cell.y1, cell.y2},
-                                           RasterOperation::Copy);
+        const bool left =
+            drawPatternStep(context, source, leftNumber, {cell.x1, split, cell.y1, cell.y2}, RasterOperation::Copy);
+        const bool right =
+            drawPatternStep(context, source, rightNumber, {split, cell.x2, cell.y1, cell.y2}, RasterOperation::Copy);
         return left || right;
     }
     case CodeKind::Layered: {
-        const bool base = drawPatternStep(context, source, digit(code, 1000) * 1000L + digit(code, 100) * 100L,
-                                          cell, RasterOperation::Copy);
+        const bool base = drawPatternStep(context, source, digit(code, 1000) * 1000L + digit(code, 100) * 100L, cell,
+                                          RasterOperation::Copy);
         const bool tens = drawPatternStep(context, source, digit(code, 10) * 10L, cell, RasterOperation::And);
         const bool ones = drawPatternStep(context, source, digit(code, 1), cell, RasterOperation::And);
         return base || tens || ones;

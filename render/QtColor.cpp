@@ -11,7 +11,7 @@ QColor toQColor(ColorRef color)
 ColorRef fromQColor(const QColor& color)
 {
     return static_cast<ColorRef>(color.red()) | (static_cast<ColorRef>(color.green()) << 8)
-           | (static_cast<ColorRef>(color.blue()) << 16);
+        | (static_cast<ColorRef>(color.blue()) << 16);
 }
 
 }  // namespace kolv

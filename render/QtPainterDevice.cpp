@@ -105,8 +105,8 @@ void installFontSubstitutions()
             const char* face;
             const char* substitute;
         } substitutions[] = {
-            {"ＭＳ 明朝", "IPAMincho"},      {"MS Mincho", "IPAMincho"},     {"ＭＳ Ｐ明朝", "IPAPMincho"},
-            {"MS PMincho", "IPAPMincho"},    {"ＭＳ ゴシック", "IPAGothic"}, {"MS Gothic", "IPAGothic"},
+            {"ＭＳ 明朝", "IPAMincho"},        {"MS Mincho", "IPAMincho"},     {"ＭＳ Ｐ明朝", "IPAPMincho"},
+            {"MS PMincho", "IPAPMincho"},      {"ＭＳ ゴシック", "IPAGothic"}, {"MS Gothic", "IPAGothic"},
             {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"MS PGothic", "IPAPGothic"},
         };
         for (const auto& substitution : substitutions)
@@ -137,8 +137,7 @@ QFont qtFontOf(const FontRequest& request, QPaintDevice* device)
 }
 
 QtPainterDevice::QtPainterDevice(QPainter& painter)
-    : painter_(painter),
-      dotsPerInchX_(painter.device() ? painter.device()->logicalDpiX() : 96),
+    : painter_(painter), dotsPerInchX_(painter.device() ? painter.device()->logicalDpiX() : 96),
       dotsPerInchY_(painter.device() ? painter.device()->logicalDpiY() : 96),
       vectorOutput_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf)
 {
@@ -265,7 +264,7 @@ void QtPainterDevice::setFont(const FontRequest& font)
     // The drawing steps switch between a few slot fonts many times a page;
     // resolving a face and its metrics again each time is the costly part.
     const bool sameFace = hasFont_ && font.height == request_.height && font.face == request_.face
-                          && font.underline == request_.underline && font.bold == request_.bold;
+        && font.underline == request_.underline && font.bold == request_.bold;
     request_ = font;
     if (!sameFace) {
         font_ = qtFontOf(font, painter_.device());

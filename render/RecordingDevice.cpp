@@ -218,10 +218,9 @@ std::vector<RecordedPrimitive> RecordingDevice::ofKind(RecordedPrimitive::Kind k
 std::vector<RecordedPrimitive> RecordingDevice::textsEqualTo(const std::string& text) const
 {
     std::vector<RecordedPrimitive> found;
-    std::copy_if(primitives.begin(), primitives.end(), std::back_inserter(found),
-                 [&text](const RecordedPrimitive& primitive) {
-                     return primitive.kind == Kind::Text && primitive.text == text;
-                 });
+    std::copy_if(
+        primitives.begin(), primitives.end(), std::back_inserter(found),
+        [&text](const RecordedPrimitive& primitive) { return primitive.kind == Kind::Text && primitive.text == text; });
     return found;
 }
 

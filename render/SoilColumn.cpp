@@ -18,7 +18,7 @@ namespace {
 
 // The display-flag word of a layer (cell 7), as the geology dialog sets it.
 namespace LayerFlag {
-inline constexpr int LineUnderDepth = 1;       // figures stand on the boundary
+inline constexpr int LineUnderDepth = 1;  // figures stand on the boundary
 inline constexpr int LineUnderName = 2;
 inline constexpr int LineUnderColorTone = 32;
 inline constexpr int ShowFigures = 64;
@@ -53,7 +53,7 @@ std::string formatFigure(const char* format, double value)
 bool endsWithBracketedPart(std::string_view name)
 {
     return (endsWithText(name, ")") && containsText(name, "("))
-           || (endsWithText(name, "\x81\x6a") && containsText(name, "\x81\x69"));  // "（" … "）"
+        || (endsWithText(name, "\x81\x6a") && containsText(name, "\x81\x69"));  // "（" … "）"
 }
 
 // The soil name with its alphabetic symbol in brackets, unless the name
@@ -112,8 +112,7 @@ double boreholeAngle(const BoringData& data)
 class WrappedColumn {
 public:
     WrappedColumn(double ruleX, double textRight) : ruleX_(ruleX), textLeft_(ruleX + textIndent), textRight_(textRight)
-    {
-    }
+    {}
 
     void draw(DrawContext& context, const std::string& text, double layerTop, double layerBottom)
     {
@@ -184,8 +183,8 @@ void drawSpecialBoundary(DrawContext& context, int kind, double depth)
     const ColorRef color = settings.patternAllBlack != 0 ? 0 : settings.patternColors.colorOf(firstSpecialCode + kind);
     const double millimetre = context.mapping.dotsPerMmY;
     const ColumnPositions& x = context.columnX;
-    FigureFrame frame = figureFrameOf(context.mapping, x[Column::Thickness], depth, x[Column::SoilSymbol], depth,
-                                      millimetre);
+    FigureFrame frame =
+        figureFrameOf(context.mapping, x[Column::Thickness], depth, x[Column::SoilSymbol], depth, millimetre);
     // A band 1 mm either side of the boundary holds the line's swing.
     frame.originY -= millimetre;
     const int reach = static_cast<int>(std::ceil(millimetre)) + settings.innerLineWidth;

@@ -7,8 +7,7 @@ namespace kolv {
 TextBandPlacer::TextBandPlacer(double pageTop, double pageBottom, double largestShift)
     : pageTop_(pageTop), pageBottom_(pageBottom), largestShift_(largestShift),
       lastBottom_(-std::numeric_limits<double>::infinity())
-{
-}
+{}
 
 std::optional<double> TextBandPlacer::place(double top, double bottom)
 {

@@ -51,8 +51,8 @@ constexpr ColorRef whiteGround = 0xFFFFFF;
 // One line centred in the box left ... right, upper ... lower, as long as it
 // fits and keeps clear of the texts above it in its column; else fitted to the
 // column and moved down clear of them, or left out.
-void drawTextInBand(DrawContext& context, TextBandPlacer& placer, double left, double right, double upper,
-                    double lower, const std::string& text)
+void drawTextInBand(DrawContext& context, TextBandPlacer& placer, double left, double right, double upper, double lower,
+                    const std::string& text)
 {
     if (text.empty() || upper < context.pageStart || upper > context.pageBottom)
         return;
@@ -108,13 +108,13 @@ void drawInSituTests(DrawContext& context)
         if (flags & inSituDepthShown) {
             const std::optional<std::string> label = testDepthLabel(context.data, depth);
             if (label)
-                drawTextWithin(context, left + inSituDepthWidth / 2, line, *label, TextAlign::Center | TextAlign::Bottom,
-                               left, left + inSituDepthWidth, &white);
+                drawTextWithin(context, left + inSituDepthWidth / 2, line, *label,
+                               TextAlign::Center | TextAlign::Bottom, left, left + inSituDepthWidth, &white);
         }
         // Over the N-value graph: the texts keep a white ground so that the
         // graph's line does not cross them.
-        drawTextWithin(context, left + inSituNoteStart, line, tests.cell(row, InSituCell::Result), TextAlign::Left | TextAlign::Bottom,
-                       left, right, &white);
+        drawTextWithin(context, left + inSituNoteStart, line, tests.cell(row, InSituCell::Result),
+                       TextAlign::Left | TextAlign::Bottom, left, right, &white);
         drawTextWithin(context, left + inSituNoteStart, line + drop, tests.cell(row, InSituCell::Name),
                        TextAlign::Left | TextAlign::Top, left, right, &white);
     }
@@ -175,7 +175,8 @@ void drawSamples(DrawContext& context)
             drawLabel(lower, lowerPosition);
         }
         if (context.columnX[Column::SampleNumber] - numberLeft >= hiddenColumnWidth)
-            drawTextInBand(context, numbers, numberLeft, numberRight, upper, lower, samples.cell(row, SampleCell::Number));
+            drawTextInBand(context, numbers, numberLeft, numberRight, upper, lower,
+                           samples.cell(row, SampleCell::Number));
     }
 }
 
@@ -201,8 +202,8 @@ void drawRecoveryAndQu(DrawContext& context)
         const std::string& recovery = rows.cell(row, RecoveryCell::Ratio);
         if (isNumericText(recovery) < 1)
             continue;
-        const double run = std::clamp(std::trunc((lower - upper) * 100 + 0.00001), -longestRunCentimetres,
-                                      longestRunCentimetres);
+        const double run =
+            std::clamp(std::trunc((lower - upper) * 100 + 0.00001), -longestRunCentimetres, longestRunCentimetres);
         drawTextInBand(context, ratios, ratioLeft, ratioRight, upper, lower,
                        formatText("%s/%.0f", std::string(skipLeadingBlanks(recovery)).c_str(), run));
         // The recovered part never reaches past the run it was recovered from.

@@ -14,7 +14,8 @@ int clampToDevice(double value)
 {
     if (std::isnan(value))
         return 0;
-    return static_cast<int>(std::clamp(std::round(value), double(-deviceCoordinateLimit), double(deviceCoordinateLimit)));
+    return static_cast<int>(
+        std::clamp(std::round(value), double(-deviceCoordinateLimit), double(deviceCoordinateLimit)));
 }
 
 // Points per wavelength of a drawn sine.
@@ -117,8 +118,7 @@ void FigurePlotter::filledBox(double x1, double y1, double x2, double y2) const
 {
     const DevicePoint a = toDevice(x1, y1);
     const DevicePoint b = toDevice(x2, y2);
-    device_.fillRectangle({std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)},
-                          pen_.color);
+    device_.fillRectangle({std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)}, pen_.color);
 }
 
 void FigurePlotter::horizontalLines(double spacing, double offset) const

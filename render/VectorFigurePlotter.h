@@ -17,9 +17,9 @@ namespace kolv {
 struct FigureFrame {
     double originX = 0.0;  // device position of the cell's top-left corner
     double originY = 0.0;
-    double unitX = 1.0;    // device units per figure millimetre
+    double unitX = 1.0;  // device units per figure millimetre
     double unitY = 1.0;
-    DeviceRect cell;       // the cell on the device; nothing is drawn outside
+    DeviceRect cell;  // the cell on the device; nothing is drawn outside
 };
 
 struct FigurePoint {

@@ -15,8 +15,7 @@ namespace {
 constexpr double boundarySpacing = 6.0;
 
 // Calls mark(x) at every period along the cell's width.
-template <class Mark>
-void alongWidth(const FigurePlotter& p, double period, Mark mark)
+template <class Mark> void alongWidth(const FigurePlotter& p, double period, Mark mark)
 {
     const int count = static_cast<int>(std::ceil(p.width() / period));
     for (int k = 0; k < count; ++k)
@@ -65,19 +64,15 @@ void sameLayer(const FigurePlotter& p)
     });
 }
 
-template <int kind>
-void boundarySamples(const FigurePlotter& p)
+template <int kind> void boundarySamples(const FigurePlotter& p)
 {
     for (double y = boundarySpacing / 2; y < p.height(); y += boundarySpacing)
         drawBoundaryKind(p, kind, y);
 }
 
 constexpr VectorFigureEntry special[] = {
-    {10000, sameLayer},
-    {10001, boundarySamples<1>},
-    {10002, boundarySamples<2>},
-    {10003, boundarySamples<3>},
-    {10004, boundarySamples<4>},
+    {10000, sameLayer},          {10001, boundarySamples<1>}, {10002, boundarySamples<2>},
+    {10003, boundarySamples<3>}, {10004, boundarySamples<4>},
 };
 
 const VectorFigureEntry* findFigure(long number)
@@ -161,7 +156,7 @@ FigureFrame figureFrameOf(const LogMapping& mapping, double x1, double y1, doubl
     FigureFrame frame;
     frame.originX = mapping.leftMarginMm * mapping.dotsPerMmX + mapping.unitX * left;
     frame.originY = (mapping.depthOffset + top) * mapping.unitY + mapping.topMarginMm * mapping.dotsPerMmY
-                    + mapping.headerUnit * titleBandUnits;
+        + mapping.headerUnit * titleBandUnits;
     frame.unitX = mapping.unitX;
     frame.unitY = unitsPerMillimetreY;
     frame.cell = {mapping.toDeviceX(left), mapping.toDeviceY(top), mapping.toDeviceX(std::max(x1, x2)),

@@ -185,10 +185,22 @@ void fractureZone(const FigurePlotter& p)
         double x, y, degrees;
     };
     static constexpr std::array<Stroke, 16> strokes{{
-        {1.5, 1.5, 20},   {4.5, 1.0, 110}, {7.5, 2.0, 60},  {10.5, 1.2, 150},
-        {2.5, 4.5, 135},  {5.8, 4.0, 35},  {8.7, 4.8, 95},  {11.2, 4.2, 10},
-        {1.0, 7.5, 75},   {4.0, 7.2, 160}, {7.2, 7.8, 45},  {10.0, 7.0, 120},
-        {2.2, 10.4, 5},   {5.2, 10.8, 80}, {8.2, 10.2, 140}, {11.0, 10.6, 55},
+        {1.5, 1.5, 20},
+        {4.5, 1.0, 110},
+        {7.5, 2.0, 60},
+        {10.5, 1.2, 150},
+        {2.5, 4.5, 135},
+        {5.8, 4.0, 35},
+        {8.7, 4.8, 95},
+        {11.2, 4.2, 10},
+        {1.0, 7.5, 75},
+        {4.0, 7.2, 160},
+        {7.2, 7.8, 45},
+        {10.0, 7.0, 120},
+        {2.2, 10.4, 5},
+        {5.2, 10.8, 80},
+        {8.2, 10.2, 140},
+        {11.0, 10.6, 55},
     }};
     constexpr double halfLength = 0.8;
     p.repeat({12.0, 12.0, 6.0, 6.0, false}, 5.9, [&](double centreX, double centreY, int, int) {
@@ -232,14 +244,36 @@ void coal(const FigurePlotter& p)
 }
 
 constexpr VectorFigureEntry figures[] = {
-    {1100, mudstone},    {1200, sandstone},    {1300, conglomerate}, {1400, tuff},
-    {1500, granite},     {1600, schist},       {1700, bricks},       {2100, shale},
-    {2200, slate},       {2300, chert},        {2400, andesite},     {2500, basalt},
-    {2600, rhyolite},    {2700, diorite},      {2800, gabbro},       {2900, serpentinite},
-    {3000, gneiss},      {3100, hornfels},     {3300, tuffBreccia},  {3400, volcanicBreccia},
-    {3500, weldedTuff},  {3600, pumice},       {3800, scoria},       {8100, weatheredRock},
-    {8200, stronglyWeatheredRock}, {8300, fractureZone}, {8400, faultClay}, {8500, carbonaceousShale},
-    {8600, sandyShale},  {8700, coal},
+    {1100, mudstone},
+    {1200, sandstone},
+    {1300, conglomerate},
+    {1400, tuff},
+    {1500, granite},
+    {1600, schist},
+    {1700, bricks},
+    {2100, shale},
+    {2200, slate},
+    {2300, chert},
+    {2400, andesite},
+    {2500, basalt},
+    {2600, rhyolite},
+    {2700, diorite},
+    {2800, gabbro},
+    {2900, serpentinite},
+    {3000, gneiss},
+    {3100, hornfels},
+    {3300, tuffBreccia},
+    {3400, volcanicBreccia},
+    {3500, weldedTuff},
+    {3600, pumice},
+    {3800, scoria},
+    {8100, weatheredRock},
+    {8200, stronglyWeatheredRock},
+    {8300, fractureZone},
+    {8400, faultClay},
+    {8500, carbonaceousShale},
+    {8600, sandyShale},
+    {8700, coal},
 };
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace kolv {
 namespace {
 
 constexpr std::string_view proportionalMincho = "\x82l\x82r \x82o\x96\xBE\x92\xA9";  // ＭＳ Ｐ明朝
-constexpr std::string_view fixedMincho = "\x82l\x82r \x96\xBE\x92\xA9";               // ＭＳ 明朝
+constexpr std::string_view fixedMincho = "\x82l\x82r \x96\xBE\x92\xA9";              // ＭＳ 明朝
 
 struct SlotDefault {
     double size;
@@ -80,8 +80,8 @@ void applyFontSlotRules(FontSlot& font, int slot)
 std::string fontSlotFileText(const FontSlot& font)
 {
     return formatText("%.1f", font.size) + "\r\n" + oneLineText(font.face) + "\r\n"
-           + formatText("%ld", static_cast<long>(static_cast<std::int32_t>(font.color))) + "\r\n"
-           + formatText("%d", font.underline) + "\r\n";
+        + formatText("%ld", static_cast<long>(static_cast<std::int32_t>(font.color))) + "\r\n"
+        + formatText("%d", font.underline) + "\r\n";
 }
 
 void loadFontSlots(LogSettings& settings, Issues& issues)

@@ -20,57 +20,57 @@ inline constexpr int documentOptionDefaultCount = 24;
 
 // The lines of Sys.ndx, by line number.
 struct SettingsValues {
-    int maxBlowsCopy = 0;             // 1
-    int reserved2 = 0;                // 2
-    int maxBlows = 0;                 // 3: 0 = 50, 1 = 60 blows
-    int gridVPitch = 0;               // 4
-    int nPlotSymbol = 0;              // 5
-    int nDepthLabelPos = 0;           // 6
-    int gridHPitch = 0;               // 7
-    int paperAtStartup = 0;           // 8
-    int paperSize = 0;                // 9: 0 = A3, 1 = A4
-    int paperOrientation = 0;         // 10: 0 = portrait, 1 = landscape
-    int soilAlphaSymbol = 0;          // 11
-    int sampleDepthLabelPos = 0;      // 13
-    int reserved14 = 0;               // 14
-    int outerLineWidth = 0;           // 18
-    int innerLineWidth = 0;           // 19
-    int nGraphLineWidth = 0;          // 20
-    int reserved21 = 0;               // 21
-    int grid10VLineWidth = 0;         // 22
-    int grid10VDash = 0;              // 23
-    int grid10VGap = 0;               // 24
-    int grid5LineWidth = 0;           // 25
-    int grid5Dash = 0;                // 26
-    int grid5Gap = 0;                 // 27
-    int insituLineWidth = 0;          // 28
-    int insituLineDash = 0;           // 29
-    int insituLineGap = 0;            // 30
-    int grid10HLineWidth = 0;         // 31
-    int grid10HDash = 0;              // 32
-    int grid10HGap = 0;               // 33
-    std::string patternFolder;        // 35 (Windows-style path)
-    int showConvertedN = 0;           // 36
-    int outOfRangeBlackDot = 0;       // 37
-    std::string companyName;          // 39
-    std::string companyTel;           // 40
-    int leftMargin = 0;               // 41, mm
-    int topMargin = 0;                // 42, mm
-    int depthPerPage = 0;             // 43, m
-    int pageOverlap = 0;              // 44, m
-    int scaleDepthPartOnly = 0;       // 45
-    int patternMode = 0;              // 46: 0 vector only .. 3 bitmap only
-    int patternAllBlack = 0;          // 47
-    int patternLineWidth = 0;         // 48: index into 1, 2, 3
-    int patternMixMark = 0;           // 49
-    int bitmapMono = 0;               // 51
-    std::string quCircleRadius;       // 52
-    std::string quSymbolColor;        // 53
-    std::string nZeroText;            // 54
-    std::string nZeroDenominatorText; // 55
-    int gridColorMode = 0;            // 56
-    std::string grid10Color;          // 57
-    std::string grid5Color;           // 58
+    int maxBlowsCopy = 0;                 // 1
+    int reserved2 = 0;                    // 2
+    int maxBlows = 0;                     // 3: 0 = 50, 1 = 60 blows
+    int gridVPitch = 0;                   // 4
+    int nPlotSymbol = 0;                  // 5
+    int nDepthLabelPos = 0;               // 6
+    int gridHPitch = 0;                   // 7
+    int paperAtStartup = 0;               // 8
+    int paperSize = 0;                    // 9: 0 = A3, 1 = A4
+    int paperOrientation = 0;             // 10: 0 = portrait, 1 = landscape
+    int soilAlphaSymbol = 0;              // 11
+    int sampleDepthLabelPos = 0;          // 13
+    int reserved14 = 0;                   // 14
+    int outerLineWidth = 0;               // 18
+    int innerLineWidth = 0;               // 19
+    int nGraphLineWidth = 0;              // 20
+    int reserved21 = 0;                   // 21
+    int grid10VLineWidth = 0;             // 22
+    int grid10VDash = 0;                  // 23
+    int grid10VGap = 0;                   // 24
+    int grid5LineWidth = 0;               // 25
+    int grid5Dash = 0;                    // 26
+    int grid5Gap = 0;                     // 27
+    int insituLineWidth = 0;              // 28
+    int insituLineDash = 0;               // 29
+    int insituLineGap = 0;                // 30
+    int grid10HLineWidth = 0;             // 31
+    int grid10HDash = 0;                  // 32
+    int grid10HGap = 0;                   // 33
+    std::string patternFolder;            // 35 (Windows-style path)
+    int showConvertedN = 0;               // 36
+    int outOfRangeBlackDot = 0;           // 37
+    std::string companyName;              // 39
+    std::string companyTel;               // 40
+    int leftMargin = 0;                   // 41, mm
+    int topMargin = 0;                    // 42, mm
+    int depthPerPage = 0;                 // 43, m
+    int pageOverlap = 0;                  // 44, m
+    int scaleDepthPartOnly = 0;           // 45
+    int patternMode = 0;                  // 46: 0 vector only .. 3 bitmap only
+    int patternAllBlack = 0;              // 47
+    int patternLineWidth = 0;             // 48: index into 1, 2, 3
+    int patternMixMark = 0;               // 49
+    int bitmapMono = 0;                   // 51
+    std::string quCircleRadius;           // 52
+    std::string quSymbolColor;            // 53
+    std::string nZeroText;                // 54
+    std::string nZeroDenominatorText;     // 55
+    int gridColorMode = 0;                // 56
+    std::string grid10Color;              // 57
+    std::string grid5Color;               // 58
     std::string elevationTypeMasterPath;  // 59
     std::string soilMasterPath;           // 60 (always InstallFolder + "\WdtvJCA.mst" after a load)
     std::string colorToneMasterPath;      // 61
@@ -81,8 +81,8 @@ struct SettingsValues {
     std::string insituMasterPath;         // 66
     std::string labTestMasterPath;        // 67
     std::string notesMasterPath;          // 68
-    int enterKeyMode = 1;             // 69
-    int scrollToLastRow = 0;          // 70
+    int enterKeyMode = 1;                 // 69
+    int scrollToLastRow = 0;              // 70
     // Lines 71-94: the default texts of the 24 document options.
     std::array<std::string, documentOptionDefaultCount> documentOptionDefaults;
 

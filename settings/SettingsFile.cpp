@@ -82,7 +82,7 @@ constexpr TextLine textLines[] = {
     {40, &SettingsValues::companyTel, "TEL 000-0000-0000"},
     {52, &SettingsValues::quCircleRadius, "0.6"},
     {53, &SettingsValues::quSymbolColor, "000000"},
-    {54, &SettingsValues::nZeroText, "\x8E\xA9\x92\xBE"},                    // 自沈
+    {54, &SettingsValues::nZeroText, "\x8E\xA9\x92\xBE"},                        // 自沈
     {55, &SettingsValues::nZeroDenominatorText, "\x8A\xD1\x93\xFC\x95s\x94\\"},  // 貫入不能
     {57, &SettingsValues::grid10Color, "0x808080"},
     {58, &SettingsValues::grid5Color, "0xcccccc"},

@@ -19,7 +19,10 @@ constexpr std::array<ShortTextMasterInfo, shortTextMasterCount> masters = {{
     {"Hat.mst", "\x94\xAD\x92\x8D\x8B@\x8A\xD6", ShortTextLayout::MarkAndText, &LogSettings::clientMasterPath},
     {"Hyk.mst", "\x95W\x8D\x82\x8E\xED\x95\xCA", ShortTextLayout::TextOnly, &LogSettings::elevationTypeMasterPath},
     {"Sks.mst", "\x8Eg\x97p\x8B@\x8E\xED", ShortTextLayout::MarkAndText, &LogSettings::machineMasterPath},
-    {"C.mst", "\x90" "F\x92\xB2", ShortTextLayout::MarkAndText, &LogSettings::colorToneMasterPath},
+    {"C.mst",
+     "\x90"
+     "F\x92\xB2",
+     ShortTextLayout::MarkAndText, &LogSettings::colorToneMasterPath},
     {"K.mst", "\x8BL\x8E\x96", ShortTextLayout::MarkAndText, &LogSettings::notesMasterPath},
     {"Nen.mst", "\x94N\x91\xE3", ShortTextLayout::MarkAndText, &LogSettings::ageMasterPath},
     {"Gen.mst", "\x8C\xB4\x88\xCA\x92u", ShortTextLayout::TextOnly, &LogSettings::insituMasterPath},
@@ -77,8 +80,7 @@ std::string shortTextMasterText(const ShortTextMaster& master)
     return text;
 }
 
-bool loadShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, ShortTextMaster& master,
-                         Issues& issues)
+bool loadShortTextMaster(const LogSettings& settings, ShortTextMasterKind kind, ShortTextMaster& master, Issues& issues)
 {
     return loadShortTextMasterFrom(settings, shortTextMasterPath(settings, kind), shortTextMasterInfo(kind).layout,
                                    master, issues);

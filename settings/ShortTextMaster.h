@@ -28,8 +28,8 @@ inline constexpr int shortTextMasterCount = 9;
 enum class ShortTextLayout { MarkAndText, TextOnly };
 
 struct ShortTextMasterInfo {
-    std::string_view fileName;        // "M.mst"
-    std::string_view caption;         // "技術者" (code page 932)
+    std::string_view fileName;  // "M.mst"
+    std::string_view caption;   // "技術者" (code page 932)
     ShortTextLayout layout;
     std::string LogSettings::*pathField;
 };

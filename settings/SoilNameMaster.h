@@ -11,7 +11,7 @@
 namespace kolv {
 
 struct SoilNameRow {
-    std::string name;    // code page 932
+    std::string name;  // code page 932
     std::string symbol;
     std::array<long, 2> patternNumber{-1, -1};  // per set; -1 when not numeric
     std::array<int, 2> markDigit{0, 0};         // bit 0 density, bit 1 consistency

@@ -16,8 +16,8 @@ namespace kolv {
 
 namespace {
 
-constexpr std::string_view sectionMark = "[\x91\xE6";  // [第
-constexpr std::string_view endMark = "[\x8FI\x97\xB9";   // [終了
+constexpr std::string_view sectionMark = "[\x91\xE6";   // [第
+constexpr std::string_view endMark = "[\x8FI\x97\xB9";  // [終了
 constexpr int firstDataSection = 1;
 constexpr int lastDataSection = 3;
 
@@ -104,9 +104,9 @@ std::string soilNameMasterText(const std::vector<SoilNameMasterLine>& lines)
                 text += formatText(", ,%d,", soilNameMasterVersion);
         } else {
             const int markDigit = (line.density ? densityBit : 0) + (line.consistency ? consistencyBit : 0);
-            text += csvFieldText(line.name) + "," + csvFieldText(line.symbol) + "," +
-                    writtenPatternField(line.patternNumber[0], markDigit) + "," +
-                    writtenPatternField(line.patternNumber[1], markDigit);
+            text += csvFieldText(line.name) + "," + csvFieldText(line.symbol) + ","
+                + writtenPatternField(line.patternNumber[0], markDigit) + ","
+                + writtenPatternField(line.patternNumber[1], markDigit);
         }
         text += "\r\n";
     }

@@ -20,8 +20,7 @@ namespace {
 
 constexpr int waterLevelCommand = 32771;
 
-template <class Widget>
-Widget* named(QWidget* dialog, const QString& accessibleName)
+template <class Widget> Widget* named(QWidget* dialog, const QString& accessibleName)
 {
     for (Widget* widget : dialog->findChildren<Widget*>())
         if (widget->accessibleName() == accessibleName)

@@ -90,8 +90,8 @@ TEST_F(WindowTest, CloseQuestionAnswers)
         bool closes;
         bool hint;
     };
-    for (const Case& c : {Case{Answer::Yes, true, false}, Case{Answer::No, false, true},
-                          Case{Answer::Cancel, false, false}}) {
+    for (const Case& c :
+         {Case{Answer::Yes, true, false}, Case{Answer::No, false, true}, Case{Answer::Cancel, false, false}}) {
         SCOPED_TRACE(static_cast<int>(c.answer));
         makeAnEdit();
         prompter.messages.clear();
@@ -126,7 +126,8 @@ TEST_F(WindowTest, NewAndOpenAskBeforeUnsavedWorkIsLost)
     };
     const std::vector<Way> ways{
         {"new", [&] { frame->runCommand(command::newDocument); }},
-        {"open", [&] {
+        {"open",
+         [&] {
              chooser.answers = {QString::fromStdString(harbour)};
              frame->runCommand(command::open);
          }},
@@ -159,12 +160,9 @@ TEST_F(WindowTest, SaveAsExtensionRules)
         const char* written;  // nullptr: nothing may be written
     };
     const Case cases[] = {
-        {"plain", "plain.vla"},
-        {"ends-with-dot.", "ends-with-dot.vla"},
-        {"upper.VLA", "upper.VLA"},
-        {"a.v2.vla", "a.v2.vla"},
-        {"notes.txt", nullptr},
-        {"exchange.xml", nullptr},
+        {"plain", "plain.vla"},     {"ends-with-dot.", "ends-with-dot.vla"},
+        {"upper.VLA", "upper.VLA"}, {"a.v2.vla", "a.v2.vla"},
+        {"notes.txt", nullptr},     {"exchange.xml", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen);

@@ -8,7 +8,6 @@
 #include "platform/FileIo.h"
 #include "app/Startup.h"
 
-
 #include <cstdlib>
 #include <regex>
 
@@ -18,13 +17,14 @@ namespace {
 int pdfPageCount(const std::string& bytes)
 {
     const std::regex page("/Type\\s*/Page[^s]");
-    return static_cast<int>(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page), std::sregex_iterator()));
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page), std::sregex_iterator()));
 }
 
 int cliPageCount(const std::string& file, const char* paper, const std::string& output)
 {
     const std::string command = std::string(KOLV_CLI_PATH) + " render '" + file + "' -o '" + output + "' --paper "
-                                + paper + " > /dev/null 2>&1";
+        + paper + " > /dev/null 2>&1";
     if (std::system(command.c_str()) != 0)
         return -1;
     return pdfPageCount(readFile(output));
@@ -37,16 +37,16 @@ TEST_F(WindowTest, PdfExportHasThePagesOfTheCommandLineRender)
         const char* paper;
         const char* paperSetting;  // Sys.ndx line 9: 0 = A3, 1 = A4 (line 0 is the header)
     };
-    for (const Case& c : {Case{"harbour.vla", "A3", "0"}, Case{"harbour.vla", "A4", "1"},
-                          Case{"inland.vla", "A4", "1"}}) {
+    for (const Case& c :
+         {Case{"harbour.vla", "A3", "0"}, Case{"harbour.vla", "A4", "1"}, Case{"inland.vla", "A4", "1"}}) {
         SCOPED_TRACE(std::string(c.sample) + " " + c.paper);
         // The paper defaults of the settings put the printer on the paper
         // before the metres per page are worked out from it.
         TemporaryFolder root;
         writePaperDefaults(root.path(), "1", c.paperSetting, "0");
         frame = std::make_unique<CMainFrame>(prompter, chooser);
-        ASSERT_TRUE(startMainFrame(*frame, {QString::fromStdString(sample(c.sample))}, root.path(),
-                                   KOLV_BUNDLED_INSTALL_DIR));
+        ASSERT_TRUE(
+            startMainFrame(*frame, {QString::fromStdString(sample(c.sample))}, root.path(), KOLV_BUNDLED_INSTALL_DIR));
         const int pages = preparePrinting(frame->document(), paperOf(frame->printer()));
         const std::string target = work.file(std::string(c.paper) + "-" + c.sample + ".pdf");
         ASSERT_TRUE(frame->exportPdf(QString::fromStdString(target), 1, pages));
@@ -75,8 +75,8 @@ TEST_F(WindowTest, PdfExportOfAPageRangeAndItsFailure)
     EXPECT_EQ(messageIds(), std::vector<int>{4005});
 
     // A cancelled job gives no bytes at all, so nothing is written.
-    EXPECT_TRUE(pdfOfPages(frame->document(), PaperSize{297, 420}, 1, pages, [](int done) { return done < 1; })
-                    .empty());
+    EXPECT_TRUE(
+        pdfOfPages(frame->document(), PaperSize{297, 420}, 1, pages, [](int done) { return done < 1; }).empty());
 }
 
 }  // namespace

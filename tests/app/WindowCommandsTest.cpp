@@ -57,8 +57,9 @@ TEST_F(WindowTest, EveryCommandIsInItsMenuWithTextAndPrompt)
                 id = entry.id;
         toolBar.push_back(action->isSeparator() ? 0 : id);
     }
-    EXPECT_EQ(toolBar, (std::vector<int>{command::newDocument, command::open, command::save, 0, command::print,
-                                         command::about, 0, command::previousPage, command::nextPage}));
+    EXPECT_EQ(toolBar,
+              (std::vector<int>{command::newDocument, command::open, command::save, 0, command::print, command::about,
+                                0, command::previousPage, command::nextPage}));
 }
 
 TEST_F(WindowTest, PagingMovesTheScreenPageAndIsIgnoredWhilePrinting)

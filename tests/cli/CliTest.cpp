@@ -131,9 +131,9 @@ TEST(Cli, DumpShowsTheStoreAsJson)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const QJsonObject json = parseJson(run.out);
 
-    const QStringList keys = {"HeadingLines", "DocumentOptions", "LayerRow", "SptRow", "ObservationRow",
-                              "InSituRow", "SampleRow", "GeologicAgeRow", "WaterLevelRow", "DrillingRow",
-                              "RecoveryRow", "FreeNoteHeader", "FreeNoteRow"};
+    const QStringList keys = {"HeadingLines", "DocumentOptions", "LayerRow",       "SptRow",        "ObservationRow",
+                              "InSituRow",    "SampleRow",       "GeologicAgeRow", "WaterLevelRow", "DrillingRow",
+                              "RecoveryRow",  "FreeNoteHeader",  "FreeNoteRow"};
     EXPECT_EQ(json.keys().size(), keys.size());
     for (const QString& key : keys)
         EXPECT_TRUE(json.contains(key)) << key.toStdString();
@@ -184,9 +184,10 @@ TEST(Cli, DumpOfSiblingFilesShowsThePostProcessedStore)
 TEST(Cli, InstallDirChoosesTheSoilNameMaster)
 {
     TemporaryFolder install;
-    writeFile(install.file("WdtvJCA.mst"), sjis("[第1部], ,660,\r\n埋土,F,900.0,900.0\r\n[第2部]\r\n[第3部]\r\n[終了]\r\n"));
-    const CliRun run = runCli({"dump", std::string(KOLV_FIXTURE_DIR) + "/formats/sibling-a.vle", "--install-dir",
-                               install.path()});
+    writeFile(install.file("WdtvJCA.mst"),
+              sjis("[第1部], ,660,\r\n埋土,F,900.0,900.0\r\n[第2部]\r\n[第3部]\r\n[終了]\r\n"));
+    const CliRun run =
+        runCli({"dump", std::string(KOLV_FIXTURE_DIR) + "/formats/sibling-a.vle", "--install-dir", install.path()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.err.find("Sys.ndx"), std::string::npos) << "missing files are reported";
     const QJsonArray layer = parseJson(run.out)["LayerRow"].toArray()[0].toArray();
@@ -234,7 +235,8 @@ TEST(Cli, HelpListsEveryCommandAndVersionIsPrinted)
         {{"--help"}, {"dump", "convert", "check", "render", "--install-dir", "--out-dir", "-j N", "Exit status"}},
         {{"-h"}, {"dump", "convert", "check", "render"}},
         {{"help"}, {"dump", "convert", "check", "render", "OUT-1.png"}},
-        {{"help", "render"}, {"--paper A3|A4", "A3 portrait", "default 150", "default 100", "OUT-1.png", "--landscape"}},
+        {{"help", "render"},
+         {"--paper A3|A4", "A3 portrait", "default 150", "default 100", "OUT-1.png", "--landscape"}},
         {{"render", "--help"}, {"--hscale N", "--vscale N", "--depth-per-page", "--pages A-B", "--format"}},
         {{"convert", "-h"}, {"convert FILE -o OUT.vla", "--out-dir DIR"}},
         {{"--version"}, {"kolv-cli "}},
@@ -280,7 +282,8 @@ TEST(Cli, MessagesNameTheFileAndTheReason)
     const std::string missing = folder.file("missing.vla");
     const std::string unwritable = folder.file("no/such/folder/out.vla");
     const std::string unknownVersion = folder.file("v9.xml");
-    writeFile(unknownVersion, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ボーリング情報 DTD_version=\"9.00\">\n</ボーリング情報>\n");
+    writeFile(unknownVersion,
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ボーリング情報 DTD_version=\"9.00\">\n</ボーリング情報>\n");
     const struct {
         std::vector<std::string> arguments;
         int exitCode;
@@ -291,7 +294,8 @@ TEST(Cli, MessagesNameTheFileAndTheReason)
         {{"dump", missing}, 3, "ファイルが見つかりません\n( " + missing + " ): no such file"},
         {{"convert", sample("harbour.vla"), "-o", unwritable},
          5,
-         "保存できませんでした ( " + unwritable + " ): the folder " + folder.file("no/such/folder") + " does not exist"},
+         "保存できませんでした ( " + unwritable + " ): the folder " + folder.file("no/such/folder")
+             + " does not exist"},
         {{"convert", sample("harbour.vla"), "-o", subfolder}, 5, "( " + subfolder + " ): it is a folder"},
         {{"check", unknownVersion}, 0, "kolv-cli: " + unknownVersion + ": DTDバージョンが不明または未対応です."},
     };
@@ -328,7 +332,8 @@ TEST(Cli, BatchWritesOneOutputPerFileAndKeepsGoingPastABadOne)
     writeFile(bad, "just some text\r\n");
     const std::string out = folder.file("out/converted");
 
-    const CliRun run = runCli({"convert", first, bad, second, sample("harbour-quay-no2.xml"), "--out-dir", out, "-j", "3"});
+    const CliRun run =
+        runCli({"convert", first, bad, second, sample("harbour-quay-no2.xml"), "--out-dir", out, "-j", "3"});
     EXPECT_EQ(run.exitCode, 4) << run.err;
     const std::string written[] = {out + "/LOG.vla", out + "/log_2.vla", out + "/harbour-quay-no2.vla"};
     for (const std::string& path : written) {
@@ -371,14 +376,15 @@ TEST(Cli, BatchProgressIsABarOnATerminal)
     const std::string bad = folder.file("notes.txt");
     writeFile(bad, "just some text\r\n");
     // script(1) gives the program a terminal and copies what it shows to stdout.
-    const std::string command = "script -qec " + quoted(quoted(KOLV_CLI_PATH) + " convert " + quoted(sample("harbour.vla"))
-                                                         + " " + quoted(bad) + " --out-dir " + quoted(folder.file("out"))
-                                                         + " -j 1 >/dev/null")
-                                + " /dev/null > " + quoted(folder.file("screen")) + " 2>&1 </dev/null";
+    const std::string command = "script -qec "
+        + quoted(quoted(KOLV_CLI_PATH) + " convert " + quoted(sample("harbour.vla")) + " " + quoted(bad) + " --out-dir "
+                 + quoted(folder.file("out")) + " -j 1 >/dev/null")
+        + " /dev/null > " + quoted(folder.file("screen")) + " 2>&1 </dev/null";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status)) << command;
     const std::string screen = readFile(folder.file("screen"));
-    EXPECT_NE(screen.find("\r\x1b[Kkolv-cli: " + bad + ": "), std::string::npos) << "the bar makes room for a message\n" << screen;
+    EXPECT_NE(screen.find("\r\x1b[Kkolv-cli: " + bad + ": "), std::string::npos) << "the bar makes room for a message\n"
+                                                                                 << screen;
     EXPECT_NE(screen.find("\r[##############################] 2/2 files, "), std::string::npos) << screen;
     EXPECT_NE(screen.find(" files/s"), std::string::npos) << screen;
     EXPECT_EQ(screen.find("kolv-cli: 1/2 files"), std::string::npos) << "no plain lines on a terminal\n" << screen;

@@ -48,7 +48,8 @@ TEST(ExportXmlCli, WritesOneFileOrEveryFileIntoAFolder)
     EXPECT_NE(single.err.find("harbour.vla: warning: 見出し 24行目「鉛直」: "), std::string::npos) << single.err;
     EXPECT_NE(single.err.find("harbour.vla: warning: 見出し 26行目「0°」: "), std::string::npos) << single.err;
 
-    const ExportRun several = runExport({sample("inland.vla"), sample("harbour-quay-no2.xml"), "--out-dir", folder.path()});
+    const ExportRun several =
+        runExport({sample("inland.vla"), sample("harbour-quay-no2.xml"), "--out-dir", folder.path()});
     EXPECT_EQ(several.exitCode, 0) << several.err;
     for (const char* name : {"inland.XML", "harbour-quay-no2.XML"})
         EXPECT_EQ(readFile(folder.file(name)).rfind(xmlDeclaration, 0), 0u) << name;

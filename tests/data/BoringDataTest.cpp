@@ -12,18 +12,8 @@ TEST(IsNumericText, LooksOnlyAtTheFirstCharacterAfterBlanks)
         std::string text;
         int expected;
     } cases[] = {
-        {"", -1},
-        {"   ", -1},
-        {sjis("　"), -1},
-        {"12.5", 1},
-        {"  12.5", 1},
-        {sjis("　　12.5"), 1},
-        {"-", 1},
-        {".5m", 1},
-        {"+3", 1},
-        {"m12", 0},
-        {sjis("砂"), 0},
-        {sjis("１２"), 0},
+        {"", -1}, {"   ", -1}, {sjis("　"), -1}, {"12.5", 1}, {"  12.5", 1},   {sjis("　　12.5"), 1},
+        {"-", 1}, {".5m", 1},  {"+3", 1},        {"m12", 0},  {sjis("砂"), 0}, {sjis("１２"), 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(isNumericText(c.text), c.expected) << c.text;

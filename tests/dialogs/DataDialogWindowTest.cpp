@@ -41,8 +41,7 @@ void ensureApplication()
     new QApplication(argumentCount, arguments);
 }
 
-template <class Widget>
-Widget* control(QWidget* dialog, const QString& accessibleName)
+template <class Widget> Widget* control(QWidget* dialog, const QString& accessibleName)
 {
     for (Widget* widget : dialog->findChildren<Widget*>())
         if (widget->accessibleName() == accessibleName)

@@ -24,9 +24,8 @@ struct MasterRow {
 SoilNameMaster smallMaster()
 {
     const MasterRow rows[] = {
-        {1, "埋土", "B", 10100, 0}, {1, "粘土", "C", 100, 0},      {1, "砂", "S", 400, 1},
-        {1, "礫", "G", 600, 0},     {1, "非表示", "", -1, 0},     {2, "砂混り", "s", 2, 0},
-        {3, "砂質", "sa", 20, 0},
+        {1, "埋土", "B", 10100, 0}, {1, "粘土", "C", 100, 0}, {1, "砂", "S", 400, 1},   {1, "礫", "G", 600, 0},
+        {1, "非表示", "", -1, 0},   {2, "砂混り", "s", 2, 0}, {3, "砂質", "sa", 20, 0},
     };
     SoilNameMaster master;
     int number = 0;
@@ -169,10 +168,14 @@ TEST_F(Geology, SpecialSettingRewritesThePatternNumber)
         int entry;
         std::string pattern, auxiliary, result;
     };
-    const char* entries[] = {" ", "0　表示しない", "1　密度", "2　稠度", "3　密度稠度", "H　補助名の特性", ". 　も使用"};
+    const char* entries[] = {" ",           "0　表示しない",   "1　密度",   "2　稠度",
+                             "3　密度稠度", "H　補助名の特性", ". 　も使用"};
     const Case cases[] = {
-        {3, "10400", "", "10400.2"}, {1, "10400.3", "", "10400"}, {4, "400.1", "", "400.3"},
-        {5, "400.1", "20.2", "400.3"}, {2, "", "", ""},
+        {3, "10400", "", "10400.2"},
+        {1, "10400.3", "", "10400"},
+        {4, "400.1", "", "400.3"},
+        {5, "400.1", "20.2", "400.3"},
+        {2, "", "", ""},
     };
     for (const Case& c : cases) {
         GeologyModel model(BoringData{}, fixture.settings, prompter);

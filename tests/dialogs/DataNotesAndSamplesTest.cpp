@@ -57,8 +57,7 @@ TEST(DataNotes, MultiLineNoteShortTextsAndTheNoteColumn)
     model.add();  // the lower depth is missing: 903 is shown, the row is added
     EXPECT_EQ(prompter.messages.back().id, 903);
     EXPECT_EQ(model.lastNonEmptyRow(), 2);
-    EXPECT_EQ(model.fullWidthReport(),
-              sjis("全角英数字が含まれています\r\n( 3.00m - m ) ＡＢＣ層  \r\n"));
+    EXPECT_EQ(model.fullWidthReport(), sjis("全角英数字が含まれています\r\n( 3.00m - m ) ＡＢＣ層  \r\n"));
 
     ASSERT_TRUE(model.accept());
     BoringData stored;

@@ -16,7 +16,7 @@ TEST(DataWaterLevel, LevelsGetTheirSignAndUnusualOnesAreOnlyWarned)
         std::vector<int> messages;
     };
     const Case cases[] = {
-        {"2.5", "-2.50", {}},   {"+0.3", "+0.30", {}},     {" 1", "-1.00", {}},
+        {"2.5", "-2.50", {}},         {"+0.3", "+0.30", {}},    {" 1", "-1.00", {}},
         {"-1200", "-1200.00", {910}}, {"+51", "+51.00", {910}}, {"abc", "", {903}},
     };
     for (const Case& c : cases) {

@@ -39,7 +39,6 @@ std::string messageIds(const RecordingPrompter& prompter)
     return ids;
 }
 
-
 void ensureApplication()
 {
     if (QApplication::instance())

@@ -12,7 +12,8 @@ using kolv::test::writeFile;
 TEST(SettingsMasterFileNames, FileChooserListsTheFolderAndPicksIntoTheLastPathField)
 {
     SettingsInstallation install;
-    writeFile(install.file("Extra.MST"), "a,first line that is much longer than forty bytes in all\r\nb\r\nc\r\nd\r\ne\r\n");
+    writeFile(install.file("Extra.MST"),
+              "a,first line that is much longer than forty bytes in all\r\nb\r\nc\r\nd\r\ne\r\n");
     MasterFileNamesModel model(install.settings);
     RecordingPrompter prompter;
     const std::vector<std::string> masters = model.entries("fileList");

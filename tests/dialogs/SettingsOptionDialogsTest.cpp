@@ -140,7 +140,8 @@ TEST(SettingsPageFooter, NewDocumentGetsTheStandardPlaceForItsPaper)
         const char* top;
         const char* centre;
     };
-    const Case cases[] = {{210, 297, "105", "281", "105"}, {420, 297, "150", "281", "210"}, {297, 420, "148.5", "404", "148.5"}};
+    const Case cases[] = {
+        {210, 297, "105", "281", "105"}, {420, 297, "150", "281", "210"}, {297, 420, "148.5", "404", "148.5"}};
     for (const Case& c : cases) {
         SettingsInstallation install;
         ViewState view;
@@ -194,7 +195,8 @@ TEST(SettingsHelp, HelpLinesAndTheMissingFile)
     SettingsInstallation install;
     writeFile(install.file("Help.txt"), sjis("操作の説明\r\n\r\n印刷\r\n"));
     RecordingPrompter prompter;
-    EXPECT_EQ(helpLines(install.settings, prompter), (std::vector<std::string>{" " + sjis("操作の説明"), " ", " " + sjis("印刷")}));
+    EXPECT_EQ(helpLines(install.settings, prompter),
+              (std::vector<std::string>{" " + sjis("操作の説明"), " ", " " + sjis("印刷")}));
     std::filesystem::remove(install.file("Help.txt"));
     EXPECT_TRUE(helpLines(install.settings, prompter).empty());
     EXPECT_EQ(messageIds(prompter), "32790");

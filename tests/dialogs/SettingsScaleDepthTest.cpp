@@ -82,8 +82,10 @@ TEST(SettingsScaleDepth, StartDepthAndExtraPagesAreHeldToTheirRanges)
         int extraAfter;
     };
     const Case cases[] = {
-        {"-25", -10.0, "-10", "1", 1}, {"5000", 3000.0, "3000", "2", 2},
-        {"abc", 0.0, "0", "3", 0},     {"-0.75", -0.75, "-0.75", "x", 0},
+        {"-25", -10.0, "-10", "1", 1},
+        {"5000", 3000.0, "3000", "2", 2},
+        {"abc", 0.0, "0", "3", 0},
+        {"-0.75", -0.75, "-0.75", "x", 0},
     };
     for (const Case& c : cases) {
         A4Scale a4;
@@ -103,7 +105,7 @@ TEST(SettingsScaleDepth, StartDepthAndExtraPagesAreHeldToTheirRanges)
 
 TEST(SettingsScaleDepth, CorrectionsReopenTheDialogAtMostThreeTimes)
 {
-    {   // Overlap as deep as the page: reset silently, shown again, then saved.
+    {  // Overlap as deep as the page: reset silently, shown again, then saved.
         A4Scale a4;
         ScaleDepthModel model = a4.model();
         model.setValue("overlap", "10");
@@ -115,7 +117,7 @@ TEST(SettingsScaleDepth, CorrectionsReopenTheDialogAtMostThreeTimes)
         EXPECT_EQ(a4.install.settings.pageOverlap, 0);
         EXPECT_TRUE(prompter.messages.empty());
     }
-    {   // 30 m on A4 at 1:100: about 19 m fit; the field becomes 19.
+    {  // 30 m on A4 at 1:100: about 19 m fit; the field becomes 19.
         A4Scale a4;
         ScaleDepthModel model = a4.model();
         model.setValue("depthPerPage", "30");
@@ -128,7 +130,7 @@ TEST(SettingsScaleDepth, CorrectionsReopenTheDialogAtMostThreeTimes)
         EXPECT_TRUE(outcome.save);
         EXPECT_EQ(a4.install.settings.depthPerPage, 19);
     }
-    {   // A user who keeps typing 30: no fourth pass; the values are in effect, not saved.
+    {  // A user who keeps typing 30: no fourth pass; the values are in effect, not saved.
         A4Scale a4;
         ScaleDepthModel model = a4.model();
         RecordingPrompter prompter;
@@ -141,7 +143,7 @@ TEST(SettingsScaleDepth, CorrectionsReopenTheDialogAtMostThreeTimes)
         EXPECT_EQ(messageIds(prompter), "0 0 0");
         EXPECT_EQ(a4.install.settings.depthPerPage, 30);
     }
-    {   // Cancel on the second showing keeps what the first pass applied.
+    {  // Cancel on the second showing keeps what the first pass applied.
         A4Scale a4;
         ScaleDepthModel model = a4.model();
         model.setValue("overlap", "12");

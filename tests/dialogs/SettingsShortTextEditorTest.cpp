@@ -78,7 +78,11 @@ TEST(SettingsShortTextEditor, LoadsEachLayoutAndSavesTheFilledRowsInOrder)
     };
     const Case cases[] = {
         {Kind::ElevationType, "Hyk.mst", {"A.P.", "", "T.P."}, {"A.P.", "T.P."}, "D.L.", "A.P.\r\nT.P.\r\nD.L.\r\n"},
-        {Kind::Engineer, "M.mst", {sjis("ア,山田"), "", sjis("-,佐藤")}, {sjis("山田"), sjis("佐藤")}, sjis("鈴木"),
+        {Kind::Engineer,
+         "M.mst",
+         {sjis("ア,山田"), "", sjis("-,佐藤")},
+         {sjis("山田"), sjis("佐藤")},
+         sjis("鈴木"),
          sjis("ア,山田\r\n-,佐藤\r\n-,鈴木\r\n")},
     };
     for (const Case& c : cases) {
@@ -216,8 +220,8 @@ TEST(SettingsShortTextEditor, FullWidthCheckListsAtMostSixRows)
     // Texts are cut at 30 bytes on a whole character; row 8 is the seventh hit.
     std::string expected = sjis("全角英数字が含まれています\n(2行目) ａｂ  \n");
     for (int n = 1; n <= 5; ++n)
-        expected += sjis("(") + std::to_string(n + 2) + sjis("行目) 試験") + std::to_string(n) +
-                    sjis("号機１２３４５６７８９０  \n");
+        expected += sjis("(") + std::to_string(n + 2) + sjis("行目) 試験") + std::to_string(n)
+            + sjis("号機１２３４５６７８９０  \n");
     model.checkFullWidth();
     EXPECT_EQ(editor.lastMessage(), expected);
 
@@ -234,7 +238,8 @@ TEST(SettingsShortTextEditor, PreviousVersionEntriesJoinAtTheirPlaceOrAtTheEnd)
     ShortTextEditorModel without(editor.install.settings, editor.prompter);
     EXPECT_FALSE(without.previousVersionAvailable()) << "no previous version installed";
 
-    writeFile(editor.previousFile("M.mst"), sjis("-,a\r\nk,new1\r\n-,**\r\n-,b\r\n\r\n-,c\r\n-,new2\r\n-,new3\r\n-,new4\r\n"));
+    writeFile(editor.previousFile("M.mst"),
+              sjis("-,a\r\nk,new1\r\n-,**\r\n-,b\r\n\r\n-,c\r\n-,new2\r\n-,new3\r\n-,new4\r\n"));
     ShortTextEditorModel model(editor.install.settings, editor.prompter);
     ASSERT_TRUE(model.previousVersionAvailable());
     model.mergePreviousVersion();
@@ -259,9 +264,10 @@ TEST(SettingsShortTextEditor, EqualTextsAreReportedAfterTheyWereWritten)
     model.editCell(3, ShortTextEditorModel::MarkColumn, "x");
     ASSERT_TRUE(model.save());
     EXPECT_EQ(editor.master("M.mst"), "-,a\r\nk,b\r\nx,a\r\n-,b\r\n-,b\r\n-,b\r\n-,b\r\n-,b\r\n-,b\r\n-,b\r\n");
-    EXPECT_EQ(editor.lastMessage(), sjis("同じデータがあります\n 1行目と 3行目 [a]\u3000x\n 2行目と 4行目 [b]\u3000-\n"
-                                         " 2行目と 5行目 [b]\u3000-\n 2行目と 6行目 [b]\u3000-\n"
-                                         " 2行目と 7行目 [b]\u3000-\n 2行目と 8行目 [b]\u3000-"));
+    EXPECT_EQ(editor.lastMessage(),
+              sjis("同じデータがあります\n 1行目と 3行目 [a]\u3000x\n 2行目と 4行目 [b]\u3000-\n"
+                   " 2行目と 5行目 [b]\u3000-\n 2行目と 6行目 [b]\u3000-\n"
+                   " 2行目と 7行目 [b]\u3000-\n 2行目と 8行目 [b]\u3000-"));
     EXPECT_EQ(model.status(), sjis("保存しました"));
 }
 

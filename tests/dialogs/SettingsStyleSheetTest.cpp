@@ -144,11 +144,21 @@ TEST(SettingsStyleSheet, StandardSettingsOfPagesOneAndThree)
     model.buttonPressed("standard1", prompter);
     model.buttonPressed("standard3", prompter);
     const std::pair<const char*, std::string> expected[] = {
-        {"maxBlows", "0"},          {"gridVPitch", "1"},         {"gridHPitch", "1"},
-        {"nPlotSymbol", "1"},       {"nDepthLabelPos", "2"},     {"sampleDepthLabelPos", "1"},
-        {"outOfRangeBlackDot", "1"}, {"showConvertedN", "0"},     {"soilAlphaSymbol", "0"},
-        {"nZeroText", sjis("自沈")}, {"nZeroDenominatorText", sjis("貫入不能")}, {"quCircleRadius", "1"},
-        {"quSymbolColor", "0xff0000"}, {"heading2", "120.0"},     {"leftMargin", "5"},
+        {"maxBlows", "0"},
+        {"gridVPitch", "1"},
+        {"gridHPitch", "1"},
+        {"nPlotSymbol", "1"},
+        {"nDepthLabelPos", "2"},
+        {"sampleDepthLabelPos", "1"},
+        {"outOfRangeBlackDot", "1"},
+        {"showConvertedN", "0"},
+        {"soilAlphaSymbol", "0"},
+        {"nZeroText", sjis("自沈")},
+        {"nZeroDenominatorText", sjis("貫入不能")},
+        {"quCircleRadius", "1"},
+        {"quSymbolColor", "0xff0000"},
+        {"heading2", "120.0"},
+        {"leftMargin", "5"},
         {"topMargin", "5"},
     };
     for (const auto& [key, text] : expected)
@@ -167,8 +177,9 @@ TEST(SettingsStyleSheet, OutOfRangeWidthsKeepThePageOpen)
         const char* invalid;
     };
     const Case cases[] = {
-        {"outerLineWidth", "0", "outerLineWidth"}, {"grid10HGap", "100", ""},   {"grid10HGap", "101", "grid10HGap"},
-        {"grid5Dash", "0", "grid5Dash"},           {"topMargin", "201", "topMargin"}, {"insituLineGap", "x", "insituLineGap"},
+        {"outerLineWidth", "0", "outerLineWidth"}, {"grid10HGap", "100", ""},
+        {"grid10HGap", "101", "grid10HGap"},       {"grid5Dash", "0", "grid5Dash"},
+        {"topMargin", "201", "topMargin"},         {"insituLineGap", "x", "insituLineGap"},
     };
     for (const Case& c : cases) {
         StyleSheetModel edited = model;

@@ -313,8 +313,8 @@ TEST(SoilMasterEditor, ColourListOverwriteAddsUpTo111Rows)
         {3, "", "0x00ff00", {noData}},
         {0, "20", "0x00ff00", {specifyPosition}},
         {3, "30", "0x00ff00", {sameName}},
-        {3, "20", "0x00ff00", {}},         // its own number
-        {111, "5555", "0xff0000", {}},     // the 111th row
+        {3, "20", "0x00ff00", {}},      // its own number
+        {111, "5555", "0xff0000", {}},  // the 111th row
         {112, "6666", "0xff0000", {cannotHandleMore}},
     };
     for (const Case& c : cases) {
@@ -464,7 +464,6 @@ TEST(SoilMasterEditor, CancelAsksOnlyAfterChanges)
     for (const auto& [answer, closes] : {std::pair{Answer::No, false}, std::pair{Answer::Yes, true}}) {
         editor.prompter.scriptedAnswers = {answer};
         EXPECT_EQ(model.mayCancel(), closes);
-        EXPECT_EQ(takeMessages(editor.prompter),
-                  Messages{"データが変更されましたが、キャンセルしてよいのですか？"});
+        EXPECT_EQ(takeMessages(editor.prompter), Messages{"データが変更されましたが、キャンセルしてよいのですか？"});
     }
 }

@@ -74,11 +74,11 @@ TEST(SoilMasterEditorWindow, OkRewritesTheMastersAndSysNdxAndTheLogDrawsWithThem
     whenDialogShows([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("編集 土質地質名と柱状図模様"));
         for (QWidget* control : dialog.findChildren<QWidget*>()) {
-            const bool operable = qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
-                                  qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractItemView*>(control);
+            const bool operable = qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control)
+                || qobject_cast<QComboBox*>(control) || qobject_cast<QAbstractItemView*>(control);
             // The parts that Qt builds inside a list or a drop-down are named by it.
-            const bool part = qobject_cast<QAbstractScrollArea*>(control->parentWidget()) ||
-                              qobject_cast<QAbstractScrollArea*>(control->parentWidget()->parentWidget());
+            const bool part = qobject_cast<QAbstractScrollArea*>(control->parentWidget())
+                || qobject_cast<QAbstractScrollArea*>(control->parentWidget()->parentWidget());
             if (operable && !part) {
                 EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className();
             }

@@ -12,12 +12,12 @@
 namespace kolv::test {
 
 struct MasterEntry {
-    int section;           // 1 names, 2 "混じり" modifiers, 3 "質" qualifiers
-    const char* name;      // UTF-8
+    int section;       // 1 names, 2 "混じり" modifiers, 3 "質" qualifiers
+    const char* name;  // UTF-8
     const char* symbol;
-    long vectorNumber;     // set 0; -1 for none
-    long bitmapNumber;     // set 1
-    int markDigit = 0;     // both sets
+    long vectorNumber;  // set 0; -1 for none
+    long bitmapNumber;  // set 1
+    int markDigit = 0;  // both sets
 };
 
 SoilNameMaster makeMaster(std::initializer_list<MasterEntry> entries);

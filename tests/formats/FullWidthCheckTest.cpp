@@ -39,7 +39,8 @@ TEST(FullWidthCheck, ReportListsGroupsAndRowsAsTheDialogShowsThem)
     data.setHeadingLine(3, sjis("横浜市中区１丁目"));
     data.setHeadingLine(28, sjis("シートＮｏ．"));  // past line 27: not scanned
     data.layerRows.row(1) = {"2.50", sjis("砂（ＳＰ）"), "", sjis("灰"), "", "", "", "", "", "", "", "", "", ""};
-    data.layerRows.row(2) = {"4.00", sjis("粘土"), sjis("Ｃ"), sjis("暗灰ＧＹ"), "", "", "", "", "", "", "", "", "", ""};
+    data.layerRows.row(2) = {"4.00", sjis("粘土"), sjis("Ｃ"), sjis("暗灰ＧＹ"), "", "", "", "", "", "", "",
+                             "",     "",           ""};
     data.observationRows.row(1) = {"0.00", "2.50", "", sjis("Ｎ値１０前後\r\n貝殻"), "0"};
     data.inSituRows.row(1) = {"3.00", sjis("透水"), sjis("ｋ＝１Ｅ－５"), "7", "", "", "", ""};
     data.sampleRows.row(1) = {"1.00", "1.80", sjis("Ｔ－１"), "T", "", "0"};
@@ -69,7 +70,8 @@ TEST(FullWidthCheck, ReportCutsTextsByCharactersAndStopsAtItsLimits)
     for (int line = 1; line <= 27; ++line)
         data.setHeadingLine(line, sjis("ａ２３４５６７８９０１２３４５６７８"));  // 36 bytes
     for (int row = 1; row <= 60; ++row)
-        data.layerRows.row(row) = {std::to_string(row), sjis("Ａ"), sjis("Ｂ"), sjis("Ｃ"), "", "", "", "", "", "", "", "", "", ""};
+        data.layerRows.row(row) = {
+            std::to_string(row), sjis("Ａ"), sjis("Ｂ"), sjis("Ｃ"), "", "", "", "", "", "", "", "", "", ""};
     const std::string report = fullWidthCheckReport(data);
     EXPECT_NE(report.find(sjis("(1) ａ２３４５６７８９０１２３４５  \r\n")), std::string::npos) << "30 bytes";
     EXPECT_NE(report.find(sjis("(10) ")), std::string::npos);

@@ -65,8 +65,7 @@ std::string writeAndReadBack(BoringData& data, BoringData& readBack)
     return bytes;
 }
 
-template <class Table>
-void expectSameRows(const Table& expected, const Table& actual, int cells, const char* table)
+template <class Table> void expectSameRows(const Table& expected, const Table& actual, int cells, const char* table)
 {
     for (int row = 1; row <= Table::capacity; ++row)
         for (int cell = 1; cell <= cells; ++cell)
@@ -130,7 +129,10 @@ TEST(NativeWriter, CellsThatWouldBreakTheLineFormatReadBackSafely)
     } oneLineCases[] = {
         {"$$ would start a section", "a$$Zb", sjis("a＄＄Zb"), sjis("a＄＄Zb")},
         {"$ split by a BEL", "a$\x07$b", sjis("a＄＄b"), sjis("a＄＄b")},
-        {"BEL would end a note", "a\x07" "b", "ab", "ab"},
+        {"BEL would end a note",
+         "a\x07"
+         "b",
+         "ab", "ab"},
         {"CR LF would shift every later line", "a\r\nb", "a b", "a b"},
         {"lone CR and LF too", "a\rb\nc", "a b c", "a b c"},
         {"comma is kept between quotes", "a,b", "a,b", "a,b"},
@@ -166,7 +168,10 @@ TEST(NativeWriter, ObservationNotesKeepTheirLines)
     } cases[] = {
         {"@ would end the note", sjis("上部\r\nN値@10\r\n下部\r\n"), sjis("上部\r\nN値＠10\r\n下部\r\n")},
         {"full-width space ends in the byte of @", sjis("砂　礫\r\n"), sjis("砂　礫\r\n")},
-        {"BEL would end the note", "a\x07" "b\r\n", "ab\r\n"},
+        {"BEL would end the note",
+         "a\x07"
+         "b\r\n",
+         "ab\r\n"},
         {"$$ would start a section", "$$Z\r\n", sjis("＄＄Z\r\n")},
         {"gains its closing CR LF", sjis("貝殻片"), sjis("貝殻片\r\n")},
         {"lone LF is a line break", "a\nb\r\n", "a\r\nb\r\n"},
@@ -200,7 +205,9 @@ TEST(NativeWriter, LatitudeAndLongitudeLinesAreJoinedFromTheirPartsAsWritten)
 {
     BoringData data = clearedStore();
     data.setHeadingLine(51, "35\r\n");
-    data.setHeadingLine(52, "2\x07" "7");
+    data.setHeadingLine(52,
+                        "2\x07"
+                        "7");
     data.setHeadingLine(53, "12.5\r\r\n\r\n");
     data.setHeadingLine(56, "$$");
     const std::string bytes = writeNativeFile(data);
@@ -237,15 +244,27 @@ TEST(NativeReader, SectionsRowsAndLimits)
                                          "1,2,3",
                                          "9,8",
                                          "$$Z",
-                                         "L1", "", "", "", "", "", "", "", "", "", "", "", "",
-                                         "1,2,3",   // line 14
-                                         "4,5,6",   // line 15: fills 51-56
-                                         "$$",      // ignored, section unchanged
+                                         "L1",
+                                         "",
+                                         "",
+                                         "",
+                                         "",
+                                         "",
+                                         "",
+                                         "",
+                                         "",
+                                         "",
+                                         "",
+                                         "",
+                                         "",
+                                         "1,2,3",  // line 14
+                                         "4,5,6",  // line 15: fills 51-56
+                                         "$$",     // ignored, section unchanged
                                          "L16",
                                          "$$A",
                                          "2.00,砂,,灰,,,,,,,",         // cell 7 empty: pattern from the name
                                          "4.00,砂,,灰,9.1,,247,X,,,",  // cell 7 numeric: cell 5 kept
-                                         "6.00,,,,,,,,,,",               // no name: no lookup
+                                         "6.00,,,,,,,,,,",             // no name: no lookup
                                          "$$W",
                                          "-1.00,04/01,rest",
                                          "-2.00,04/02,,5",
@@ -329,7 +348,7 @@ TEST(NativeReader, LongLinesAreReadWholeAndReportedOncePerFile)
 {
     const std::string longName(3000, 'a');
     const std::string text = "$$_QZORIB100\r\n$$A\r\n1.00," + longName + ",,,,,,,,,\r\n2.00," + longName
-                             + ",,,,,,,,,\r\n$$C\r\n3.00," + longName + "\r\n";
+        + ",,,,,,,,,\r\n$$C\r\n3.00," + longName + "\r\n";
     Issues issues;
     const BoringData data = readText(text, FormatCode::Native, kolv::test::smallMaster(), &issues);
     EXPECT_EQ(data.layerRows.cell(1, 2), longName);

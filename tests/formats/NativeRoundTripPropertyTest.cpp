@@ -21,18 +21,36 @@ namespace {
 // Pieces the random texts are made of, each a whole code-page-932 character
 // or a run of them.
 const std::string_view textPieces[] = {
-    "a", "Z", "0", "7", " ", ".", "-", "+", ",", "\"", "@", "$", "$$", "\x07", "\r\n", "\r", "\n", "\\", "[",
-    "\xB1",          // ｱ half-width katakana
-    "\x81\x40",      // full-width space: its second byte is "@"
-    "\x95\x5C",      // 表: its second byte is "\"
-    "\x83\x5C",      // ソ
-    "\x81\x5B",      // ー: its second byte is "["
-    "\x81\x97",      // ＠
-    "\x81\x90",      // ＄
-    "\xFA\x57",      // ＂
-    "\x8D\xBB",      // 砂
+    "a",
+    "Z",
+    "0",
+    "7",
+    " ",
+    ".",
+    "-",
+    "+",
+    ",",
+    "\"",
+    "@",
+    "$",
+    "$$",
+    "\x07",
+    "\r\n",
+    "\r",
+    "\n",
+    "\\",
+    "[",
+    "\xB1",              // ｱ half-width katakana
+    "\x81\x40",          // full-width space: its second byte is "@"
+    "\x95\x5C",          // 表: its second byte is "\"
+    "\x83\x5C",          // ソ
+    "\x81\x5B",          // ー: its second byte is "["
+    "\x81\x97",          // ＠
+    "\x81\x90",          // ＄
+    "\xFA\x57",          // ＂
+    "\x8D\xBB",          // 砂
     "\x94\x53\x93\x79",  // 粘土
-    "\x87\x40",      // ①
+    "\x87\x40",          // ①
 };
 
 class RandomText {
@@ -115,8 +133,7 @@ std::string savedNote(std::string text)
     return replaced(text, "\n", "\r\n");
 }
 
-template <class Table>
-void fillRows(Table& table, RandomText& random, int rows, int cells)
+template <class Table> void fillRows(Table& table, RandomText& random, int rows, int cells)
 {
     for (int row = 1; row <= rows; ++row) {
         table.setCell(row, 1, random.numericText());
@@ -126,8 +143,7 @@ void fillRows(Table& table, RandomText& random, int rows, int cells)
 }
 
 // Rows up to the capacity, now and then none or all of them.
-template <class Table>
-int randomRowCount(RandomText& random)
+template <class Table> int randomRowCount(RandomText& random)
 {
     switch (random.number(0, 5)) {
     case 0:

@@ -155,8 +155,8 @@ TEST(OpenDocument, DamagedNativeFilesOpenWithoutHarm)
     std::vector<std::string> damaged;
     const std::size_t headerLength = complete.find('\n') + 1;
     for (std::size_t cut = headerLength - 2; cut < complete.size(); cut += 3)
-        damaged.push_back(complete.substr(0, cut));  // truncated anywhere, even inside a character
-    damaged.push_back(complete + std::string(1 << 20, ','));           // a 1 MB last line without line end
+        damaged.push_back(complete.substr(0, cut));           // truncated anywhere, even inside a character
+    damaged.push_back(complete + std::string(1 << 20, ','));  // a 1 MB last line without line end
     damaged.push_back("$$_QZORIB100\r\n$$A\r\n" + std::string(1 << 20, 'a') + "\r\n");
     damaged.push_back("$$_QZORIB100\r\n$$K\r\n1\r\n2\r\n3\r\nnote never ends");
     std::string noise = "$$_QZORIB100\r\n";
@@ -172,7 +172,8 @@ TEST(OpenDocument, DamagedNativeFilesOpenWithoutHarm)
     // The last line of a file without its line end is read whole.
     const std::string lastHeaderLine = ",,,,,\r\n";
     ASSERT_TRUE(complete.ends_with(lastHeaderLine));
-    const Opened whole = openBytes(complete.substr(0, complete.size() - lastHeaderLine.size()) + ",120,,," + sjis("枠"));
+    const Opened whole =
+        openBytes(complete.substr(0, complete.size() - lastHeaderLine.size()) + ",120,,," + sjis("枠"));
     EXPECT_EQ(whole.data.layerRows.cell(1, 2), sjis("砂"));
     EXPECT_EQ(whole.data.observationRows.cell(1, 4), sjis("砂　礫混じり\r\n"));
     EXPECT_EQ(whole.data.freeNoteFrameSize, 120);

@@ -45,9 +45,9 @@ constexpr rlim_t diskSpace = 16;
 
 struct Saver {
     const char* what;
-    std::string fileName;                      // in the installation folder
+    std::string fileName;  // in the installation folder
     std::function<bool(Issues&)> save;
-    std::string message;                       // empty: the saver stays silent
+    std::string message;  // empty: the saver stays silent
 };
 
 struct ChildOutcome {
@@ -74,8 +74,8 @@ ChildOutcome saveInChild(const Saver& saver, Fault fault)
         Issues issues;
         if (saver.save(issues))
             _exit(claimedSuccess);
-        const bool reported = saver.message.empty() ? issues.empty()
-                                                    : issues.size() == 1 && issues[0].text == saver.message;
+        const bool reported =
+            saver.message.empty() ? issues.empty() : issues.size() == 1 && issues[0].text == saver.message;
         _exit(reported ? reportedFailure : silentFailure);
     }
     ChildOutcome outcome;
@@ -120,10 +120,10 @@ TEST(SaveUnderFaults, ThePreviousFileSurvivesAndTheFailureIsReported)
     const std::string saveFailed = sjis("保存できませんでした");
 
     const Saver savers[] = {
-        {"document", "doc.vla",
-         [&](Issues& issues) { return saveNativeFile(data, folder + "/doc.vla", issues); }, saveFailed},
-        {"settings", "Sys.ndx",
-         [&](Issues& issues) { return saveSettings(settings, settings.settingsPath, issues); }, saveFailed},
+        {"document", "doc.vla", [&](Issues& issues) { return saveNativeFile(data, folder + "/doc.vla", issues); },
+         saveFailed},
+        {"settings", "Sys.ndx", [&](Issues& issues) { return saveSettings(settings, settings.settingsPath, issues); },
+         saveFailed},
         {"short-text master", "M.mst",
          [&](Issues& issues) {
              return saveShortTextMaster(settings, ShortTextMasterKind::Engineer, engineers, issues);

@@ -116,8 +116,9 @@ TEST(SiblingReaderB, AgesImportRowsAndShiftedCellsForCode510)
     EXPECT_EQ(data.layerRows.cell(1, 8), sjis("C"));
 
     const auto& test = data.inSituRows.row(1);
-    EXPECT_EQ(test, (BoringData::InSituTable::Row{"2.00", sjis("孔内水平載荷試験"), "E=2.1MN/m2", "7", sjis("△"),
-                                                  "2", "2.00", ""}));
+    EXPECT_EQ(test,
+              (BoringData::InSituTable::Row{"2.00", sjis("孔内水平載荷試験"), "E=2.1MN/m2", "7", sjis("△"), "2", "2.00",
+                                            ""}));
     EXPECT_EQ(data.sampleRows.cell(1, 6), "1");
     EXPECT_EQ(data.sampleRows.cell(2, 6), "0");
     EXPECT_EQ(data.sampleRows.cell(3, 6), "0");
@@ -162,8 +163,8 @@ TEST(PostProcess, ExchangeFilesSortLayersFillDepthsAndSplitDates)
         EXPECT_EQ(data.layerRows.cell(1, 1), "-") << code;  // a lone minus reads as 0
         EXPECT_EQ(data.layerRows.cell(2, 2), "A") << code;
         EXPECT_EQ(data.layerRows.cell(3, 2), "B") << code;
-        EXPECT_EQ(data.inSituRows.row(1), (BoringData::InSituTable::Row{"3.00", sjis("現場透水試験"), "k=2E-5", "7",
-                                                                        "", "", "3.00", "7"}))
+        EXPECT_EQ(data.inSituRows.row(1),
+                  (BoringData::InSituTable::Row{"3.00", sjis("現場透水試験"), "k=2E-5", "7", "", "", "3.00", "7"}))
             << code;
         EXPECT_EQ(data.drillingRows.row(1), (BoringData::DrillingTable::Row{"1.00", "2023-04-05"})) << code;
         EXPECT_EQ(data.observationRows.cell(1, 1), "0.0") << code;

@@ -22,7 +22,9 @@ TEST(Cp932Codec, RoundTripsAndFallsBackPerCharacter)
     const std::string cp932 = utf8ToCp932(utf8, &replaced);
     EXPECT_EQ(replaced, 0);
     EXPECT_EQ(cp932ToUtf8(cp932), utf8);
-    EXPECT_EQ(utf8ToCp932("a😀b", &replaced), "a\x81\xAC" "b");
+    EXPECT_EQ(utf8ToCp932("a😀b", &replaced),
+              "a\x81\xAC"
+              "b");
     EXPECT_EQ(replaced, 1);
     // Characters met before convert as they did the first time.
     for (int time = 0; time < 2; ++time) {

@@ -100,14 +100,14 @@ TEST(BitmapFile, ColourFilesKeepTheirMarksAndLoseTheirPaleTints)
         bool white;
     };
     const Case cases[] = {
-        {0xFFFFFF, true},  {0x000000, false}, {0xFFFF00, true},  // pale yellow fill
-        {0xC8C8C8, true},  {0x808080, false}, {0x000080, false}, {0xC83C28, false},
+        {0xFFFFFF, true}, {0x000000, false}, {0xFFFF00, true},  // pale yellow fill
+        {0xC8C8C8, true}, {0x808080, false}, {0x000080, false}, {0xC83C28, false},
     };
     for (const Case& c : cases) {
         for (const int bitCount : {4, 8, 24, 32}) {
             const bool indexed = bitCount <= 8;
-            const std::vector<std::uint32_t> palette = indexed ? std::vector<std::uint32_t>{0xFFFFFF, c.colour}
-                                                               : std::vector<std::uint32_t>{};
+            const std::vector<std::uint32_t> palette =
+                indexed ? std::vector<std::uint32_t>{0xFFFFFF, c.colour} : std::vector<std::uint32_t>{};
             const std::string file = bitmapFile(5, 2, bitCount, palette, [&](int x, int) {
                 return x == 2 ? (indexed ? 1u : c.colour) : (indexed ? 0u : 0xFFFFFFu);
             });
@@ -122,8 +122,8 @@ TEST(BitmapFile, ColourFilesKeepTheirMarksAndLoseTheirPaleTints)
 TEST(BitmapFile, AnIndexPastAShortenedColourTableIsInk)
 {
     MonochromeBitmap bitmap;
-    ASSERT_TRUE(decodeBitmap(bitmapFile(4, 1, 8, {0xFFFFFF, 0xFFFFFF}, [](int x, int) { return x == 1 ? 200u : 0u; }),
-                             bitmap));
+    ASSERT_TRUE(
+        decodeBitmap(bitmapFile(4, 1, 8, {0xFFFFFF, 0xFFFFFF}, [](int x, int) { return x == 1 ? 200u : 0u; }), bitmap));
     EXPECT_TRUE(bitmap.pixelIsWhite(0, 0));
     EXPECT_FALSE(bitmap.pixelIsWhite(1, 0));
 }
@@ -150,7 +150,8 @@ TEST(BitmapFile, HeadersThatDoNotMatchTheirBytesAreRefusedWhole)
         {"not a bitmap", [](std::string& b) { b[0] = 'X'; }},
         {"last row cut off", [](std::string& b) { b.pop_back(); }},
         {"headers only", [](std::string& b) { b.resize(54); }},
-        {"stated size beyond the file", [&](std::string& b) { putU32(b, 2, static_cast<std::uint32_t>(b.size() + 1)); }},
+        {"stated size beyond the file",
+         [&](std::string& b) { putU32(b, 2, static_cast<std::uint32_t>(b.size() + 1)); }},
         {"pixel rows after the end", [&](std::string& b) { putU32(b, 10, static_cast<std::uint32_t>(b.size())); }},
         {"pixel rows inside the headers", [](std::string& b) { putU32(b, 10, 20); }},
         {"pixel offset near 4 GB", [](std::string& b) { putU32(b, 10, 0xFFFFFFF0u); }},

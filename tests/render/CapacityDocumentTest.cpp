@@ -41,20 +41,33 @@ BoringData boreholeAtCapacity()
     data.setHeadingLine(63, ")");
     data.setHeadingLine(64, "1");
     for (int row = 1; row <= BoringData::LayerTable::capacity; ++row)
-        data.layerRows.row(row) = {depth(1.5 * row), sjis(soils[row % 6]), "", sjis("暗灰"), "10100.0", "", "247",
-                                   "G", "", "", "", "", "", ""};
+        data.layerRows.row(row) = {depth(1.5 * row),
+                                   sjis(soils[row % 6]),
+                                   "",
+                                   sjis("暗灰"),
+                                   "10100.0",
+                                   "",
+                                   "247",
+                                   "G",
+                                   "",
+                                   "",
+                                   "",
+                                   "",
+                                   "",
+                                   ""};
     for (int row = 1; row <= BoringData::SptTable::capacity; ++row)
-        data.sptRows.row(row) = {depth(row - 0.85), row % 7 == 0 ? "50/12" : std::to_string(row % 40), "3", "4",
-                                 "5", row % 37 == 0 ? "1" : "0"};
+        data.sptRows.row(row) = {
+            depth(row - 0.85),        row % 7 == 0 ? "50/12" : std::to_string(row % 40), "3", "4", "5",
+            row % 37 == 0 ? "1" : "0"};
     for (int row = 1; row <= BoringData::ObservationTable::capacity; ++row)
         data.observationRows.row(row) = {depth(1.5 * (row - 1)), depth(1.5 * row), "",
                                          sjis("貝殻片を混入する\r\n下部ほど締まる\r\n"), row % 2 ? "1" : "0"};
     for (int row = 1; row <= BoringData::InSituTable::capacity; ++row)
-        data.inSituRows.row(row) = {depth(3.0 * row), sjis("孔内水平載荷試験"), "E=2.4MN/m2", "7", "", "1",
-                                    depth(3.0 * row), ""};
+        data.inSituRows.row(row) = {
+            depth(3.0 * row), sjis("孔内水平載荷試験"), "E=2.4MN/m2", "7", "", "1", depth(3.0 * row), ""};
     for (int row = 1; row <= BoringData::SampleTable::capacity; ++row)
-        data.sampleRows.row(row) = {depth(1.5 * row - 1.0), depth(1.5 * row - 0.2), "T-" + std::to_string(row), "T",
-                                    sjis("物理,力学"), "0"};
+        data.sampleRows.row(row) = {
+            depth(1.5 * row - 1.0), depth(1.5 * row - 0.2), "T-" + std::to_string(row), "T", sjis("物理,力学"), "0"};
     for (int row = 1; row <= BoringData::GeologicAgeTable::capacity; ++row)
         data.geologicAgeRows.row(row) = {depth(10.0 * (row - 1)), depth(10.0 * row), sjis("沖積層")};
     for (int row = 1; row <= BoringData::WaterLevelTable::capacity; ++row)
@@ -65,8 +78,7 @@ BoringData boreholeAtCapacity()
         data.recoveryRows.row(row) = {depth(1.5 * row - 1.0), depth(1.5 * row), "92", "45.2", "", "", ""};
     data.freeNoteHeader = {"", "120", "", "", ""};
     for (int row = 1; row <= BoringData::FreeNoteTable::capacity; ++row)
-        data.freeNoteRows.row(row) = {std::to_string(row % 12), "10", "", "20",
-                                      sjis("自由記事") + std::to_string(row)};
+        data.freeNoteRows.row(row) = {std::to_string(row % 12), "10", "", "20", sjis("自由記事") + std::to_string(row)};
     return data;
 }
 
@@ -114,8 +126,10 @@ TEST(CapacityDocument, EveryTableAtCapacityRoundTripsAndDrawsEveryPage)
         EXPECT_EQ(device.textsEqualTo("(" + std::to_string(p) + ")").size(), 1u) << "page " << p;
         // The last page starts at the bottom of the hole.
         const auto& drawn = device.primitives;
-        EXPECT_EQ(p < pages, std::any_of(drawn.begin(), drawn.end(),
-                                         [](const RecordedPrimitive& text) { return text.text == sjis("砂礫"); }))
+        EXPECT_EQ(
+            p < pages,
+            std::any_of(
+                drawn.begin(), drawn.end(), [](const RecordedPrimitive& text) { return text.text == sjis("砂礫"); }))
             << "page " << p;
     }
 }

@@ -230,7 +230,8 @@ TEST(CrowdedText, GraphTextsHaveAWhiteGroundThatHidesNoPoint)
     page.settings.nPlotSymbol = 0;
     page.addRow(page.data.sptRows, {"8.00", "5", "", "", "", "0"});
     page.addRow(page.data.sptRows, {"9.00", "40", "", "", "", "0"});
-    page.addRow(page.data.inSituRows, {"8.20", test::sjis("原位置ベーンせん断試験"), "20.4kN/m2", "", "", "", "8.20", ""});
+    page.addRow(page.data.inSituRows,
+                {"8.20", test::sjis("原位置ベーンせん断試験"), "20.4kN/m2", "", "", "", "8.20", ""});
     page.prepare();
     drawPage(page.device, page.data, page.settings, PageOptions{});
     std::size_t lastGround = 0;

@@ -28,8 +28,8 @@ TEST(Footer, PageNumberCountsFromTheStartNumber)
         int page;
         const char* text;
     } cases[] = {
-        {"1", 3, "(3)"}, {"11", 3, "(13)"}, {" 5", 1, "(5)"}, {"abc", 1, "(abc)"}, {"abc", 4, "(abc)"},
-        {"", 2, "()"},   {"-2", 1, "(-2)"}, {"2147483647", 3, "(2147483649)"},
+        {"1", 3, "(3)"},     {"11", 3, "(13)"}, {" 5", 1, "(5)"},  {"abc", 1, "(abc)"},
+        {"abc", 4, "(abc)"}, {"", 2, "()"},     {"-2", 1, "(-2)"}, {"2147483647", 3, "(2147483649)"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pageFooter(footerData("(", c.start, ")"), c.page).text, c.text) << c.start << " " << c.page;

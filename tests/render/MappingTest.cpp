@@ -72,7 +72,7 @@ TEST(LogMapping, TitleBandKeepsTenMillimetreUnitsWhenOnlyTheDepthPartIsScaled)
     mapping.useTitleBand();
     EXPECT_NEAR(mapping.toDeviceY(0.0) - mapping.toDeviceY(-7.0), 700, 1);  // 70 mm
     mapping.useBody(0.0);
-    EXPECT_NEAR(mapping.toDeviceY(1.0) - mapping.toDeviceY(0.0), 50, 1);    // 5 mm per metre
+    EXPECT_NEAR(mapping.toDeviceY(1.0) - mapping.toDeviceY(0.0), 50, 1);  // 5 mm per metre
     EXPECT_NEAR(mapping.toDeviceY(0.0), 50 + 700, 1);
 
     settings.scaleDepthPartOnly = 0;
@@ -129,10 +129,10 @@ TEST(Pagination, PageCountAndPageStartDepths)
     const Case cases[] = {
         {23.5, 0, 10, 1, 0, 3},
         {23.5, 0, 10, 1, 2, 5},
-        {0.0, 0, 10, 1, 1, 2},       // no layers: the forced pages and one
-        {23.5, 0, 0, 0, 0, 24},      // no depth per page: one metre a page
-        {23.5, 0, 5, 5, 0, 24},      // overlap as long as the page
-        {23.5, 5000, 10, 0, 0, 1},   // start far below: held at 3000, one page
+        {0.0, 0, 10, 1, 1, 2},      // no layers: the forced pages and one
+        {23.5, 0, 0, 0, 0, 24},     // no depth per page: one metre a page
+        {23.5, 0, 5, 5, 0, 24},     // overlap as long as the page
+        {23.5, 5000, 10, 0, 0, 1},  // start far below: held at 3000, one page
         {1.0e9, 0, 10, 0, 0, pageCountLimit},
         {23.5, -10, 10, 0, 0, 4},
     };
@@ -229,15 +229,15 @@ TEST(Pagination, ScreenPagingStopsBelowTheLastLayerAndAboveTheGround)
 TEST(Pagination, ScrollAreaFollowsTheScreenWidthAndTheMetresPerPage)
 {
     const ScrollArea wide = scrollAreaFor(1280, 17);
-    EXPECT_EQ(wide.width, 1337);  // 354 mm at 96 a inch
-    EXPECT_EQ(wide.height, 2267); // 600 mm
+    EXPECT_EQ(wide.width, 1337);   // 354 mm at 96 a inch
+    EXPECT_EQ(wide.height, 2267);  // 600 mm
     EXPECT_EQ(wide.pageStepY, 2267 / 8);
     EXPECT_EQ(wide.lineStepX, 1337 / 32);
     EXPECT_DOUBLE_EQ(wide.clipWidth, 350.0);
 
     const ScrollArea narrow = scrollAreaFor(999, 38);
-    EXPECT_EQ(narrow.width, 1133);  // 300 mm
-    EXPECT_EQ(narrow.height, 3401); // 900 mm
+    EXPECT_EQ(narrow.width, 1133);   // 300 mm
+    EXPECT_EQ(narrow.height, 3401);  // 900 mm
     EXPECT_DOUBLE_EQ(narrow.clipWidth, 290.0);
 
     EXPECT_EQ(scrollAreaFor(1280, 107).height, 4535);  // 1200 mm

@@ -99,8 +99,7 @@ TEST(NValueColumn, OffScaleTestsAndTheirTexts)
     // 0 blows over 30 cm: the short stroke and the "０回以下の時" text 3 right.
     const double left = page.column(19);
     EXPECT_EQ(page.linesBetween(left, 2.15, left + 3.4, 2.15).size(), 1u);
-    expectTextAt(page, sjis("自沈"), page.deviceX(left + 3), page.deviceY(2.15) - 14,
-                 TextAlign::Left | TextAlign::Top);
+    expectTextAt(page, sjis("自沈"), page.deviceX(left + 3), page.deviceY(2.15) - 14, TextAlign::Left | TextAlign::Top);
     // Penetration 0: "- " and the "分母が０の時" text 2 left of the right edge.
     EXPECT_EQ(page.texts("- ").size(), 1u);
     expectTextAt(page, sjis("貫入不能"), page.deviceX(right - 2), page.deviceY(3.015) - 14,

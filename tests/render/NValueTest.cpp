@@ -86,11 +86,11 @@ TEST(NValue, PlotMarksByChoice)
         int choice;
         Expect expect;
     } cases[] = {
-        {normal, 0, {true, false, false, false}},    {normal, 1, {true, false, false, false}},
-        {normal, 2, {true, false, false, false}},    {over, 0, {true, true, false, false}},
-        {over, 1, {false, false, true, false}},      {over, 2, {true, true, true, false}},
-        {sinking, 0, {true, true, false, false}},    {sinking, 1, {false, false, false, true}},
-        {sinking, 2, {true, true, false, true}},     {sinkingShort, 1, {true, true, false, false}},
+        {normal, 0, {true, false, false, false}},   {normal, 1, {true, false, false, false}},
+        {normal, 2, {true, false, false, false}},   {over, 0, {true, true, false, false}},
+        {over, 1, {false, false, true, false}},     {over, 2, {true, true, true, false}},
+        {sinking, 0, {true, true, false, false}},   {sinking, 1, {false, false, false, true}},
+        {sinking, 2, {true, true, false, true}},    {sinkingShort, 1, {true, true, false, false}},
         {undriven, 1, {false, false, true, false}},
     };
     for (const auto& c : cases) {

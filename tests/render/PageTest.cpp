@@ -120,8 +120,8 @@ TEST(PagePass, TheScreenPageStartsAtTheScreenStartAndShowsTheGround)
 // still completes on every page, quickly and without a flood of primitives.
 TEST(PagePass, NonsenseEverywhereStillDrawsEveryPage)
 {
-    const char* const nonsense[] = {"", "abc", "1e308", "-1e308", "nan", "-", "99999999999999999999", "0/0",
-                                    "50/", "/12", "-5", "\x81\x40", "12.5m"};
+    const char* const nonsense[] = {"",    "abc", "1e308", "-1e308", "nan",      "-",    "99999999999999999999",
+                                    "0/0", "50/", "/12",   "-5",     "\x81\x40", "12.5m"};
     // Depths that still count as numbers: every table stays occupied.
     const char* const absurdDepths[] = {"1e308", "-1e308", "-", ".", "99999999999999999999", "1e-320", "+"};
     const int kinds = static_cast<int>(std::size(nonsense));
@@ -130,7 +130,8 @@ TEST(PagePass, NonsenseEverywhereStillDrawsEveryPage)
     auto fill = [&](auto& table, int offset) {
         using Table = std::decay_t<decltype(table)>;
         for (int row = 1; row <= Table::capacity; ++row) {
-            table.setCell(row, 1, row % 4 == 0 ? absurdDepths[row / 4 % depthKinds] : std::to_string(row * 0.37 + offset));
+            table.setCell(row, 1,
+                          row % 4 == 0 ? absurdDepths[row / 4 % depthKinds] : std::to_string(row * 0.37 + offset));
             for (int cell = 2; cell <= Table::cellCount; ++cell)
                 table.setCell(row, cell, nonsense[(row + cell) % kinds]);
         }

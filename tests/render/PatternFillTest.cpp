@@ -76,7 +76,7 @@ struct PatternFixture : test::PageFixture {
             const int x = primitive.points.empty() ? primitive.rect.left : primitive.points[0].x;
             const bool inColumn = x >= deviceX(column(4)) - 20 && x <= deviceX(column(5)) + 20;
             const bool isBottomRule = primitive.kind == Kind::Line && primitive.points[0].y == bottomRule
-                                      && primitive.points[1].y == bottomRule;
+                && primitive.points[1].y == bottomRule;
             if (inColumn && !isBottomRule && primitive.kind != Kind::Text && primitive.kind != Kind::WrappedText)
                 marks.push_back(primitive);
         }
@@ -87,10 +87,9 @@ struct PatternFixture : test::PageFixture {
 TEST(PatternCode, KindsFollowTheDecimalPlacesOfTheCode)
 {
     const std::pair<long, CodeKind> cases[] = {
-        {-1, CodeKind::None},       {0, CodeKind::Layered},     {3, CodeKind::Layered},
-        {1100, CodeKind::Layered},  {1153, CodeKind::Layered},  {25000, CodeKind::Layered},
-        {10000, CodeKind::Special}, {10004, CodeKind::Special}, {10005, CodeKind::Whole},
-        {10100, CodeKind::Whole},   {19999, CodeKind::Whole},   {90000, CodeKind::Split},
+        {-1, CodeKind::None},      {0, CodeKind::Layered},     {3, CodeKind::Layered},     {1100, CodeKind::Layered},
+        {1153, CodeKind::Layered}, {25000, CodeKind::Layered}, {10000, CodeKind::Special}, {10004, CodeKind::Special},
+        {10005, CodeKind::Whole},  {10100, CodeKind::Whole},   {19999, CodeKind::Whole},   {90000, CodeKind::Split},
         {91234, CodeKind::Split},
     };
     for (const auto& [code, kind] : cases)

@@ -12,8 +12,7 @@
 namespace kolv::test {
 
 // A bitmap of width x height whose pixel (x, y) is black when black(x, y).
-template <class Black>
-MonochromeBitmap bitmapOf(int width, int height, Black black)
+template <class Black> MonochromeBitmap bitmapOf(int width, int height, Black black)
 {
     MonochromeBitmap bitmap;
     bitmap.width = width;

@@ -29,8 +29,8 @@ CliRun render(const test::TemporaryFolder& folder, const std::string& arguments)
 {
     const std::string errorFile = folder.file("stderr.txt");
     const std::string outputFile = folder.file("stdout.txt");
-    const std::string command = std::string("'") + KOLV_CLI_PATH + "' render " + arguments + " 2> '" + errorFile
-                                + "' > '" + outputFile + "'";
+    const std::string command =
+        std::string("'") + KOLV_CLI_PATH + "' render " + arguments + " 2> '" + errorFile + "' > '" + outputFile + "'";
     const int raw = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -55,7 +55,8 @@ PdfFacts pdfFacts(const std::string& path)
     const std::string pdf = test::readFile(path);
     PdfFacts facts;
     const std::regex page(R"(/Type\s*/Page[^s])");
-    facts.pages = static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
+    facts.pages =
+        static_cast<int>(std::distance(std::sregex_iterator(pdf.begin(), pdf.end(), page), std::sregex_iterator()));
     std::smatch box;
     const std::regex mediaBox(R"(/MediaBox\s*\[\s*0\s+0\s+([0-9.]+)\s+([0-9.]+)\s*\])");
     if (std::regex_search(pdf, box, mediaBox)) {
@@ -107,17 +108,18 @@ TEST(RenderCli, PdfPageIsTheSettingsPaperUnlessAnotherIsGiven)
 
     // Paper defaults of A4 landscape in the installation folder's settings.
     test::TemporaryFolder install;
-    std::filesystem::copy(KOLV_BUNDLED_INSTALL_DIR, install.path(), std::filesystem::copy_options::recursive
-                                                                        | std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(KOLV_BUNDLED_INSTALL_DIR, install.path(),
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
     std::string settings = test::readFile(install.file("Sys.ndx"));
     std::size_t line9 = 0;
     for (int line = 0; line < 9; ++line)
         line9 = settings.find("\r\n", line9) + 2;
     settings.replace(line9, settings.find("\r\n", line9) - line9, "1\r\n1");  // lines 9 and 10
-    settings.erase(settings.find("\r\n", line9 + 4), 3);  // the old line 10
+    settings.erase(settings.find("\r\n", line9 + 4), 3);                      // the old line 10
     test::writeFile(install.file("Sys.ndx"), settings);
-    const CliRun a4 = render(folder, quoted(sample) + " -o " + quoted(folder.file("a4.pdf")) + " --install-dir "
-                                         + quoted(install.path()) + " --pages 1-1");
+    const CliRun a4 = render(folder,
+                             quoted(sample) + " -o " + quoted(folder.file("a4.pdf")) + " --install-dir "
+                                 + quoted(install.path()) + " --pages 1-1");
     ASSERT_EQ(a4.status, 0) << a4.errors;
     const PdfFacts a4Facts = pdfFacts(folder.file("a4.pdf"));
     EXPECT_NEAR(a4Facts.width, 297 * pointsPerMillimetre, 0.5);
@@ -130,7 +132,8 @@ TEST(RenderCli, ALogWiderThanTheSheetIsWrittenWithAWarningThatNamesTheRemedies)
     const CliRun a4 = render(folder, quoted(sample) + " -o " + quoted(folder.file("a4.pdf")) + " --paper A4");
     ASSERT_EQ(a4.status, 0) << a4.errors;
     EXPECT_TRUE(std::filesystem::exists(folder.file("a4.pdf")));
-    EXPECT_EQ(std::count(a4.errors.begin(), a4.errors.end(), '\n') - 3, 1) << "one warning besides the pages\n" << a4.errors;
+    EXPECT_EQ(std::count(a4.errors.begin(), a4.errors.end(), '\n') - 3, 1) << "one warning besides the pages\n"
+                                                                           << a4.errors;
     for (const char* text : {"warning", "285 mm wide", "A4 portrait", "210 x 297 mm", "right part is cut off",
                              "--paper A3", "--paper A4 --landscape", "--hscale "})
         EXPECT_NE(a4.errors.find(text), std::string::npos) << text << "\n" << a4.errors;
@@ -144,7 +147,8 @@ TEST(RenderCli, ALogWiderThanTheSheetIsWrittenWithAWarningThatNamesTheRemedies)
     ASSERT_EQ(fitted.status, 0) << fitted.errors;
     EXPECT_EQ(fitted.errors.find("warning"), std::string::npos) << scale << "\n" << fitted.errors;
 
-    const CliRun tall = render(folder, quoted(sample) + " -o " + quoted(folder.file("tall.pdf")) + " --depth-per-page 60");
+    const CliRun tall =
+        render(folder, quoted(sample) + " -o " + quoted(folder.file("tall.pdf")) + " --depth-per-page 60");
     ASSERT_EQ(tall.status, 0) << tall.errors;
     EXPECT_NE(tall.errors.find("lower part is cut off"), std::string::npos) << tall.errors;
     EXPECT_NE(tall.errors.find("--depth-per-page"), std::string::npos) << tall.errors;
@@ -172,7 +176,8 @@ TEST(RenderCli, WarningsForSettingsThatGiveUselessOutput)
     for (const Case& c : cases) {
         const std::string out = folder.file("out.png");
         std::filesystem::remove(out);
-        const CliRun run = render(folder, quoted(c.input) + " -o " + quoted(out) + " --pages 1-1 --dpi 30 " + c.options);
+        const CliRun run =
+            render(folder, quoted(c.input) + " -o " + quoted(out) + " --pages 1-1 --dpi 30 " + c.options);
         EXPECT_EQ(run.status, 0) << c.options << "\n" << run.errors;
         EXPECT_TRUE(std::filesystem::exists(out)) << c.options;
         EXPECT_NE(run.errors.find(c.warning), std::string::npos) << c.options << "\n" << run.errors;
@@ -221,9 +226,9 @@ TEST(RenderCli, ScaleDepthAndStartOptionsChangeThePagination)
     const Case cases[] = {
         {"--depth-per-page 10", 4},
         {"--depth-per-page 10 --start 20", 2},
-        {"--start -25", 2},               // held at -10: 42 m at 28 m a page
-        {"--vscale 50", 4},               // 388 - 5 - 30 - 140 = 213 mm: 10 m a page
-        {"--vscale 50 --paper A4", 9},    // 265 - 5 - 30 - 140 = 90 mm: 4 m a page
+        {"--start -25", 2},             // held at -10: 42 m at 28 m a page
+        {"--vscale 50", 4},             // 388 - 5 - 30 - 140 = 213 mm: 10 m a page
+        {"--vscale 50 --paper A4", 9},  // 265 - 5 - 30 - 140 = 90 mm: 4 m a page
         {"--hscale 200 --depth-per-page 40", 1},
     };
     for (const Case& c : cases) {
@@ -259,7 +264,8 @@ TEST(RenderCli, ExitStatusOfUsageErrorsAndFailures)
         {"'" + sample + "'", 2, "no output file"},
         {"'" + folder.file("missing.vla") + "'" + out, 3, folder.file("missing.vla") + " ): no such file"},
         {"'" + folder.file("logs") + "'" + out, 3, folder.file("logs") + ": it is a folder"},
-        {"'" + folder.file("unknown.txt") + "'" + out, 4, folder.file("unknown.txt") + " ): the format is not recognised"},
+        {"'" + folder.file("unknown.txt") + "'" + out, 4,
+         folder.file("unknown.txt") + " ): the format is not recognised"},
         {"'" + sample + "' -o '" + folder.file("no/such/folder/out.pdf") + "'", 5, "does not exist"},
     };
     for (const Case& c : cases) {
@@ -311,8 +317,8 @@ TEST(RenderCli, PagesMatchTheReviewedImages)
         const std::string rendered = folder.file(c.image);
         const CliRun run = render(folder, "'" + input + "' -o '" + rendered + "' " + c.options);
         ASSERT_EQ(run.status, 0) << run.errors;
-        const QImage expected =
-            QImage(QString::fromStdString(std::string(KOLV_FIXTURE_DIR) + "/render/" + c.image)).convertToFormat(QImage::Format_RGB32);
+        const QImage expected = QImage(QString::fromStdString(std::string(KOLV_FIXTURE_DIR) + "/render/" + c.image))
+                                    .convertToFormat(QImage::Format_RGB32);
         const QImage actual = QImage(QString::fromStdString(rendered)).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(expected.isNull()) << c.image;
         ASSERT_EQ(actual.size(), expected.size()) << c.image;
@@ -351,15 +357,16 @@ TEST(RenderCli, BatchOnWorkerThreadsDrawsEveryLogAsAloneAndNamesTheFiles)
     }
     test::writeFile(folder.file("bad.vla"), "no log\r\n");
     const std::string out = folder.file("out");
-    const CliRun batch = render(folder, inputs + quoted(folder.file("bad.vla")) + " --out-dir " + quoted(out)
-                                            + " --format png --dpi 60 -j 3");
+    const CliRun batch = render(
+        folder, inputs + quoted(folder.file("bad.vla")) + " --out-dir " + quoted(out) + " --format png --dpi 60 -j 3");
     EXPECT_EQ(batch.status, 4) << batch.errors;
     EXPECT_EQ(std::count(batch.output.begin(), batch.output.end(), '\n'), 2 * copies) << batch.output;
     for (int copy = 1; copy <= copies; ++copy)
         for (int page = 1; page <= 2; ++page) {
             const std::string name = "log" + std::to_string(copy) + "-" + std::to_string(page) + ".png";
             EXPECT_NE(batch.output.find(out + "/" + name + "\n"), std::string::npos) << name;
-            EXPECT_EQ(test::readFile(out + "/" + name), test::readFile(folder.file("alone-" + std::to_string(page) + ".png")))
+            EXPECT_EQ(test::readFile(out + "/" + name),
+                      test::readFile(folder.file("alone-" + std::to_string(page) + ".png")))
                 << name;
         }
     EXPECT_NE(batch.errors.find(folder.file("bad.vla") + ": "), std::string::npos) << batch.errors;

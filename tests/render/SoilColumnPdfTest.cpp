@@ -77,8 +77,8 @@ TEST(SoilColumnPdf, BaseAndOverlayBitmapsAreBothVisible)
         tile.right = mapping.toDeviceX(context.columnX[4]) + static_cast<int>(mapping.unitX * 12.0);
         tile.bottom = tile.top + (tile.right - tile.left);
     }
-    const std::string command = "pdftoppm -r " + std::to_string(rasterResolution) + " -png -singlefile '" + pdf
-                                + "' '" + folder.file("page") + "'";
+    const std::string command = "pdftoppm -r " + std::to_string(rasterResolution) + " -png -singlefile '" + pdf + "' '"
+        + folder.file("page") + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     const QImage page(QString::fromStdString(folder.file("page.png")));
     ASSERT_FALSE(page.isNull());

@@ -102,9 +102,14 @@ TEST(SoilColumn, ElevationsNearZeroShowZeroAndAnInclinedHoleCountsItsVerticalDep
         const char* shown;  // "" for none
     };
     const Case cases[] = {
-        {"3.50", "", " 0.00"},   {"3.499", "", " 0.00"}, {"3.504", "0", " 0.00"},
-        {"1.20", "60", "-0.55"}, {"1.20", "0.1", "-2.30"}, {"1.20", "200", "-2.30"},
-        {"", "", ""},            {"abc", "", ""},
+        {"3.50", "", " 0.00"},
+        {"3.499", "", " 0.00"},
+        {"3.504", "0", " 0.00"},
+        {"1.20", "60", "-0.55"},
+        {"1.20", "0.1", "-2.30"},
+        {"1.20", "200", "-2.30"},
+        {"", "", ""},
+        {"abc", "", ""},
     };
     for (const Case& c : cases) {
         LayerPage page;
@@ -243,9 +248,9 @@ TEST(SoilColumn, TheDisplayFlagsPlaceTheFiguresAndRuleUnderNameAndColourTone)
         bool underColour;
     };
     const Case cases[] = {
-        {"", true, TextAlign::Bottom, true, true},      {"247", true, TextAlign::Bottom, true, true},
-        {"471", true, TextAlign::Bottom, true, false},  {"246", true, TextAlign::Top, true, true},
-        {"183", false, TextAlign::Bottom, true, true},  {"0", false, TextAlign::Bottom, false, false},
+        {"", true, TextAlign::Bottom, true, true},     {"247", true, TextAlign::Bottom, true, true},
+        {"471", true, TextAlign::Bottom, true, false}, {"246", true, TextAlign::Top, true, true},
+        {"183", false, TextAlign::Bottom, true, true}, {"0", false, TextAlign::Bottom, false, false},
     };
     for (const Case& c : cases) {
         LayerPage page;
@@ -256,8 +261,7 @@ TEST(SoilColumn, TheDisplayFlagsPlaceTheFiguresAndRuleUnderNameAndColourTone)
         if (!depth.empty()) {
             EXPECT_EQ(depth[0].align, TextAlign::Center | c.vertical) << c.flags;
         }
-        EXPECT_EQ(page.linesBetween(page.column(5), 2.0, page.column(6), 2.0).size(), c.underName ? 1u : 0u)
-            << c.flags;
+        EXPECT_EQ(page.linesBetween(page.column(5), 2.0, page.column(6), 2.0).size(), c.underName ? 1u : 0u) << c.flags;
         EXPECT_EQ(page.linesBetween(page.column(6), 2.0, page.column(7), 2.0).size(), c.underColour ? 1u : 0u)
             << c.flags;
         EXPECT_EQ(page.linesBetween(page.column(1), 2.0, page.column(4), 2.0).size(), 1u) << c.flags;
@@ -273,9 +277,9 @@ TEST(SoilColumn, ASpecialCodeDrawsItsBoundaryKindAndContinuesTheLayerAbove)
         bool continued;
     };
     const Case cases[] = {
-        {"10003", "粘土", true, true},    // unconformity within the same clay
-        {"10000", "粘土", false, true},   // the same layer goes on: no boundary
-        {"10003", "砂", true, false},     // another name: nothing to continue
+        {"10003", "粘土", true, true},   // unconformity within the same clay
+        {"10000", "粘土", false, true},  // the same layer goes on: no boundary
+        {"10003", "砂", true, false},    // another name: nothing to continue
     };
     for (const Case& c : cases) {
         LayerPage page;

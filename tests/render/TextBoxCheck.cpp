@@ -18,7 +18,7 @@ bool intersects(const DeviceRect& a, const DeviceRect& b)
 bool inside(const DeviceRect& inner, const DeviceRect& outer)
 {
     return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top
-           && inner.bottom <= outer.bottom;
+        && inner.bottom <= outer.bottom;
 }
 
 std::string describe(const PlacedTextBox& text)

@@ -18,7 +18,8 @@ struct PlacedTextBox {
 
 // The texts of a page that can be seen: wholly or partly inside the clip
 // they were drawn under. Measured wrapped texts are left out.
-std::vector<PlacedTextBox> visibleTextBoxes(const RecordingDevice& device, std::vector<std::string>* cutTexts = nullptr);
+std::vector<PlacedTextBox> visibleTextBoxes(const RecordingDevice& device,
+                                            std::vector<std::string>* cutTexts = nullptr);
 
 // What is wrong on the page, one line each (UTF-8): texts off the sheet, cut
 // by the page's clip, or overlapping another text.

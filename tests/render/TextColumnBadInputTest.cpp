@@ -16,15 +16,14 @@ using kolv::test::sjis;
 namespace {
 
 const std::array<std::string, 16> nonsense{
-    "",      "abc",    "-",    "1e308", "-1e308", "99999999999", "-0.5", "3.5",
-    "50/0",  "/",      "1/",   "\x81",  "0x10",   "nan",         "-50/-3", "2147483647/1",
+    "",     "abc", "-",  "1e308", "-1e308", "99999999999", "-0.5",   "3.5",
+    "50/0", "/",   "1/", "\x81",  "0x10",   "nan",         "-50/-3", "2147483647/1",
 };
 
 // Every table filled to its capacity: cell 1 a depth (or page) rising through
 // the page with a sign or a huge negative value here and there, so that no
 // loop ends early, every other cell anything from the nonsense list.
-template <class Table>
-void fillWithNonsense(Table& table, int seed)
+template <class Table> void fillWithNonsense(Table& table, int seed)
 {
     for (int row = 1; row <= Table::capacity; ++row) {
         for (int cell = 1; cell <= Table::cellCount; ++cell)

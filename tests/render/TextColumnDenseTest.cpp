@@ -45,8 +45,8 @@ TEST(TextColumnDense, EveryPageOfAFullBoreholeIsDrawn)
         EXPECT_GT(notes, 0) << "page " << p;
         EXPECT_EQ(device.textsEqualTo(sjis("自由記事1（頁0）")).size(), 1u) << "page " << p;
         for (int notePage = 1; notePage <= 12; ++notePage) {
-            const std::string text = sjis("自由記事") + std::to_string(notePage + 12) + sjis("（頁") +
-                                     std::to_string(notePage) + sjis("）");
+            const std::string text =
+                sjis("自由記事") + std::to_string(notePage + 12) + sjis("（頁") + std::to_string(notePage) + sjis("）");
             EXPECT_EQ(device.textsEqualTo(text).size(), notePage == p ? 1u : 0u) << "page " << p;
         }
         EXPECT_EQ(device.textsEqualTo("(" + std::to_string(p) + ")").size(), 1u) << "page " << p;

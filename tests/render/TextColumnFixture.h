@@ -60,8 +60,8 @@ struct PageFixture {
         for (const RecordedPrimitive& line : device.ofKind(RecordedPrimitive::Kind::Line)) {
             const DevicePoint a = line.points[0];
             const DevicePoint b = line.points[1];
-            if ((near(a, deviceX(x1), deviceY(y1)) && near(b, deviceX(x2), deviceY(y2))) ||
-                (near(b, deviceX(x1), deviceY(y1)) && near(a, deviceX(x2), deviceY(y2))))
+            if ((near(a, deviceX(x1), deviceY(y1)) && near(b, deviceX(x2), deviceY(y2)))
+                || (near(b, deviceX(x1), deviceY(y1)) && near(a, deviceX(x2), deviceY(y2))))
                 found.push_back(line);
         }
         return found;

@@ -82,8 +82,6 @@ TEST(TextFit, CentredTextsFitTwiceTheRoomOnTheirNearerSide)
     EXPECT_EQ(texts[0].font.widthPercent, 80);  // 17.5 mm into twice 7 mm
 }
 
-
-
 TEST(TextFit, SpreadAndCentredTextsWiderThanTheirRangeAreCondensedWhole)
 {
     // "ABCDEFGHIJ" is 17.5 mm wide.
@@ -146,8 +144,8 @@ TEST(TitleBlock, LongValuesKeepToTheirRangeAndLabelsClearOfTheirValues)
 TEST(TitleBlock, AValueTooLongForOneLineTakesTwoSmallerLinesThenIsCut)
 {
     FitPage page;
-    const std::string longName
-        = sjis("原子力災害制圧道路等整備事業（交付金）業務委託（地質調査）　美浜工区24-16（その２）");
+    const std::string longName =
+        sjis("原子力災害制圧道路等整備事業（交付金）業務委託（地質調査）　美浜工区24-16（その２）");
     const auto surveyNameLines = [](const FitPage& drawn) {
         std::vector<RecordedPrimitive> found;
         for (const RecordedPrimitive& text : drawn.device.ofKind(Kind::Text))

@@ -68,9 +68,9 @@ std::size_t markCount(long number)
 TEST(VectorFigure, TheTableHoldsExactlyTheNumbersOfTheReferenceData)
 {
     EXPECT_EQ(vectorFigureNumbers(), expectedNumbers());
-    for (const long absent : {-1L, 0L, 9L, 11L, 60L, 99L, 1000L, 1800L, 2000L, 3200L, 3700L, 3900L, 4000L, 5300L,
-                              6000L, 6500L, 6700L, 7000L, 8000L, 8800L, 9999L, 10005L, 10090L, 10094L, 10100L,
-                              91234L}) {
+    for (const long absent :
+         {-1L,   0L,    9L,    11L,   60L,   99L,   1000L, 1800L, 2000L,  3200L,  3700L,  3900L,  4000L,
+          5300L, 6000L, 6500L, 6700L, 7000L, 8000L, 8800L, 9999L, 10005L, 10090L, 10094L, 10100L, 91234L}) {
         EXPECT_FALSE(hasVectorFigure(absent)) << absent;
         RecordingDevice device;
         EXPECT_FALSE(drawVectorFigure(device, absent, frameOfCell(), Pen{})) << absent;
@@ -189,9 +189,9 @@ TEST(VectorFigure, TheSpecialBoundaryKindsDrawTheirOwnLines)
     EXPECT_TRUE(std::all_of(dotted.begin(), dotted.end(), [](const auto& p) { return p.kind == Kind::Ellipse; }));
     const std::vector<RecordedPrimitive> dashDot = linesOfKind(2);
     EXPECT_TRUE(std::all_of(dashDot.begin(), dashDot.end(), [](const auto& p) { return p.kind == Kind::Line; }));
-    EXPECT_TRUE(std::any_of(dashDot.begin(), dashDot.end(),
-                            [](const auto& p) { return p.points[1].x - p.points[0].x == 2; }))
-        << "the dot of the dash-dot line";
+    EXPECT_TRUE(std::any_of(dashDot.begin(), dashDot.end(), [](const auto& p) {
+        return p.points[1].x - p.points[0].x == 2;
+    })) << "the dot of the dash-dot line";
     const std::vector<RecordedPrimitive> wavy = linesOfKind(3);
     ASSERT_EQ(wavy.size(), 1u);
     EXPECT_EQ(wavy[0].kind, Kind::Polyline);

@@ -146,7 +146,7 @@ TEST(BundledData, SoilNameMasterFollowsThePatternNumbering)
         }
     }
     for (const char* name : {"火山灰質粘性土", "高有機質土", "有機質土", "礫質土", "砂質土", "硬質粘土", "炭質頁岩",
-                                "砂質頁岩", "礫", "砂", "シルト", "粘土", "埋土", "玉石", "ローム", "埋立土"})
+                             "砂質頁岩", "礫", "砂", "シルト", "粘土", "埋土", "玉石", "ローム", "埋立土"})
         EXPECT_EQ(names.count(sjis(name)), 1u) << name;
     const auto& sand = *std::find_if(master.rows.begin(), master.rows.end(),
                                      [](const SoilNameRow& row) { return row.name == sjis("砂"); });

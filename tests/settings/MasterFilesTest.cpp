@@ -85,8 +85,8 @@ TEST(SoilNameMaster, EndMarkCapacityAndALastLineWithoutLineEnd)
     EXPECT_EQ(master.rows.size(), 256u);
     EXPECT_EQ(master.lastRow[1][0], 256);
 
-    readSoilNameMaster(master, crlf({sjis("[第1部], ,660,"), "a,S,1.0,1.0", sjis("[終了]"), "b,S,2.0,2.0"}) + "c,S,3.0,3.1",
-                       0);
+    readSoilNameMaster(master,
+                       crlf({sjis("[第1部], ,660,"), "a,S,1.0,1.0", sjis("[終了]"), "b,S,2.0,2.0"}) + "c,S,3.0,3.1", 0);
     ASSERT_EQ(master.rows.size(), 1u) << "rows of an earlier file are dropped";
     EXPECT_EQ(master.rows[0].name, "a");
 
@@ -135,18 +135,18 @@ TEST(SoilNameMaster, AMissingFileIsReportedByTheLoaderAndByTheVersionCheck)
 TEST(PatternColorTable, ReadsPairsAndSkipsTitlesCommentsAndNonNumbers)
 {
     PatternColorTable table;
-    readPatternColors(table, crlf({
-                                 sjis("[パターン色] No,色"),
-                                 "{comment},0x123456",
-                                 "12,0xff0000,0xff0000,a,b",
-                                 sjis("700,0x00ff00,0x00ff00,ローム,ローム"),  // trail byte of "ー" is "["
-                                 sjis("6100,0x808080,0,ポ,ポ"),                  // trail byte of "ポ" is "{"
-                                 "300,8421504",
-                                 "abc,0x111111",
-                                 "5",
-                                 "-7,0x10,",
-                             })
-                                 + "20,0x0000ff");
+    readPatternColors(table,
+                      crlf({
+                          sjis("[パターン色] No,色"),
+                          "{comment},0x123456",
+                          "12,0xff0000,0xff0000,a,b",
+                          sjis("700,0x00ff00,0x00ff00,ローム,ローム"),  // trail byte of "ー" is "["
+                          sjis("6100,0x808080,0,ポ,ポ"),                // trail byte of "ポ" is "{"
+                          "300,8421504",
+                          "abc,0x111111",
+                          "5",
+                          "-7,0x10,",
+                      }) + "20,0x0000ff");
     EXPECT_EQ(table.colorOf(12), 0xff0000u);
     EXPECT_EQ(table.colorOf(700), 0x00ff00u);
     EXPECT_EQ(table.colorOf(6100), 0x808080u);
@@ -308,11 +308,8 @@ TEST(InstallFolder, TheLocationFileNamesTheFolderElseTheDefault)
         std::string folder;
     };
     const Case cases[] = {
-        {"D:\\Data\\Qelm", "D:\\Data\\Qelm"},
-        {"", "C:\\Ostrand\\Qelm3"},
-        {"D:", "C:\\Ostrand\\Qelm3"},
-        {"D:\\", "C:\\Ostrand\\Qelm3"},
-        {"/home/user", "C:\\Ostrand\\Qelm3"},
+        {"D:\\Data\\Qelm", "D:\\Data\\Qelm"}, {"", "C:\\Ostrand\\Qelm3"},           {"D:", "C:\\Ostrand\\Qelm3"},
+        {"D:\\", "C:\\Ostrand\\Qelm3"},       {"/home/user", "C:\\Ostrand\\Qelm3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.location);

@@ -56,7 +56,9 @@ TEST(PatternBitmapCache, AnotherFolderOrClearingReadsTheFilesAgain)
 {
     PatternBitmapCache cache;
     CountingReader reader;
-    const auto ask = [&](const std::string& folder, long number) { cache.bitmap(folder, number, reader.forNumber(number)); };
+    const auto ask = [&](const std::string& folder, long number) {
+        cache.bitmap(folder, number, reader.forNumber(number));
+    };
     ask("C:\\Jbptn", 2);
     ask("C:\\Jbptn", 3);
     ask("C:\\Jbptn01", 2);

@@ -309,11 +309,7 @@ TEST(SettingsStore, BadInputNeverCrashesAndGivesValues)
     for (int i = 0; i < 200000; ++i)
         garbage.push_back(static_cast<char>((i * 7919 + i / 13) & 0xFF));
     const std::string inputs[] = {
-        garbage,
-        std::string(3 << 20, '\x82'),
-        "502\r\n1\r\n0\r\n1\r\n\x82"s,
-        "\0\0\0\r\n5\0x\r\n"s,
-        "",
+        garbage, std::string(3 << 20, '\x82'), "502\r\n1\r\n0\r\n1\r\n\x82"s, "\0\0\0\r\n5\0x\r\n"s, "",
     };
     for (const std::string& input : inputs) {
         InstallationFixture install;
@@ -381,8 +377,9 @@ TEST(SettingsStore, LoadsOnceAndReloadsEverythingFromANewFolder)
     EXPECT_EQ(settings.companyName, "first");
     EXPECT_DOUBLE_EQ(settings.fontSlots[2].size, 12.0);
 
-    first.writeLines("Sys.ndx", {"502", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
-                                 "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "changed"});
+    first.writeLines("Sys.ndx",
+                     {"502", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "",
+                      "",    "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "changed"});
     load(settings, data);
     EXPECT_EQ(settings.companyName, "first") << "loaded once until a reload of everything";
 

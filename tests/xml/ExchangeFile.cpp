@@ -38,8 +38,8 @@ std::unique_ptr<OpenedExchangeFile> openExchangeBytes(std::string_view bytes, co
 std::string exchangeDocument(std::string_view versionAttribute, std::string_view body)
 {
     return sjis("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n<!DOCTYPE ボーリング情報 SYSTEM \"BED.DTD\">\r\n"
-                "<ボーリング情報 " + std::string(versionAttribute) + ">\r\n" + std::string(body)
-                + "\r\n</ボーリング情報>\r\n");
+                "<ボーリング情報 "
+                + std::string(versionAttribute) + ">\r\n" + std::string(body) + "\r\n</ボーリング情報>\r\n");
 }
 
 std::string utf8(std::string_view cp932)

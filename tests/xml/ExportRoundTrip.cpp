@@ -21,8 +21,7 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-template <class Table>
-Rows occupiedRows(const Table& table)
+template <class Table> Rows occupiedRows(const Table& table)
 {
     Rows rows;
     for (int row = 1; row <= occupiedRowCount(table); ++row)
@@ -40,10 +39,14 @@ struct DataTable {
 };
 
 constexpr DataTable dataTables[] = {
-    {Data::Layer, "LayerRow", "地質"},         {Data::Spt, "SptRow", "Ｎ値"},
-    {Data::Observation, "ObservationRow", "記事"}, {Data::InSitu, "InSituRow", "原位置試験"},
-    {Data::Sample, "SampleRow", "試料"},       {Data::GeologicAge, "GeologicAgeRow", "地質時代"},
-    {Data::WaterLevel, "WaterLevelRow", "水位"}, {Data::Drilling, "DrillingRow", "削孔"},
+    {Data::Layer, "LayerRow", "地質"},
+    {Data::Spt, "SptRow", "Ｎ値"},
+    {Data::Observation, "ObservationRow", "記事"},
+    {Data::InSitu, "InSituRow", "原位置試験"},
+    {Data::Sample, "SampleRow", "試料"},
+    {Data::GeologicAge, "GeologicAgeRow", "地質時代"},
+    {Data::WaterLevel, "WaterLevelRow", "水位"},
+    {Data::Drilling, "DrillingRow", "削孔"},
 };
 
 Rows rowsOf(const BoringData& data, Data table)
@@ -102,7 +105,8 @@ std::string levelWithSign(const std::string& stored)
 std::string twoDigitMonthAndDay(const std::string& stored)
 {
     const std::size_t slash = stored.find('/');
-    if (slash == std::string::npos || !isWholeNumber(stored.substr(0, slash)) || !isWholeNumber(stored.substr(slash + 1)))
+    if (slash == std::string::npos || !isWholeNumber(stored.substr(0, slash))
+        || !isWholeNumber(stored.substr(slash + 1)))
         return stored;
     return formatText("%02ld/%02ld", parseLeadingInteger(stored), parseLeadingInteger(stored.substr(slash + 1)));
 }
@@ -172,7 +176,9 @@ const CarriedCell carriedCells[] = {
 // (the DTD orders that group before the other tests).
 Rows inImportOrder(Data table, Rows rows)
 {
-    const auto byDepth = [](const auto& a, const auto& b) { return parseLeadingNumber(a[0]) < parseLeadingNumber(b[0]); };
+    const auto byDepth = [](const auto& a, const auto& b) {
+        return parseLeadingNumber(a[0]) < parseLeadingNumber(b[0]);
+    };
     if (table == Data::InSitu)
         std::stable_partition(rows.begin(), rows.end(), [](const auto& row) { return row[1] == loadingTestName(); });
     if (table == Data::Layer || table == Data::InSitu)
@@ -197,8 +203,8 @@ std::string twoDigits(const std::string& stored)
 std::map<int, std::string> expectedHeading(const BoringData& data)
 {
     std::map<int, std::string> lines;
-    for (int line : {1, 2, 3, 4, 5, 13, 16, 17, 18, 19, 20, 22, 23, 24, 25, 26, 27, 37, 39, 40, 51, 52, 53, 54, 55, 56,
-                     57, 76, 77, 78, 79})
+    for (int line : {1,  2,  3,  4,  5,  13, 16, 17, 18, 19, 20, 22, 23, 24, 25, 26,
+                     27, 37, 39, 40, 51, 52, 53, 54, 55, 56, 57, 76, 77, 78, 79})
         lines[line] = data.headingLine(line);
     lines[6] = yearOf(data, 6, 34);
     lines[9] = yearOf(data, 9, 35);
@@ -257,14 +263,17 @@ std::vector<CellDifference> carriedCellDifferences(const BoringData& original, c
             const auto storedRow = std::find(stored.begin(), stored.end(), expectedRows[row]) - stored.begin() + 1;
             for (const CarriedCell& carried : carriedCells) {
                 if (carried.data != table.data
-                    || reported.count(table.menuName + (" " + std::to_string(storedRow)) + "." + std::to_string(carried.cell)))
+                    || reported.count(table.menuName + (" " + std::to_string(storedRow)) + "."
+                                      + std::to_string(carried.cell)))
                     continue;
                 const std::size_t index = static_cast<std::size_t>(carried.cell - 1);
                 // A cell that may differ says how it was expected to come back.
-                std::string place = std::string(table.name) + " " + std::to_string(row + 1) + "." + std::to_string(carried.cell);
+                std::string place =
+                    std::string(table.name) + " " + std::to_string(row + 1) + "." + std::to_string(carried.cell);
                 if (carried.whyItMayDiffer)
                     place += std::string(" (") + carried.whyItMayDiffer + ")";
-                compare(differences, std::move(place), carried.expected(expectedRows[row][index]), actualRows[row][index]);
+                compare(differences, std::move(place), carried.expected(expectedRows[row][index]),
+                        actualRows[row][index]);
             }
         }
     }
@@ -280,10 +289,13 @@ std::vector<CellDifference> savedCellDifferences(const BoringData& first, const 
         const Rows firstRows = rowsOf(first, table.data);
         const Rows secondRows = rowsOf(second, table.data);
         for (std::size_t row = 0; row < std::max(firstRows.size(), secondRows.size()); ++row) {
-            const std::size_t cells = table.data == Data::Layer ? layerSavedCells : std::max(
-                row < firstRows.size() ? firstRows[row].size() : 0, row < secondRows.size() ? secondRows[row].size() : 0);
+            const std::size_t cells = table.data == Data::Layer
+                ? layerSavedCells
+                : std::max(row < firstRows.size() ? firstRows[row].size() : 0,
+                           row < secondRows.size() ? secondRows[row].size() : 0);
             for (std::size_t cell = 0; cell < cells; ++cell) {
-                compare(differences, std::string(table.name) + " " + std::to_string(row + 1) + "." + std::to_string(cell + 1),
+                compare(differences,
+                        std::string(table.name) + " " + std::to_string(row + 1) + "." + std::to_string(cell + 1),
                         row < firstRows.size() ? firstRows[row][cell] : "<no row>",
                         row < secondRows.size() ? secondRows[row][cell] : "<no row>");
             }
@@ -346,7 +358,8 @@ std::string validityErrors(const std::string& bytes)
     const std::string path = temporary.file("BED0001.XML");
     writeFile(path, bytes);
     int status = 0;
-    const std::string output = commandOutput("xmllint --noout --valid --path '" + folder + "' '" + path + "' 2>&1", status);
+    const std::string output =
+        commandOutput("xmllint --noout --valid --path '" + folder + "' '" + path + "' 2>&1", status);
     return status == 0 && output.empty() ? std::string() : output + "(xmllint status " + std::to_string(status) + ")";
 }
 

@@ -18,10 +18,11 @@ using test::openExchangeBytes;
 using test::sjis;
 using test::utf8;
 
-const std::string layersAndNote = "<コア情報>\r\n<岩石土区分><岩石土区分_下端深度>1.80</岩石土区分_下端深度></岩石土区分>\r\n"
-                                  "<岩石土区分><岩石土区分_下端深度>3.00</岩石土区分_下端深度></岩石土区分>\r\n"
-                                  "<観察記事><観察記事_上端深度>0.00</観察記事_上端深度>"
-                                  "<観察記事_記事>砂</観察記事_記事></観察記事>\r\n</コア情報>";
+const std::string layersAndNote =
+    "<コア情報>\r\n<岩石土区分><岩石土区分_下端深度>1.80</岩石土区分_下端深度></岩石土区分>\r\n"
+    "<岩石土区分><岩石土区分_下端深度>3.00</岩石土区分_下端深度></岩石土区分>\r\n"
+    "<観察記事><観察記事_上端深度>0.00</観察記事_上端深度>"
+    "<観察記事_記事>砂</観察記事_記事></観察記事>\r\n</コア情報>";
 
 // Opens the bytes over a store that already holds a document.
 std::unique_ptr<test::OpenedExchangeFile> openOverExistingDocument(std::string_view bytes)
@@ -64,8 +65,8 @@ TEST(XmlBadInput, MutatedFilesNeverBreakTheImport)
 {
     if (!test::corpusAvailable())
         GTEST_SKIP() << "no corpus at " << test::corpusDir();
-    const std::string original
-        = test::readFile(test::corpusDir() + "/xml-real/geofukui-jiban-opendata/18000103101301603/DATA/BED0001.XML");
+    const std::string original =
+        test::readFile(test::corpusDir() + "/xml-real/geofukui-jiban-opendata/18000103101301603/DATA/BED0001.XML");
     const std::string markup = "<>/&;#x\"'\n\r\x81\x5C\xE3";
     std::mt19937 random(7);
     for (int mutant = 0; mutant < 60; ++mutant) {
@@ -122,8 +123,8 @@ TEST(XmlBadInput, MegabyteValuesAreKeptWhole)
         expectedNote += sjis("礫混じり砂\r\n");
     }
     const std::string body = "<標題情報><調査名>" + longName + "</調査名></標題情報>\r\n<コア情報>"
-                             + "<観察記事><観察記事_上端深度>0.00</観察記事_上端深度><観察記事_記事>" + longNote
-                             + "</観察記事_記事></観察記事><" + longName + ">x</" + longName + "></コア情報>";
+        + "<観察記事><観察記事_上端深度>0.00</観察記事_上端深度><観察記事_記事>" + longNote
+        + "</観察記事_記事></観察記事><" + longName + ">x</" + longName + "></コア情報>";
     const auto opened = openExchangeBytes(exchangeDocument("DTD_version=\"3.00\"", body));
     ASSERT_EQ(opened->status, OpenStatus::Opened);
     EXPECT_EQ(opened->data.headingLine(1), longName);
@@ -166,8 +167,9 @@ TEST(XmlBadInput, InvalidUtf8BytesBecomeGetaAndAreReported)
 
 TEST(XmlBadInput, RootElementWithoutGroupsOpensAnEmptyLog)
 {
-    for (const char* root : {"<ボーリング情報 DTD_version=\"3.00\"/>", "<ボーリング情報 DTD_version=\"3.00\"></ボーリング情報>",
-                             "<ボーリング情報 DTD_version=\"3.00\">"}) {
+    for (const char* root :
+         {"<ボーリング情報 DTD_version=\"3.00\"/>", "<ボーリング情報 DTD_version=\"3.00\"></ボーリング情報>",
+          "<ボーリング情報 DTD_version=\"3.00\">"}) {
         SCOPED_TRACE(root);
         const auto opened = openOverExistingDocument(sjis(std::string("<?xml version=\"1.0\"?>\n") + root));
         ASSERT_EQ(opened->status, OpenStatus::Opened);

@@ -170,11 +170,11 @@ OracleReading readWithQt(const std::string& fileBytes)
         } else if (name == u"観察記事") {
             const QMap<QString, QString> note = readGroup(xml, name);
             reading.notes += beginsWithNumber(note.value(QStringLiteral("観察記事_上端深度")))
-                             || beginsWithNumber(note.value(QStringLiteral("観察記事_下端深度")));
+                || beginsWithNumber(note.value(QStringLiteral("観察記事_下端深度")));
         } else if (name == u"孔内水平載荷試験" || name == u"孔内載荷試験" || name == u"その他原位置試験") {
             const QMap<QString, QString> test = readGroup(xml, name);
             reading.inSituTests += beginsWithNumber(test.value(name + QStringLiteral("_試験深度")))
-                                   || beginsWithNumber(test.value(name + QStringLiteral("_上端深度")));
+                || beginsWithNumber(test.value(name + QStringLiteral("_上端深度")));
         }
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
@@ -258,22 +258,78 @@ TEST(XmlCorpus, OfficialExamplesFillTheHeadingLinesTheTagTableMaps)
     };
     const Case cases[] = {
         {"boring-rs/BED0110.XML",
-         {{1, "○○共同溝土質調査（その２）"}, {2, "国道○○号建設事業"}, {3, "○○県○○郡○○町字○○"},
-          {4, "国土交通省○○地方整備局道路部○○課"}, {5, "B-2"}, {6, "1999"}, {7, "5"}, {8, "1"}, {9, "1999"},
-          {10, "5"}, {11, "20"}, {13, "0.23"}, {16, "○○○○"}, {17, "△△△△"}, {18, "××××"}, {19, "□□□□"},
-          {20, "○○○○"}, {21, "半自動"}, {22, "△△△△"}, {23, "××××"}, {24, "15.00"}, {25, "10.00"},
-          {26, "15.00"}, {27, "53396543"}, {37, "23.00"}, {39, "株式会社○○コンサルタンツ"}, {40, "012-3455-6789"},
-          {51, "34"}, {52, "59"}, {53, "53.2000"}, {54, "135"}, {55, "49"}, {56, "58.2000"}, {57, "1"},
-          {58, "65"}, {59, "43"}}},
+         {{1, "○○共同溝土質調査（その２）"},
+          {2, "国道○○号建設事業"},
+          {3, "○○県○○郡○○町字○○"},
+          {4, "国土交通省○○地方整備局道路部○○課"},
+          {5, "B-2"},
+          {6, "1999"},
+          {7, "5"},
+          {8, "1"},
+          {9, "1999"},
+          {10, "5"},
+          {11, "20"},
+          {13, "0.23"},
+          {16, "○○○○"},
+          {17, "△△△△"},
+          {18, "××××"},
+          {19, "□□□□"},
+          {20, "○○○○"},
+          {21, "半自動"},
+          {22, "△△△△"},
+          {23, "××××"},
+          {24, "15.00"},
+          {25, "10.00"},
+          {26, "15.00"},
+          {27, "53396543"},
+          {37, "23.00"},
+          {39, "株式会社○○コンサルタンツ"},
+          {40, "012-3455-6789"},
+          {51, "34"},
+          {52, "59"},
+          {53, "53.2000"},
+          {54, "135"},
+          {55, "49"},
+          {56, "58.2000"},
+          {57, "1"},
+          {58, "65"},
+          {59, "43"}}},
         {"boring-rs/BED0300.XML",
-         {{1, "○○共同溝土質調査(その2)"}, {2, "一般国道○○号建設事業"}, {4, "国土交通省○○地方整備局○○事務所○○課"},
-          {5, "B-2"}, {6, "1999"}, {7, "05"}, {8, "01"}, {9, "1999"}, {10, "05"}, {11, "20"}, {16, "○○○○"},
-          {19, "□□□□"}, {21, "半自動"}, {23, "×××"}, {24, "15.00"}, {25, "10.00"}, {27, "53396543"},
-          {37, "23.00"}, {57, "1"}}},
+         {{1, "○○共同溝土質調査(その2)"},
+          {2, "一般国道○○号建設事業"},
+          {4, "国土交通省○○地方整備局○○事務所○○課"},
+          {5, "B-2"},
+          {6, "1999"},
+          {7, "05"},
+          {8, "01"},
+          {9, "1999"},
+          {10, "05"},
+          {11, "20"},
+          {16, "○○○○"},
+          {19, "□□□□"},
+          {21, "半自動"},
+          {23, "×××"},
+          {24, "15.00"},
+          {25, "10.00"},
+          {27, "53396543"},
+          {37, "23.00"},
+          {57, "1"}}},
         {"boring-rs/BED0400.XML",
-         {{1, "○○共同溝土質調査(その2)"}, {6, "1999"}, {7, "05"}, {8, "01"}, {11, "20"}, {16, "○○○○"},
-          {17, "△△△△"}, {21, ""}, {24, "15.00"}, {25, "10.00"}, {27, "53396543"}, {37, "23.00"}, {57, "11"},
-          {76, "54321"}, {77, ""}}},
+         {{1, "○○共同溝土質調査(その2)"},
+          {6, "1999"},
+          {7, "05"},
+          {8, "01"},
+          {11, "20"},
+          {16, "○○○○"},
+          {17, "△△△△"},
+          {21, ""},
+          {24, "15.00"},
+          {25, "10.00"},
+          {27, "53396543"},
+          {37, "23.00"},
+          {57, "11"},
+          {76, "54321"},
+          {77, ""}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -301,7 +357,8 @@ TEST(XmlCorpus, InSituRowsEndAsTheCompletionAndPostProcessingLeaveThem)
         }
     }
     const auto older = openExchangeFile(xmlRealDir() + "/boring-rs/BED0300.XML");
-    EXPECT_EQ(utf8(older->data.inSituRows.cell(1, 2)) + " " + older->data.inSituRows.cell(1, 3), "孔内載荷試験 1.31E+03");
+    EXPECT_EQ(utf8(older->data.inSituRows.cell(1, 2)) + " " + older->data.inSituRows.cell(1, 3),
+              "孔内載荷試験 1.31E+03");
     // The same survey in 4.00 keeps its loading tests under their new group
     // name, and its unmeasured level (-99.99) makes no water-level row.
     const auto newer = openExchangeFile(xmlRealDir() + "/boring-rs/BED0400.XML");

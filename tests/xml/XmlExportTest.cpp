@@ -140,7 +140,7 @@ struct ReportedCase {
     const char* table;  // UTF-8
     int row;
     int cell;
-    std::string line;   // the line written instead, UTF-8, without its indentation
+    std::string line;  // the line written instead, UTF-8, without its indentation
 };
 
 TEST(XmlExport, ValuesTheFileCannotHoldAreReportedByRowAndCellAndTheFileIsStillWritten)
@@ -164,8 +164,7 @@ TEST(XmlExport, ValuesTheFileCannotHoldAreReportedByRowAndCellAndTheFileIsStillW
              d.waterLevelRows.setCell(1, 2, "");
              d.drillingRows.setCell(1, 2, "");
          },
-         "見出し", 6, 0,
-         element("調査期間_開始年月日", "")},
+         "見出し", 6, 0, element("調査期間_開始年月日", "")},
         {"measuring date without a survey year",
          [](BoringData& d) {
              for (int line : {6, 7, 8})
@@ -177,8 +176,13 @@ TEST(XmlExport, ValuesTheFileCannotHoldAreReportedByRowAndCellAndTheFileIsStillW
          1, 1, element("孔内水位_孔内水位", "-99.99")},
         {"control character", [](BoringData& d) { d.observationRows.setCell(1, 4, sjis("砂\a礫")); }, "記事", 1, 4,
          element("観察記事_記事", "砂礫")},
-        {"byte that is no character", [](BoringData& d) { d.sampleRows.setCell(1, 3, "T\xFF" "1"); }, "試料", 1, 3,
-         element("試料採取_試料番号", "T〓1")},
+        {"byte that is no character",
+         [](BoringData& d) {
+             d.sampleRows.setCell(1, 3,
+                                  "T\xFF"
+                                  "1");
+         },
+         "試料", 1, 3, element("試料採取_試料番号", "T〓1")},
     };
     for (const ReportedCase& c : cases) {
         SCOPED_TRACE(c.what);

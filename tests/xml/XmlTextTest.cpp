@@ -88,8 +88,9 @@ TEST(PrepareXmlText, RootLineCarriesTheVersionMarkDetectionLooksFor)
 
 TEST(PrepareXmlText, Utf8BytesAreConvertedWhateverTheDeclarationSays)
 {
-    const std::string utf8 = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"shift_jis\"?>\n"
-                             "<ボーリング情報 DTD_version=\"3.00\">\n<観察記事_記事>Ⅰ層～Ⅱ層</観察記事_記事>\n</ボーリング情報>\n";
+    const std::string utf8 =
+        "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"shift_jis\"?>\n"
+        "<ボーリング情報 DTD_version=\"3.00\">\n<観察記事_記事>Ⅰ層～Ⅱ層</観察記事_記事>\n</ボーリング情報>\n";
     const PreparedXml prepared = prepareXmlText(utf8);
     ASSERT_EQ(prepared.lines.size(), 3u);
     EXPECT_EQ(prepared.lines[1], sjis("<観察記事_記事>Ⅰ層～Ⅱ層</観察記事_記事>"));
@@ -111,7 +112,8 @@ TEST(PrepareXmlText, ShiftJisBytesStayAsTheyAre)
 {
     // "表" ends in 0x5C and "ソ" in 0x5C too: bytes that an encoding guess or
     // a byte search could take for something else.
-    const std::string text = sjis("<ボーリング情報 DTD_version=\"3.00\">\r\n<調査名>表ソ\\n能</調査名>\r\n</ボーリング情報>\r\n");
+    const std::string text =
+        sjis("<ボーリング情報 DTD_version=\"3.00\">\r\n<調査名>表ソ\\n能</調査名>\r\n</ボーリング情報>\r\n");
     const PreparedXml prepared = prepareXmlText(text);
     ASSERT_EQ(prepared.lines.size(), 3u);
     EXPECT_EQ(prepared.lines[1], sjis("<調査名>表ソ\\n能</調査名>"));
@@ -119,9 +121,9 @@ TEST(PrepareXmlText, ShiftJisBytesStayAsTheyAre)
 
 TEST(PrepareXmlText, ValuesKeepMarkupCharactersAsReferences)
 {
-    const PreparedXml prepared = prepareXmlText(sjis(
-        "<ボーリング情報 DTD_version=\"3.00\"><観察記事_記事>&lt;盛土&gt; &amp; &quot;砂&quot; &apos;&#60;&#x26;"
-        "<![CDATA[<a>&b]]></観察記事_記事></ボーリング情報>"));
+    const PreparedXml prepared = prepareXmlText(
+        sjis("<ボーリング情報 DTD_version=\"3.00\"><観察記事_記事>&lt;盛土&gt; &amp; &quot;砂&quot; &apos;&#60;&#x26;"
+             "<![CDATA[<a>&b]]></観察記事_記事></ボーリング情報>"));
     ASSERT_EQ(prepared.lines.size(), 3u);
     EXPECT_EQ(cp932ToUtf8(prepared.lines[1]),
               "<観察記事_記事>&lt;盛土> &amp; \"砂\" '&lt;&amp;&lt;a>&amp;b</観察記事_記事>");

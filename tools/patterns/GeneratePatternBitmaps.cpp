@@ -71,7 +71,8 @@ MonochromeBitmap renderTile(const TileDrawing& drawing, bool insideMargin = fals
     for (int y = 0; y < tilePixels; ++y)
         for (int x = 0; x < tilePixels; ++x)
             if (qGray(image.pixel(tilePixels + x, tilePixels + y)) >= inkGrey)
-                tile.bits[static_cast<std::size_t>(y) * tile.stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+                tile.bits[static_cast<std::size_t>(y) * tile.stride + x / 8] |=
+                    static_cast<std::uint8_t>(0x80 >> (x % 8));
     return tile;
 }
 
@@ -138,8 +139,9 @@ int main(int argc, char** argv)
     };
 
     for (const long number : vectorFigureNumbers()) {
-        writeBoth(number, renderTile([&](const FigurePlotter& plotter) { drawVectorFigure(plotter, number); },
-                                     number == cavity));
+        writeBoth(
+            number,
+            renderTile([&](const FigurePlotter& plotter) { drawVectorFigure(plotter, number); }, number == cavity));
     }
 
     std::string masterBytes;
@@ -160,9 +162,9 @@ int main(int argc, char** argv)
         const long base = vectorSet.rows[row - 1].patternNumber[0];
         const int index = wholeIndex++;
         writeBoth(number, renderTile([&](const FigurePlotter& plotter) {
-                 drawVectorFigure(plotter, base);
-                 drawWholeNameOverlay(plotter, index);
-             }));
+                      drawVectorFigure(plotter, base);
+                      drawWholeNameOverlay(plotter, index);
+                  }));
     }
     std::printf("%d bitmaps in %s and %s\n", written, folders[0].c_str(), folders[1].c_str());
     return ok ? 0 : 1;

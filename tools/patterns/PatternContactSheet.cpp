@@ -168,8 +168,8 @@ int main(int argc, char** argv)
             const double top = margin + 8.0 + (index / columns) * entryHeight;
             ++index;
             const auto label = labels.find(number);
-            device.drawText({px(left), px(top)}, std::to_string(number) + " "
-                                                     + (label != labels.end() ? label->second.shortLabel : ""),
+            device.drawText({px(left), px(top)},
+                            std::to_string(number) + " " + (label != labels.end() ? label->second.shortLabel : ""),
                             TextAlign::Left | TextAlign::Top);
             if (label != labels.end())
                 device.drawText({px(left), px(top + textMillimetres + 1.5)}, label->second.example,
