@@ -1,8 +1,8 @@
 #include "app/Startup.h"
 
 #include "app/AboutDialog.h"
-#include "app/CKolvDoc.h"
-#include "app/CMainFrame.h"
+#include "app/DocumentManager.h"
+#include "app/MainWindow.h"
 #include "document/LogDocument.h"
 #include "platform/FileIo.h"
 #include "platform/FirstUse.h"
@@ -56,7 +56,7 @@ std::string bundledInstallationFolder()
     return KOLV_BUNDLED_INSTALL_DIR;
 }
 
-bool startMainFrame(CMainFrame& frame, const QStringList& files, const std::string& dataRoot,
+bool startMainFrame(MainWindow& frame, const QStringList& files, const std::string& dataRoot,
                     const std::string& bundledFolder)
 {
     LogDocument& document = frame.document();

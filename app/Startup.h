@@ -12,7 +12,7 @@ class QApplication;
 
 namespace kolv {
 
-class CMainFrame;
+class MainWindow;
 
 // Profile names, the Japanese translations of Qt's dialogs and buttons
 // (whatever the system's locale), the font substitutions of the log and the
@@ -27,7 +27,7 @@ std::string bundledInstallationFolder();
 // applies the paper defaults to the printer and processes the command line
 // (a file to open, else a new document). False when the file named on the
 // command line cannot be opened: the program then ends.
-bool startMainFrame(CMainFrame& frame, const QStringList& files, const std::string& dataRoot,
+bool startMainFrame(MainWindow& frame, const QStringList& files, const std::string& dataRoot,
                     const std::string& bundledFolder);
 
 }  // namespace kolv

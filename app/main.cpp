@@ -1,5 +1,5 @@
 // kolv: the harbour-type boring log editor. "kolv [FILE]" opens FILE.
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 #include "app/FileChooser.h"
 #include "app/QtPrompter.h"
 #include "app/Startup.h"
@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
 
     kolv::QtPrompter prompter;
     kolv::DialogFileChooser chooser;
-    kolv::CMainFrame frame(prompter, chooser);
+    kolv::MainWindow frame(prompter, chooser);
     prompter.setParent(&frame);
 
     QStringList files = QApplication::arguments().mid(1);

@@ -8,10 +8,10 @@ namespace kolv {
 
 namespace {
 
-const ListDialogSpec& drillingSpec()
+const ListDialogTable& drillingDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "削孔";
         s.capacity = BoringData::DrillingTable::capacity;
         s.storeCellCount = BoringData::DrillingTable::cellCount;
@@ -29,7 +29,8 @@ const ListDialogSpec& drillingSpec()
 
 }  // namespace
 
-DrillingModel::DrillingModel(const BoringData& data, Prompter& prompter) : DataListModel(drillingSpec(), prompter)
+DrillingModel::DrillingModel(const BoringData& data, Prompter& prompter)
+    : DataListModel(drillingDialogTable(), prompter)
 {
     openWithStoreRows(tableRows(data.drillingRows));
     fields()[ShowInLog] = data.documentOption(18).value == "1" ? "1" : "0";

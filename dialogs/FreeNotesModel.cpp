@@ -11,10 +11,10 @@ namespace kolv {
 
 namespace {
 
-const ListDialogSpec& freeNotesSpec()
+const ListDialogTable& freeNotesDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "自由記事 柱状図下部に表示";
         s.capacity = BoringData::FreeNoteTable::capacity;
         s.storeCellCount = BoringData::FreeNoteTable::cellCount;
@@ -32,7 +32,8 @@ const ListDialogSpec& freeNotesSpec()
 
 }  // namespace
 
-FreeNotesModel::FreeNotesModel(const BoringData& data, Prompter& prompter) : DataListModel(freeNotesSpec(), prompter)
+FreeNotesModel::FreeNotesModel(const BoringData& data, Prompter& prompter)
+    : DataListModel(freeNotesDialogTable(), prompter)
 {
     openWithStoreRows(tableRows(data.freeNoteRows));
     fields()[FrameHeight] = data.freeNoteHeaderCell(FreeNoteHeaderCell::FrameSize);

@@ -19,10 +19,10 @@ namespace {
 
 using F = GeologyModel::Field;
 
-const ListDialogSpec& geologySpec()
+const ListDialogTable& geologyDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "地質/色調";
         s.capacity = BoringData::LayerTable::capacity;
         s.storeCellCount = layerSavedCells;
@@ -146,7 +146,7 @@ std::vector<long> bitmapNumbersOf(long code)
 }  // namespace
 
 GeologyModel::GeologyModel(const BoringData& data, const LogSettings& settings, Prompter& prompter)
-    : DataListModel(geologySpec(), prompter), settings_(settings)
+    : DataListModel(geologyDialogTable(), prompter), settings_(settings)
 {
     const SoilNameMaster& master = settings.soilNameMaster;
     constexpr int set = bitmapPatternSet;

@@ -12,10 +12,10 @@ namespace {
 
 using F = InSituModel::Field;
 
-const ListDialogSpec& inSituSpec()
+const ListDialogTable& inSituDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "原位置試験";
         s.capacity = BoringData::InSituTable::capacity;
         s.storeCellCount = BoringData::InSituTable::cellCount;
@@ -70,7 +70,7 @@ int positionIndex(const std::string& cellText)
 }  // namespace
 
 InSituModel::InSituModel(const BoringData& data, const LogSettings& settings, Prompter& prompter)
-    : DataListModel(inSituSpec(), prompter)
+    : DataListModel(inSituDialogTable(), prompter)
 {
     testNames_ = shortTextLines(settings, ShortTextMasterKind::Insitu, prompter);
     openWithStoreRows(tableRows(data.inSituRows));

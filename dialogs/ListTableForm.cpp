@@ -48,7 +48,7 @@ constexpr int cellEditorMargin = 3;
 ListTableForm::ListTableForm(ListTableModel& model, const ListFormOptions& options, Prompter& prompter, QWidget* parent)
     : QDialog(parent), model_(model), options_(options), prompter_(prompter)
 {
-    const ListDialogSpec& dialogTable = model.dialogTable();
+    const ListDialogTable& dialogTable = model.dialogTable();
     setWindowTitle(qt(dialogTable.caption));
     setAccessibleName(qt(dialogTable.caption));
 
@@ -84,7 +84,7 @@ void ListTableForm::showEvent(QShowEvent* event)
 
 void ListTableForm::buildList()
 {
-    const ListDialogSpec& dialogTable = model_.dialogTable();
+    const ListDialogTable& dialogTable = model_.dialogTable();
     list_ = new QTableWidget(model_.capacity(), model_.columnCount(), this);
     list_->setAccessibleName(QStringLiteral("データ一覧"));
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -95,7 +95,7 @@ void ListTableForm::buildList()
     list_->horizontalHeader()->setHighlightSections(false);
     int width = list_->verticalHeader()->sizeHint().width() + 24;
     for (int c = 0; c < model_.columnCount(); ++c) {
-        const ColumnSpec& column = dialogTable.columns[static_cast<std::size_t>(c)];
+        const ColumnEntry& column = dialogTable.columns[static_cast<std::size_t>(c)];
         auto* heading = new QTableWidgetItem(qt(column.heading));
         heading->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         list_->setHorizontalHeaderItem(c, heading);
@@ -138,13 +138,13 @@ void ListTableForm::buildList()
 
 QWidget* ListTableForm::buildFields()
 {
-    const ListDialogSpec& dialogTable = model_.dialogTable();
+    const ListDialogTable& dialogTable = model_.dialogTable();
     auto* area = new QWidget(this);
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
     fields_.resize(dialogTable.fields.size());
     std::vector<std::string> groups;
-    for (const FieldSpec& field : dialogTable.fields)
+    for (const FieldEntry& field : dialogTable.fields)
         if (std::find(groups.begin(), groups.end(), field.group) == groups.end())
             groups.push_back(field.group);
     for (const std::string& group : groups) {
@@ -153,7 +153,7 @@ QWidget* ListTableForm::buildFields()
         auto* form = new QFormLayout(box);
         form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
         for (std::size_t i = 0; i < dialogTable.fields.size(); ++i) {
-            const FieldSpec& field = dialogTable.fields[i];
+            const FieldEntry& field = dialogTable.fields[i];
             if (field.group != group)
                 continue;
             QWidget* control = createField(static_cast<int>(i));
@@ -187,7 +187,7 @@ QWidget* ListTableForm::buildFields()
 
 QWidget* ListTableForm::createField(int index)
 {
-    const FieldSpec& field = model_.dialogTable().fields[static_cast<std::size_t>(index)];
+    const FieldEntry& field = model_.dialogTable().fields[static_cast<std::size_t>(index)];
     const QString caption = qt(field.caption);
     FieldControl& control = fields_[static_cast<std::size_t>(index)];
     switch (field.kind) {
@@ -259,7 +259,7 @@ QWidget* ListTableForm::createField(int index)
 
 QWidget* ListTableForm::buildPickLists()
 {
-    const ListDialogSpec& dialogTable = model_.dialogTable();
+    const ListDialogTable& dialogTable = model_.dialogTable();
     auto* area = new QWidget(this);
     auto* columns = new QHBoxLayout(area);
     columns->setContentsMargins(0, 0, 0, 0);
@@ -288,7 +288,7 @@ QWidget* ListTableForm::buildPickLists()
 
 QWidget* ListTableForm::buildButtons()
 {
-    const ListDialogSpec& dialogTable = model_.dialogTable();
+    const ListDialogTable& dialogTable = model_.dialogTable();
     auto* area = new QWidget(this);
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
@@ -353,7 +353,7 @@ void ListTableForm::refreshRow(int row)
 
 void ListTableForm::showField(int index)
 {
-    const FieldSpec& field = model_.dialogTable().fields[static_cast<std::size_t>(index)];
+    const FieldEntry& field = model_.dialogTable().fields[static_cast<std::size_t>(index)];
     const FieldControl& control = fields_[static_cast<std::size_t>(index)];
     const std::string& value = model_.field(index);
     control.widget->setEnabled(model_.fieldEnabled(index));

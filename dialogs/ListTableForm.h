@@ -1,5 +1,5 @@
 #pragma once
-// The Qt form of every list dialog, built from the dialog's ListDialogSpec
+// The Qt form of every list dialog, built from the dialog's ListDialogTable
 // and bound to its model: the list, the field groups, the pick lists, the
 // buttons and the in-place cell editor. The form only shows; every rule is
 // the model's.

@@ -74,8 +74,8 @@ std::string oneCellText(std::string_view text)
     return cell;
 }
 
-ListTableModel::ListTableModel(const ListDialogSpec& dialogTable, Prompter& prompter)
-    : spec_(dialogTable), prompter_(prompter),
+ListTableModel::ListTableModel(const ListDialogTable& dialogTable, Prompter& prompter)
+    : table_(dialogTable), prompter_(prompter),
       rows_(static_cast<std::size_t>(dialogTable.capacity), TextRow(dialogTable.columns.size())),
       fields_(dialogTable.fields.size())
 {
@@ -162,7 +162,7 @@ TextRow ListTableModel::listRowFromStore(const TextRow& storeRow) const
 {
     TextRow listRow(static_cast<std::size_t>(columnCount()));
     for (int c = 0; c < columnCount(); ++c) {
-        const int storeCell = spec_.columns[static_cast<std::size_t>(c)].storeCell;
+        const int storeCell = table_.columns[static_cast<std::size_t>(c)].storeCell;
         if (storeCell >= 1 && storeCell <= static_cast<int>(storeRow.size()))
             listRow[static_cast<std::size_t>(c)] = storeRow[static_cast<std::size_t>(storeCell - 1)];
     }
@@ -171,10 +171,10 @@ TextRow ListTableModel::listRowFromStore(const TextRow& storeRow) const
 
 TextRow ListTableModel::storeRowFromList(const TextRow& listRow) const
 {
-    TextRow storeRow(static_cast<std::size_t>(spec_.storeCellCount));
+    TextRow storeRow(static_cast<std::size_t>(table_.storeCellCount));
     for (int c = 0; c < columnCount(); ++c) {
-        const int storeCell = spec_.columns[static_cast<std::size_t>(c)].storeCell;
-        if (storeCell >= 1 && storeCell <= spec_.storeCellCount)
+        const int storeCell = table_.columns[static_cast<std::size_t>(c)].storeCell;
+        if (storeCell >= 1 && storeCell <= table_.storeCellCount)
             storeRow[static_cast<std::size_t>(storeCell - 1)] = listRow[static_cast<std::size_t>(c)];
     }
     return storeRow;
@@ -183,7 +183,7 @@ TextRow ListTableModel::storeRowFromList(const TextRow& listRow) const
 bool ListTableModel::anyRowFieldFilled() const
 {
     for (std::size_t i = 0; i < fields_.size(); ++i)
-        if (spec_.fields[i].role == FieldRole::Row && isTextField(spec_.fields[i].kind) && !fields_[i].empty())
+        if (table_.fields[i].role == FieldRole::Row && isTextField(table_.fields[i].kind) && !fields_[i].empty())
             return true;
     return false;
 }
@@ -205,7 +205,7 @@ bool ListTableModel::checkDepthFields(bool silent, bool lowerDepthWarning)
         return false;
     }
     if (lowerDepthWarning && !silent) {
-        const int lowerField = spec_.columns[1].field;
+        const int lowerField = table_.columns[1].field;
         if (isNumericText(fields_[static_cast<std::size_t>(lowerField)]) < 1)
             showMessage(prompter_, Message::NoDataOrInvalid, MessageKind::Warning);
     }
@@ -220,7 +220,7 @@ bool ListTableModel::checkFields(bool silent)
 void ListTableModel::fieldsToRow(TextRow& row) const
 {
     for (int c = 0; c < columnCount(); ++c) {
-        const int field = spec_.columns[static_cast<std::size_t>(c)].field;
+        const int field = table_.columns[static_cast<std::size_t>(c)].field;
         if (field >= 0)
             row[static_cast<std::size_t>(c)] = fields_[static_cast<std::size_t>(field)];
     }
@@ -229,21 +229,21 @@ void ListTableModel::fieldsToRow(TextRow& row) const
 void ListTableModel::rowToFields(const TextRow& row)
 {
     for (int c = 0; c < columnCount(); ++c) {
-        const int field = spec_.columns[static_cast<std::size_t>(c)].field;
+        const int field = table_.columns[static_cast<std::size_t>(c)].field;
         if (field < 0)
             continue;
         const std::string& text = row[static_cast<std::size_t>(c)];
         fields_[static_cast<std::size_t>(field)] =
-            spec_.fields[static_cast<std::size_t>(field)].kind == FieldKind::Check ? (text == "1" ? "1" : "0") : text;
+            table_.fields[static_cast<std::size_t>(field)].kind == FieldKind::Check ? (text == "1" ? "1" : "0") : text;
     }
 }
 
 void ListTableModel::clearFields()
 {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        if (spec_.fields[i].role != FieldRole::Row)
+        if (table_.fields[i].role != FieldRole::Row)
             continue;
-        const FieldKind kind = spec_.fields[i].kind;
+        const FieldKind kind = table_.fields[i].kind;
         fields_[i] = kind == FieldKind::Check || kind == FieldKind::Radio ? "0" : "";
     }
 }
@@ -263,7 +263,7 @@ bool ListTableModel::addDuplicate(int)
 
 int ListTableModel::navigation(int column) const
 {
-    return spec_.columns[static_cast<std::size_t>(column - 1)].navigation;
+    return table_.columns[static_cast<std::size_t>(column - 1)].navigation;
 }
 
 bool ListTableModel::inPlaceAllowed(int)
@@ -636,7 +636,7 @@ int ListTableModel::pasteRows(int fromRow, std::string_view text)
         for (int c = 0; c < columnCount() && c < static_cast<int>(cells.size()); ++c)
             values[static_cast<std::size_t>(c)] = cells[static_cast<std::size_t>(c)];
         bool accepted = false;
-        if (spec_.hasAddAndOverwrite) {
+        if (table_.hasAddAndOverwrite) {
             rowToFields(values);
             accepted = checkFields(false);
             if (accepted) {

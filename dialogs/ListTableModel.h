@@ -5,9 +5,9 @@
 // navigation, the sorted store-back with its duplicate message and Cancel's
 // question. Nothing reaches the store before OK. Each dialog derives from it
 // to add the rules of its own and declares its columns and fields in a
-// ListDialogSpec.
+// ListDialogTable.
 #include "data/BoringData.h"
-#include "dialogs/ListTableSpec.h"
+#include "dialogs/ListDialogTable.h"
 #include "platform/Prompter.h"
 
 #include <string>
@@ -25,14 +25,14 @@ enum class InPlaceKey { Enter, Up, Down, Tab, Escape };
 
 class ListTableModel {
 public:
-    ListTableModel(const ListDialogSpec& dialogTable, Prompter& prompter);
+    ListTableModel(const ListDialogTable& dialogTable, Prompter& prompter);
     virtual ~ListTableModel() = default;
     ListTableModel(const ListTableModel&) = delete;
     ListTableModel& operator=(const ListTableModel&) = delete;
 
-    const ListDialogSpec& dialogTable() const { return spec_; }
-    int capacity() const { return spec_.capacity; }
-    int columnCount() const { return static_cast<int>(spec_.columns.size()); }
+    const ListDialogTable& dialogTable() const { return table_; }
+    int capacity() const { return table_.capacity; }
+    int columnCount() const { return static_cast<int>(table_.columns.size()); }
 
     // The list, rows and columns from 1.
     const std::string& cell(int row, int column) const { return rows_[row - 1][column - 1]; }
@@ -144,7 +144,7 @@ protected:
     void requestFocus(FocusTarget target, int fieldIndex = -1);
     void requestScroll(int row) { scrollRequest_ = row; }
     void runLiveWriteBack();
-    int keyField() const { return spec_.columns.front().field; }
+    int keyField() const { return table_.columns.front().field; }
     bool hasRowFields() const { return keyField() >= 0; }
     bool anyRowFieldFilled() const;
     void insertRowAfterLast(const TextRow& values);
@@ -156,7 +156,7 @@ protected:
 private:
     void moveInPlaceTo(int row, int column);
 
-    const ListDialogSpec& spec_;
+    const ListDialogTable& table_;
     Prompter& prompter_;
     std::vector<TextRow> rows_;
     std::vector<std::string> fields_;

@@ -10,10 +10,10 @@ namespace kolv {
 
 namespace {
 
-const ListDialogSpec& nValueSpec()
+const ListDialogTable& nValueDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "Ｎ値";
         s.capacity = BoringData::SptTable::capacity;
         s.storeCellCount = BoringData::SptTable::cellCount;
@@ -78,7 +78,7 @@ std::string nValueFromStages(const std::string& first, const std::string& second
     return penetration == 30 ? formatText("%2d", n) : formatText("%2d/%ld", n, penetration);
 }
 
-NValueModel::NValueModel(const BoringData& data, Prompter& prompter) : DataListModel(nValueSpec(), prompter)
+NValueModel::NValueModel(const BoringData& data, Prompter& prompter) : DataListModel(nValueDialogTable(), prompter)
 {
     openWithStoreRows(tableRows(data.sptRows));
     if (lastFilledRow() > 0) {

@@ -14,10 +14,10 @@ namespace {
 
 using F = ObservationNotesModel::Field;
 
-const ListDialogSpec& notesSpec()
+const ListDialogTable& notesDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "観察記事";
         s.capacity = BoringData::ObservationTable::capacity;
         s.storeCellCount = BoringData::ObservationTable::cellCount;
@@ -54,7 +54,7 @@ std::vector<TextRow> notesSeededFromLayers(const BoringData& data)
 }
 
 ObservationNotesModel::ObservationNotesModel(const BoringData& data, const LogSettings& settings, Prompter& prompter)
-    : DataListModel(notesSpec(), prompter)
+    : DataListModel(notesDialogTable(), prompter)
 {
     shortTexts_ = shortTextLines(settings, ShortTextMasterKind::Notes, prompter);
     // Without notes the rows start from the layers; they reach the store

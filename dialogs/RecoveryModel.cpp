@@ -12,10 +12,10 @@ namespace {
 
 using F = RecoveryModel::Field;
 
-const ListDialogSpec& recoverySpec()
+const ListDialogTable& recoveryDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "回収比とqu";
         s.capacity = BoringData::RecoveryTable::capacity;
         s.storeCellCount = BoringData::RecoveryTable::cellCount;
@@ -48,7 +48,7 @@ const ListDialogSpec& recoverySpec()
 }  // namespace
 
 RecoveryModel::RecoveryModel(const BoringData& data, int divisionCount, Prompter& prompter)
-    : DataListModel(recoverySpec(), prompter), divisionCount_(divisionCount)
+    : DataListModel(recoveryDialogTable(), prompter), divisionCount_(divisionCount)
 {
     for (int r = 1; r <= BoringData::SampleTable::capacity && isNumericText(data.sampleRows.cell(r, 1)) > 0; ++r)
         if (isNumericText(data.sampleRows.cell(r, 2)) > 0)

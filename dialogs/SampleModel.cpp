@@ -14,10 +14,10 @@ namespace {
 
 using F = SampleModel::Field;
 
-const ListDialogSpec& sampleSpec()
+const ListDialogTable& sampleDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "試料";
         s.capacity = BoringData::SampleTable::capacity;
         s.storeCellCount = BoringData::SampleTable::cellCount;
@@ -46,7 +46,7 @@ constexpr int sampleRowLimit = 200;
 }  // namespace
 
 SampleModel::SampleModel(const BoringData& data, const LogSettings& settings, Prompter& prompter)
-    : DataListModel(sampleSpec(), prompter)
+    : DataListModel(sampleDialogTable(), prompter)
 {
     for (int r = 1; r <= BoringData::SptTable::capacity && isNumericText(data.sptRows.cell(r, 1)) > 0; ++r) {
         const std::string& nText = data.sptRows.cell(r, 2);

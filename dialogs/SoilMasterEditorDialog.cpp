@@ -54,7 +54,7 @@ std::string typedText(const QString& text)
 }
 
 // sample: the widest text a column shows, per column (may be empty).
-QTableWidget* listTable(const std::vector<ColumnSpec>& columns, const std::vector<QString>& samples,
+QTableWidget* listTable(const std::vector<ColumnEntry>& columns, const std::vector<QString>& samples,
                         const QString& accessibleName, const char* objectName, int visibleRows, QWidget* parent)
 {
     auto* table = new QTableWidget(0, static_cast<int>(columns.size()), parent);

@@ -95,17 +95,17 @@ std::vector<std::string> bitmapFilesOf(const std::string& hostFolder)
 
 }  // namespace
 
-const std::vector<ColumnSpec>& soilListColumns()
+const std::vector<ColumnEntry>& soilListColumns()
 {
-    static const std::vector<ColumnSpec> columns = {
+    static const std::vector<ColumnEntry> columns = {
         {"地質名", 110}, {"記号", 38}, {"密度", 26}, {"稠度", 26}, {"線描No", 52}, {"ﾋﾞｯﾄﾏｯﾌﾟNo", 60},
     };
     return columns;
 }
 
-const std::vector<ColumnSpec>& colorListColumns()
+const std::vector<ColumnEntry>& colorListColumns()
 {
-    static const std::vector<ColumnSpec> columns = {
+    static const std::vector<ColumnEntry> columns = {
         {"ﾊﾟﾀｰﾝNo", 70}, {"色コード", 60}, {"既定色", 30}, {"略表示", 70}, {"地質例", 70},
     };
     return columns;

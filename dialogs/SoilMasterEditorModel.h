@@ -4,7 +4,7 @@
 // (PtnvcJG.ndx), the bitmap pick lists, the two pattern previews and the
 // pattern-drawing options. Both lists are working copies: the files change
 // only on OK, the options go to the settings after it.
-#include "dialogs/ListTableSpec.h"
+#include "dialogs/ListDialogTable.h"
 #include "platform/Prompter.h"
 #include "render/LogDevice.h"
 #include "render/PatternFill.h"
@@ -20,8 +20,8 @@ namespace kolv {
 
 // The headings and widths of the soil list ("地質名" ... "ﾋﾞｯﾄﾏｯﾌﾟNo") and of
 // the colour list ("ﾊﾟﾀｰﾝNo" ... "地質例").
-const std::vector<ColumnSpec>& soilListColumns();
-const std::vector<ColumnSpec>& colorListColumns();
+const std::vector<ColumnEntry>& soilListColumns();
+const std::vector<ColumnEntry>& colorListColumns();
 
 // The pattern number the editor works on ("← 編集パターンNo").
 enum class PatternTarget { Vector, Bitmap };

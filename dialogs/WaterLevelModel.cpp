@@ -14,10 +14,10 @@ namespace {
 
 using F = WaterLevelModel::Field;
 
-const ListDialogSpec& waterLevelSpec()
+const ListDialogTable& waterLevelDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "孔内水位";
         s.capacity = BoringData::WaterLevelTable::capacity;
         s.storeCellCount = BoringData::WaterLevelTable::cellCount;
@@ -65,7 +65,7 @@ int WaterLevelModel::flagWord(bool levelShown, bool dateShown, int placement)
 }
 
 WaterLevelModel::WaterLevelModel(const BoringData& data, Prompter& prompter)
-    : DataListModel(waterLevelSpec(), prompter), collarElevation_(data.headingLine(13))
+    : DataListModel(waterLevelDialogTable(), prompter), collarElevation_(data.headingLine(13))
 {
     openWithStoreRows(tableRows(data.waterLevelRows));
     fields()[HeadingLevel] = data.headingLine(31);

@@ -3,8 +3,8 @@
 #include "data/Cp932Text.h"
 #include "formats/FormatDetection.h"
 #include "formats/NativeReader.h"
-#include "formats/SiblingReaderA.h"
-#include "formats/SiblingReaderB.h"
+#include "formats/ZoribFormatReader.h"
+#include "formats/RazobFormatReader.h"
 
 namespace kolv {
 
@@ -21,10 +21,10 @@ void dispatchLine(BoringData& data, LineReaderState& state, FormatCode formatCod
     case FormatCode::SiblingA480:
     case FormatCode::SiblingA490:
     case FormatCode::SiblingA500:
-        readSiblingLineA(data, state, text);
+        readZoribLine(data, state, text);
         break;
     case FormatCode::SiblingB510:
-        readSiblingLineB(data, state, text);
+        readRazobLine(data, state, text);
         break;
     case FormatCode::Native:
         readNativeLine(data, state, text);

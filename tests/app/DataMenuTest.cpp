@@ -29,7 +29,7 @@ template <class Widget> Widget* named(QWidget* dialog, const QString& accessible
 }
 
 // Triggers the menu command; script acts on the dialog it opens.
-void runFromMenu(CMainFrame& frame, int command, const std::function<void(ListTableForm*)>& script)
+void runFromMenu(MainWindow& frame, int command, const std::function<void(ListTableForm*)>& script)
 {
     QTimer::singleShot(0, [script] {
         auto* form = qobject_cast<ListTableForm*>(QApplication::activeModalWidget());

@@ -2,7 +2,7 @@
 // name, written whole, read back by the import.
 #include "WindowFixture.h"
 
-#include "app/CKolvDoc.h"
+#include "app/DocumentManager.h"
 #include "app/CommandIds.h"
 #include "document/LogDocument.h"
 #include "platform/FileIo.h"

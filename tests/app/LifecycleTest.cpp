@@ -2,7 +2,7 @@
 // questions, save and save as with their extension rules, bad files.
 #include "WindowFixture.h"
 
-#include "app/CKolvDoc.h"
+#include "app/DocumentManager.h"
 #include "app/CommandIds.h"
 #include "app/RecentFiles.h"
 #include "document/LogDocument.h"
@@ -35,7 +35,7 @@ TEST_F(WindowTest, OpeningASampleFillsTheStoreTitlesTheWindowAndClearsTheFlag)
     EXPECT_EQ(frame->recentFiles().files().value(0), QString::fromStdString(sample("harbour.vla")));
 
     // The next Open starts in the folder of that file, even after a restart.
-    frame = std::make_unique<CMainFrame>(prompter, chooser);
+    frame = std::make_unique<MainWindow>(prompter, chooser);
     ASSERT_TRUE(start());
     frame->runCommand(command::open);
     ASSERT_EQ(chooser.startFolders.size(), 2);

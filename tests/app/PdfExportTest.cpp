@@ -2,7 +2,7 @@
 // and paper, and a failed export leaves the target as it was.
 #include "WindowFixture.h"
 
-#include "app/CKolvDoc.h"
+#include "app/DocumentManager.h"
 #include "app/PagePrinting.h"
 #include "document/LogDocument.h"
 #include "platform/FileIo.h"
@@ -44,7 +44,7 @@ TEST_F(WindowTest, PdfExportHasThePagesOfTheCommandLineRender)
         // before the metres per page are worked out from it.
         TemporaryFolder root;
         writePaperDefaults(root.path(), "1", c.paperSetting, "0");
-        frame = std::make_unique<CMainFrame>(prompter, chooser);
+        frame = std::make_unique<MainWindow>(prompter, chooser);
         ASSERT_TRUE(
             startMainFrame(*frame, {QString::fromStdString(sample(c.sample))}, root.path(), KOLV_BUNDLED_INSTALL_DIR));
         const int pages = preparePrinting(frame->document(), paperOf(frame->printer()));

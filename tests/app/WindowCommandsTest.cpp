@@ -2,7 +2,7 @@
 // the keys and the commands, the screen-drawing switch.
 #include "WindowFixture.h"
 
-#include "app/CKolvView.h"
+#include "app/LogView.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "document/LogDocument.h"
@@ -70,7 +70,7 @@ TEST_F(WindowTest, PagingMovesTheScreenPageAndIsIgnoredWhilePrinting)
     ASSERT_GT(step, 0);
     ASSERT_DOUBLE_EQ(document.view().screenPageStart, 0.0);
 
-    CKolvView& view = frame->view();
+    LogView& view = frame->view();
     QTest::keyClick(&view, Qt::Key_PageDown);
     EXPECT_DOUBLE_EQ(document.view().screenPageStart, step);
     EXPECT_EQ(document.view().currentPage, 2);
@@ -125,7 +125,7 @@ TEST_F(WindowTest, PaperDefaultsReachThePrinterOnlyWhenSwitchedOnAndInRange)
         SCOPED_TRACE(std::string(c.apply) + c.paper + c.orientation);
         TemporaryFolder root;
         writePaperDefaults(root.path(), c.apply, c.paper, c.orientation);
-        frame = std::make_unique<CMainFrame>(prompter, chooser);
+        frame = std::make_unique<MainWindow>(prompter, chooser);
         frame->printer().setPageSize(QPageSize(QPageSize::Letter));
         frame->printer().setPageOrientation(QPageLayout::Portrait);
         ASSERT_TRUE(startMainFrame(*frame, {}, root.path(), KOLV_BUNDLED_INSTALL_DIR));
@@ -175,10 +175,10 @@ TEST_F(WindowTest, ZoomChangesTheScreenOnlyAndStaysInItsRange)
     const LogSettings before = frame->document().settings();
     for (int i = 0; i < 20; ++i)
         frame->runCommand(command::zoomIn);
-    EXPECT_DOUBLE_EQ(frame->view().zoom(), CKolvView::largestZoom);
+    EXPECT_DOUBLE_EQ(frame->view().zoom(), LogView::largestZoom);
     for (int i = 0; i < 40; ++i)
         frame->runCommand(command::zoomOut);
-    EXPECT_DOUBLE_EQ(frame->view().zoom(), CKolvView::smallestZoom);
+    EXPECT_DOUBLE_EQ(frame->view().zoom(), LogView::smallestZoom);
     frame->runCommand(command::actualSize);
     EXPECT_DOUBLE_EQ(frame->view().zoom(), 1.0);
     EXPECT_EQ(frame->document().settings().horizontalScale, before.horizontalScale);

@@ -62,7 +62,7 @@ void WindowTest::SetUp()
 {
     ensureApplication();
     QSettings().clear();
-    frame = std::make_unique<CMainFrame>(prompter, chooser);
+    frame = std::make_unique<MainWindow>(prompter, chooser);
 }
 
 void WindowTest::TearDown()

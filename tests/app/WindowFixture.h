@@ -2,7 +2,7 @@
 // The main window on the offscreen platform, started as the program starts
 // it, with scripted messages and file dialogs. HOME, the XDG folders and the
 // data root are temporary folders, so no real per-user data is touched.
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 #include "app/FileChooser.h"
 #include "platform/Prompter.h"
 #include "support/TestSupport.h"
@@ -52,7 +52,7 @@ protected:
     TemporaryFolder work;
     RecordingPrompter prompter;
     ScriptedFileChooser chooser;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
 };
 
 }  // namespace kolv::test

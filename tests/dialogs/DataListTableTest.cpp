@@ -10,10 +10,10 @@ namespace {
 
 using test::sjis;
 
-const ListDialogSpec& smallSpec()
+const ListDialogTable& smallDialogTable()
 {
-    static const ListDialogSpec dialogTable = [] {
-        ListDialogSpec s;
+    static const ListDialogTable dialogTable = [] {
+        ListDialogTable s;
         s.caption = "test";
         s.capacity = 5;
         s.storeCellCount = 3;
@@ -26,7 +26,7 @@ const ListDialogSpec& smallSpec()
 
 class SmallModel : public ListTableModel {
 public:
-    SmallModel(const std::vector<TextRow>& storeRows, Prompter& prompter) : ListTableModel(smallSpec(), prompter)
+    SmallModel(const std::vector<TextRow>& storeRows, Prompter& prompter) : ListTableModel(smallDialogTable(), prompter)
     {
         openWithStoreRows(storeRows);
     }

@@ -33,7 +33,7 @@ void expectHarbourHeadingChoices(const BoringData& data)
 
 }  // namespace
 
-TEST(SiblingReaderA, ColourRowsSortedLayersAndShiftedCellsForCodes480And490)
+TEST(ZoribFormatReader, ColourRowsSortedLayersAndShiftedCellsForCodes480And490)
 {
     const std::string text = fixture("sibling-a.vle");
     for (const char* header : {"$$_XVZORIB500", "$$_WZORIB100"}) {
@@ -90,7 +90,7 @@ TEST(SiblingReaderA, ColourRowsSortedLayersAndShiftedCellsForCodes480And490)
     }
 }
 
-TEST(SiblingReaderA, Code500ReadsTheSameSectionsWithoutTheShuffle)
+TEST(ZoribFormatReader, Code500ReadsTheSameSectionsWithoutTheShuffle)
 {
     const std::string file = withHeader(fixture("sibling-a.vle"), "$$_RZORIB500");
     ASSERT_EQ(formatCodeNumber(detectFormat(file.substr(0, file.find('\n') + 1))), 500);
@@ -104,7 +104,7 @@ TEST(SiblingReaderA, Code500ReadsTheSameSectionsWithoutTheShuffle)
     EXPECT_EQ(data.drillingImportRows.cell(1, 1), "2.00");
 }
 
-TEST(SiblingReaderB, AgesImportRowsAndShiftedCellsForCode510)
+TEST(RazobFormatReader, AgesImportRowsAndShiftedCellsForCode510)
 {
     const std::string file = fixture("sibling-b.vlo");
     ASSERT_EQ(formatCodeNumber(detectFormat(file.substr(0, file.find('\n') + 1))), 510);

@@ -3,7 +3,7 @@
 // (preview, printing, page set-up, PDF export, About). Run on an X display,
 // for example under xvfb-run:
 //     kolv-window-shots FILE OUTPUT-FOLDER [PREFIX]
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 #include "app/CommandIds.h"
 #include "app/FileChooser.h"
 #include "app/QtPrompter.h"
@@ -43,7 +43,7 @@ void shoot(const QString& name)
 }
 
 // Runs a command that opens a modal window, photographs it and closes it.
-void shootModal(kolv::CMainFrame& frame, int commandId, const QString& name)
+void shootModal(kolv::MainWindow& frame, int commandId, const QString& name)
 {
     QTimer::singleShot(1500, [name] {
         shoot(name);
@@ -70,7 +70,7 @@ int main(int argc, char* argv[])
 
     kolv::QtPrompter prompter;
     kolv::DialogFileChooser chooser;
-    kolv::CMainFrame frame(prompter, chooser);
+    kolv::MainWindow frame(prompter, chooser);
     prompter.setParent(&frame);
     if (!kolv::startMainFrame(frame, {arguments.at(1)}, kolv::defaultDataRoot(), kolv::bundledInstallationFolder()))
         return 1;

@@ -31,12 +31,12 @@ std::string extensionOf(const std::string& path);
 // ends in ".vla" instead.
 std::string proposedSaveName(const std::string& path);
 
-class CKolvDoc : public QObject {
+class DocumentManager : public QObject {
     Q_OBJECT
 
 public:
-    CKolvDoc(LogDocument& document, Prompter& prompter, FileChooser& chooser, RecentFiles& recentFiles,
-             QObject* parent = nullptr);
+    DocumentManager(LogDocument& document, Prompter& prompter, FileChooser& chooser, RecentFiles& recentFiles,
+                    QObject* parent = nullptr);
 
     void setDialogParent(QWidget* parent) { dialogParent_ = parent; }
 

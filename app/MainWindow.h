@@ -21,23 +21,23 @@ class QToolBar;
 
 namespace kolv {
 
-class CKolvDoc;
-class CKolvView;
+class DocumentManager;
+class LogView;
 class FileChooser;
 class LogDocument;
 class Prompter;
 class RecentFiles;
 
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    CMainFrame(Prompter& prompter, FileChooser& chooser, QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    MainWindow(Prompter& prompter, FileChooser& chooser, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     LogDocument& document() { return *document_; }
-    CKolvDoc& lifecycle() { return *lifecycle_; }
-    CKolvView& view() { return *view_; }
+    DocumentManager& lifecycle() { return *lifecycle_; }
+    LogView& view() { return *view_; }
     RecentFiles& recentFiles() { return *recentFiles_; }
     QPrinter& printer() { return printer_; }
     QToolBar* toolBar() const { return toolBar_; }
@@ -94,10 +94,10 @@ private:
 
     std::unique_ptr<LogDocument> document_;
     std::unique_ptr<RecentFiles> recentFiles_;
-    std::unique_ptr<CKolvDoc> lifecycle_;
+    std::unique_ptr<DocumentManager> lifecycle_;
     Prompter& prompter_;
     FileChooser& chooser_;
-    CKolvView* view_ = nullptr;
+    LogView* view_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* recentMenuAnchor_ = nullptr;
     QAction* recentEnd_ = nullptr;

@@ -1,4 +1,4 @@
-#include "app/CKolvDoc.h"
+#include "app/DocumentManager.h"
 
 #include "app/FileChooser.h"
 #include "app/LastFolderFile.h"
@@ -65,12 +65,12 @@ std::string proposedSaveName(const std::string& path)
     return path;
 }
 
-CKolvDoc::CKolvDoc(LogDocument& document, Prompter& prompter, FileChooser& chooser, RecentFiles& recentFiles,
-                   QObject* parent)
+DocumentManager::DocumentManager(LogDocument& document, Prompter& prompter, FileChooser& chooser,
+                                 RecentFiles& recentFiles, QObject* parent)
     : QObject(parent), document_(document), prompter_(prompter), chooser_(chooser), recentFiles_(recentFiles)
 {}
 
-bool CKolvDoc::askBeforeLosingChanges(bool closing)
+bool DocumentManager::askBeforeLosingChanges(bool closing)
 {
     if (!document_.isModified())
         return true;
@@ -86,17 +86,17 @@ bool CKolvDoc::askBeforeLosingChanges(bool closing)
     }
 }
 
-bool CKolvDoc::mayDiscardChanges()
+bool DocumentManager::mayDiscardChanges()
 {
     return askBeforeLosingChanges(false);
 }
 
-bool CKolvDoc::mayClose()
+bool DocumentManager::mayClose()
 {
     return askBeforeLosingChanges(true);
 }
 
-bool CKolvDoc::newDocument()
+bool DocumentManager::newDocument()
 {
     if (!mayDiscardChanges())
         return false;
@@ -104,7 +104,7 @@ bool CKolvDoc::newDocument()
     return true;
 }
 
-std::string CKolvDoc::lastFolderFilePath() const
+std::string DocumentManager::lastFolderFilePath() const
 {
     const LogSettings& settings = document_.settings();
     if (settings.installFolder.empty())
@@ -112,7 +112,7 @@ std::string CKolvDoc::lastFolderFilePath() const
     return hostPathOf(settings, installFile(settings, "FileV.ndx"));
 }
 
-bool CKolvDoc::openCommand()
+bool DocumentManager::openCommand()
 {
     if (!mayDiscardChanges())
         return false;
@@ -138,7 +138,7 @@ bool CKolvDoc::openCommand()
     return true;
 }
 
-bool CKolvDoc::openPath(const std::string& hostPath)
+bool DocumentManager::openPath(const std::string& hostPath)
 {
     if (!mayDiscardChanges())
         return false;
@@ -155,7 +155,7 @@ bool CKolvDoc::openPath(const std::string& hostPath)
     return true;
 }
 
-bool CKolvDoc::writeTo(const std::string& hostPath)
+bool DocumentManager::writeTo(const std::string& hostPath)
 {
     const SaveResult result = document_.save(hostPath);
     showIssues(prompter_, result.issues);
@@ -165,7 +165,7 @@ bool CKolvDoc::writeTo(const std::string& hostPath)
     return true;
 }
 
-bool CKolvDoc::save()
+bool DocumentManager::save()
 {
     const std::string& path = document_.path();
     if (path.empty() || path.back() == '.')
@@ -180,7 +180,7 @@ bool CKolvDoc::save()
     return writeTo(path);
 }
 
-bool CKolvDoc::saveAs()
+bool DocumentManager::saveAs()
 {
     const QString proposed = QString::fromStdString(proposedSaveName(document_.path()));
     const QString chosen = chooser_.saveFileName(dialogParent_, proposed, QString::fromUtf8(saveAsFilter),

@@ -14,14 +14,14 @@ namespace kolv {
 class LogDocument;
 class Prompter;
 
-class CKolvView : public QAbstractScrollArea {
+class LogView : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
     static constexpr double smallestZoom = 0.25;
     static constexpr double largestZoom = 4.0;
 
-    CKolvView(LogDocument& document, Prompter& prompter, QWidget* parent = nullptr);
+    LogView(LogDocument& document, Prompter& prompter, QWidget* parent = nullptr);
 
     // Fixes the scroll area from the metres per page, once, when the view is
     // first shown (the screen width decides between the wide and the narrow

@@ -1,10 +1,10 @@
-#include "formats/SiblingReaderB.h"
+#include "formats/RazobFormatReader.h"
 
 #include "formats/SectionReader.h"
 
 namespace kolv {
 
-void readSiblingLineB(BoringData& data, LineReaderState& state, std::string_view line)
+void readRazobLine(BoringData& data, LineReaderState& state, std::string_view line)
 {
     // Its colour rows are read as the sister product writes them but have no
     // use in a harbour log.

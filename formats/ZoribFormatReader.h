@@ -8,6 +8,6 @@
 
 namespace kolv {
 
-void readSiblingLineA(BoringData& data, LineReaderState& state, std::string_view line);
+void readZoribLine(BoringData& data, LineReaderState& state, std::string_view line);
 
 }  // namespace kolv

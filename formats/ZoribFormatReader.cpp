@@ -1,10 +1,10 @@
-#include "formats/SiblingReaderA.h"
+#include "formats/ZoribFormatReader.h"
 
 #include "formats/SectionReader.h"
 
 namespace kolv {
 
-void readSiblingLineA(BoringData& data, LineReaderState& state, std::string_view line)
+void readZoribLine(BoringData& data, LineReaderState& state, std::string_view line)
 {
     static constexpr SectionLayout layout{.drillingImportSection = 'B', .colourRows = true};
     readSectionLine(data, state, line, layout);

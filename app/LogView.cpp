@@ -1,4 +1,4 @@
-#include "app/CKolvView.h"
+#include "app/LogView.h"
 
 #include "document/LogDocument.h"
 #include "platform/Cp932Codec.h"
@@ -24,7 +24,7 @@ const QColor sheetShadowColour(80, 80, 80);
 
 }  // namespace
 
-CKolvView::CKolvView(LogDocument& document, Prompter& prompter, QWidget* parent)
+LogView::LogView(LogDocument& document, Prompter& prompter, QWidget* parent)
     : QAbstractScrollArea(parent), document_(document), prompter_(prompter)
 {
     viewport()->setAutoFillBackground(false);
@@ -34,14 +34,14 @@ CKolvView::CKolvView(LogDocument& document, Prompter& prompter, QWidget* parent)
     connect(&document_, &LogDocument::changed, this, [this] { viewport()->update(); });
 }
 
-void CKolvView::initialUpdate(int screenWidthPixels)
+void LogView::initialUpdate(int screenWidthPixels)
 {
     area_ = scrollAreaFor(screenWidthPixels, document_.settings().depthPerPage);
     updateScrollBars();
     viewport()->update();
 }
 
-QPoint CKolvView::sheetOrigin() const
+QPoint LogView::sheetOrigin() const
 {
     // A narrower sheet stands in the middle of the window.
     const int width = static_cast<int>(area_.width * zoom_) + 2 * sheetMargin;
@@ -49,7 +49,7 @@ QPoint CKolvView::sheetOrigin() const
     return QPoint(sheetMargin + centring - horizontalScrollBar()->value(), sheetMargin - verticalScrollBar()->value());
 }
 
-void CKolvView::updateScrollBars()
+void LogView::updateScrollBars()
 {
     const int width = static_cast<int>(area_.width * zoom_) + 2 * sheetMargin;
     const int height = static_cast<int>(area_.height * zoom_) + 2 * sheetMargin;
@@ -62,7 +62,7 @@ void CKolvView::updateScrollBars()
     verticalScrollBar()->setSingleStep(std::max(1, static_cast<int>(area_.lineStepY * zoom_)));
 }
 
-void CKolvView::paintEvent(QPaintEvent*)
+void LogView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), deskColour);
@@ -92,7 +92,7 @@ void CKolvView::paintEvent(QPaintEvent*)
         emit statusMessage(QString::fromStdString(cp932ToUtf8(drawingMessages.front().text)));
 }
 
-void CKolvView::previousPage()
+void LogView::previousPage()
 {
     if (document_.view().printing)
         return;
@@ -100,7 +100,7 @@ void CKolvView::previousPage()
     document_.notifyPageChanged();
 }
 
-void CKolvView::nextPage()
+void LogView::nextPage()
 {
     if (document_.view().printing)
         return;
@@ -108,7 +108,7 @@ void CKolvView::nextPage()
     document_.notifyPageChanged();
 }
 
-void CKolvView::toggleScreenDrawing()
+void LogView::toggleScreenDrawing()
 {
     LogSettings& settings = document_.settings();
     settings.screenDrawing = !settings.screenDrawing;
@@ -118,7 +118,7 @@ void CKolvView::toggleScreenDrawing()
     viewport()->update();
 }
 
-void CKolvView::setZoom(double zoom)
+void LogView::setZoom(double zoom)
 {
     zoom = std::clamp(zoom, smallestZoom, largestZoom);
     if (std::abs(zoom - zoom_) < 1e-9)
@@ -134,23 +134,23 @@ void CKolvView::setZoom(double zoom)
     emit zoomChanged(zoom_);
 }
 
-void CKolvView::zoomIn()
+void LogView::zoomIn()
 {
     setZoom(zoom_ * zoomStep);
 }
 
-void CKolvView::zoomOut()
+void LogView::zoomOut()
 {
     setZoom(zoom_ / zoomStep);
 }
 
-void CKolvView::fitWidth()
+void LogView::fitWidth()
 {
     if (area_.width > 0)
         setZoom(static_cast<double>(viewport()->width() - 2 * sheetMargin) / area_.width);
 }
 
-void CKolvView::keyPressEvent(QKeyEvent* event)
+void LogView::keyPressEvent(QKeyEvent* event)
 {
     const bool modifiers = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
     if (!modifiers) {
@@ -176,7 +176,7 @@ void CKolvView::keyPressEvent(QKeyEvent* event)
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-void CKolvView::wheelEvent(QWheelEvent* event)
+void LogView::wheelEvent(QWheelEvent* event)
 {
     if (event->modifiers() & Qt::ControlModifier) {
         const int steps = event->angleDelta().y();
@@ -190,13 +190,13 @@ void CKolvView::wheelEvent(QWheelEvent* event)
     QAbstractScrollArea::wheelEvent(event);
 }
 
-void CKolvView::resizeEvent(QResizeEvent* event)
+void LogView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
 }
 
-void CKolvView::scrollContentsBy(int, int)
+void LogView::scrollContentsBy(int, int)
 {
     viewport()->update();
 }

@@ -1,8 +1,8 @@
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
-#include "app/CKolvDoc.h"
-#include "app/CKolvView.h"
+#include "app/DocumentManager.h"
+#include "app/LogView.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/FileChooser.h"
@@ -71,9 +71,9 @@ QString plainMenuText(std::string_view text)
 
 }  // namespace
 
-CMainFrame::CMainFrame(Prompter& prompter, FileChooser& chooser, QWidget* parent)
+MainWindow::MainWindow(Prompter& prompter, FileChooser& chooser, QWidget* parent)
     : QMainWindow(parent), document_(std::make_unique<LogDocument>()), recentFiles_(std::make_unique<RecentFiles>()),
-      lifecycle_(std::make_unique<CKolvDoc>(*document_, prompter, chooser, *recentFiles_)), prompter_(prompter),
+      lifecycle_(std::make_unique<DocumentManager>(*document_, prompter, chooser, *recentFiles_)), prompter_(prompter),
       chooser_(chooser), printer_(QPrinter::HighResolution)
 {
     lifecycle_->setDialogParent(this);
@@ -86,7 +86,7 @@ CMainFrame::CMainFrame(Prompter& prompter, FileChooser& chooser, QWidget* parent
         printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     }
 
-    view_ = new CKolvView(*document_, prompter_, this);
+    view_ = new LogView(*document_, prompter_, this);
     setCentralWidget(view_);
     buildMenusAndToolBar();
     buildStatusBar();
@@ -97,9 +97,9 @@ CMainFrame::CMainFrame(Prompter& prompter, FileChooser& chooser, QWidget* parent
         updateCommandStates();
     });
     connect(document_->undoStack(), &QUndoStack::indexChanged, this, [this] { updateCommandStates(); });
-    connect(view_, &CKolvView::statusMessage, this, &CMainFrame::showStatus);
-    connect(view_, &CKolvView::zoomChanged, this, [this] { updateCommandStates(); });
-    connect(recentFiles_.get(), &RecentFiles::changed, this, &CMainFrame::rebuildRecentFileMenu);
+    connect(view_, &LogView::statusMessage, this, &MainWindow::showStatus);
+    connect(view_, &LogView::zoomChanged, this, [this] { updateCommandStates(); });
+    connect(recentFiles_.get(), &RecentFiles::changed, this, &MainWindow::rebuildRecentFileMenu);
 
     // 86 % of the screen's width and 80 % of its height, centred.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -111,7 +111,7 @@ CMainFrame::CMainFrame(Prompter& prompter, FileChooser& chooser, QWidget* parent
     updateCommandStates();
 }
 
-CMainFrame::~CMainFrame()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
     // The document outlives the frame's members; it must not call back.
@@ -120,13 +120,13 @@ CMainFrame::~CMainFrame()
     document_->disconnect(view_);
 }
 
-QAction* CMainFrame::action(int commandId) const
+QAction* MainWindow::action(int commandId) const
 {
     const auto found = actions_.find(commandId);
     return found == actions_.end() ? nullptr : found->second;
 }
 
-void CMainFrame::buildMenusAndToolBar()
+void MainWindow::buildMenusAndToolBar()
 {
     for (const MenuEntry& menuEntry : menuTitles()) {
         QMenu* menu = menuBar()->addMenu(qtText(menuEntry.title));
@@ -175,7 +175,7 @@ void CMainFrame::buildMenusAndToolBar()
     rebuildRecentFileMenu();
 }
 
-void CMainFrame::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->addWidget(new QLabel(idleText, bar), 1);
@@ -199,14 +199,14 @@ void CMainFrame::buildStatusBar()
     qApp->installEventFilter(this);
 }
 
-void CMainFrame::updateLockIndicators()
+void MainWindow::updateLockIndicators()
 {
     const LockStates states = currentLockStates();
     for (int lock = 0; lock < lockKeyCount; ++lock)
         lockLabels_.at(lock)->setEnabled(states[lock].value_or(false));
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -222,7 +222,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void CMainFrame::rebuildRecentFileMenu()
+void MainWindow::rebuildRecentFileMenu()
 {
     if (!recentMenuAnchor_)
         return;
@@ -249,7 +249,7 @@ void CMainFrame::rebuildRecentFileMenu()
     recentMenuAnchor_->insertActions(recentEnd_, recentActions_);
 }
 
-void CMainFrame::updateTitle()
+void MainWindow::updateTitle()
 {
     const std::string& path = document_->path();
     const QString name = path.empty() ? QStringLiteral("無題") : QFileInfo(QString::fromStdString(path)).fileName();
@@ -257,7 +257,7 @@ void CMainFrame::updateTitle()
     setWindowModified(document_->isModified());
 }
 
-void CMainFrame::updateCommandStates()
+void MainWindow::updateCommandStates()
 {
     const ViewState& view = document_->view();
     const int pages = pageCount(document_->settings(), maximumDepth(document_->data()));
@@ -281,31 +281,31 @@ void CMainFrame::updateCommandStates()
     actions_[command::redo]->setText(name(command::redo, stack->canRedo() ? stack->redoText() : QString()));
 }
 
-void CMainFrame::showStatus(const QString& text)
+void MainWindow::showStatus(const QString& text)
 {
     statusBar()->showMessage(text);
 }
 
-QString CMainFrame::statusMessage() const
+QString MainWindow::statusMessage() const
 {
     return statusBar()->currentMessage();
 }
 
-void CMainFrame::initialUpdate()
+void MainWindow::initialUpdate()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     view_->initialUpdate(screen ? screen->geometry().width() : 1024);
     initialUpdateDone_ = true;
 }
 
-void CMainFrame::showEvent(QShowEvent* event)
+void MainWindow::showEvent(QShowEvent* event)
 {
     if (!initialUpdateDone_)
         initialUpdate();
     QMainWindow::showEvent(event);
 }
 
-void CMainFrame::runCommand(int commandId)
+void MainWindow::runCommand(int commandId)
 {
     switch (commandId) {
     case command::newDocument:
@@ -383,7 +383,7 @@ void CMainFrame::runCommand(int commandId)
     runDialogCommand(commandId);
 }
 
-void CMainFrame::runDialogCommand(int commandId)
+void MainWindow::runDialogCommand(int commandId)
 {
     const CommandEntry* entry = findCommand(commandId);
     if (!entry || entry->route == CommandRoute::Shell)
@@ -397,7 +397,7 @@ void CMainFrame::runDialogCommand(int commandId)
     updateCommandStates();
 }
 
-void CMainFrame::applyPaperDefaults()
+void MainWindow::applyPaperDefaults()
 {
     const LogSettings& settings = document_->settings();
     // The PDF printer of a machine without printers has no paper of its own:
@@ -411,24 +411,24 @@ void CMainFrame::applyPaperDefaults()
     printer_.setPageSize(QPageSize(settings.paperSize == 0 ? QPageSize::A3 : QPageSize::A4));
 }
 
-void CMainFrame::takePrinterPaper()
+void MainWindow::takePrinterPaper()
 {
     document_->setPrinterPaper(paperOf(printer_));
 }
 
-PaperSize CMainFrame::printerPaper() const
+PaperSize MainWindow::printerPaper() const
 {
     return paperOf(printer_).value_or(PaperSize{});
 }
 
-int CMainFrame::preparePrinting()
+int MainWindow::preparePrinting()
 {
     const int pages = kolv::preparePrinting(*document_, paperOf(printer_));
     updateCommandStates();
     return pages;
 }
 
-void CMainFrame::print()
+void MainWindow::print()
 {
     int pages = preparePrinting();
     printer_.setFromTo(1, pages);
@@ -462,7 +462,7 @@ void CMainFrame::print()
         printer_.abort();
 }
 
-void CMainFrame::printPreview()
+void MainWindow::printPreview()
 {
     preparePrinting();
     QPrintPreviewDialog preview(&printer_, this);
@@ -476,7 +476,7 @@ void CMainFrame::printPreview()
     updateCommandStates();
 }
 
-void CMainFrame::printSetup()
+void MainWindow::printSetup()
 {
     QPageSetupDialog dialog(&printer_, this);
     if (dialog.exec() != QDialog::Accepted)
@@ -485,7 +485,7 @@ void CMainFrame::printSetup()
     view_->viewport()->update();
 }
 
-bool CMainFrame::exportPdf(const QString& path, int firstPage, int lastPage)
+bool MainWindow::exportPdf(const QString& path, int firstPage, int lastPage)
 {
     QProgressDialog progress(QStringLiteral("PDFに出力しています..."), QStringLiteral("キャンセル"), 0,
                              lastPage - firstPage + 1, this);
@@ -509,7 +509,7 @@ bool CMainFrame::exportPdf(const QString& path, int firstPage, int lastPage)
     return true;
 }
 
-void CMainFrame::exportPdfCommand()
+void MainWindow::exportPdfCommand()
 {
     const int pages = preparePrinting();
     const PaperSize paper = printerPaper();
@@ -530,7 +530,7 @@ void CMainFrame::exportPdfCommand()
     exportPdf(path, dialog.firstPage(), dialog.lastPage());
 }
 
-void CMainFrame::exportXmlCommand()
+void MainWindow::exportXmlCommand()
 {
     QString proposed;
     if (!document_->path().empty())
@@ -541,7 +541,7 @@ void CMainFrame::exportXmlCommand()
         exportXml(path);
 }
 
-bool CMainFrame::exportXml(const QString& path)
+bool MainWindow::exportXml(const QString& path)
 {
     const XmlExport exported = writeXmlFile(document_->data());
     if (!writeFileAtomically(path.toStdString(), exported.bytes)) {
@@ -565,13 +565,13 @@ bool CMainFrame::exportXml(const QString& path)
     return true;
 }
 
-void CMainFrame::about()
+void MainWindow::about()
 {
     AboutDialog dialog(this);
     dialog.exec();
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (lifecycle_->mayClose())
         event->accept();
@@ -579,20 +579,20 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); }))
         event->acceptProposedAction();
 }
 
-void CMainFrame::dropEvent(QDropEvent* event)
+void MainWindow::dropEvent(QDropEvent* event)
 {
     if (openDroppedFiles(event->mimeData()->urls()))
         event->acceptProposedAction();
 }
 
-bool CMainFrame::openDroppedFiles(const QList<QUrl>& urls)
+bool MainWindow::openDroppedFiles(const QList<QUrl>& urls)
 {
     // One document at a time: the first local file is opened.
     for (const QUrl& url : urls) {

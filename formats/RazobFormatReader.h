@@ -8,6 +8,6 @@
 
 namespace kolv {
 
-void readSiblingLineB(BoringData& data, LineReaderState& state, std::string_view line);
+void readRazobLine(BoringData& data, LineReaderState& state, std::string_view line);
 
 }  // namespace kolv

@@ -26,9 +26,9 @@ enum class FieldKind {
 // or is an option of the whole dialog.
 enum class FieldRole { Row, Option };
 
-struct FieldSpec {
-    FieldSpec(std::string caption, FieldKind kind = FieldKind::Text, std::vector<std::string> entries = {},
-              std::string group = {}, FieldRole role = FieldRole::Row, std::string unit = {})
+struct FieldEntry {
+    FieldEntry(std::string caption, FieldKind kind = FieldKind::Text, std::vector<std::string> entries = {},
+               std::string group = {}, FieldRole role = FieldRole::Row, std::string unit = {})
         : caption(std::move(caption)), kind(kind), entries(std::move(entries)), group(std::move(group)), role(role),
           unit(std::move(unit))
     {}
@@ -40,29 +40,29 @@ struct FieldSpec {
     std::string unit;  // text shown after the field ("m", "mm")
 };
 
-struct ColumnSpec {
+struct ColumnEntry {
     std::string heading;
     int width = 0;       // pixels
-    int field = -1;      // index into ListDialogSpec::fields; -1: no field
+    int field = -1;      // index into ListDialogTable::fields; -1: no field
     int navigation = 1;  // 0: Enter in the in-place editor skips this column
     int storeCell = 0;   // cell of the store row; 0: not stored
 };
 
-struct PickListSpec {
+struct PickListEntry {
     std::string caption;
 };
 
-struct ActionSpec {
+struct ActionEntry {
     std::string caption;
 };
 
-struct ListDialogSpec {
+struct ListDialogTable {
     std::string caption;
     int capacity = 0;
-    std::vector<ColumnSpec> columns;
-    std::vector<FieldSpec> fields;
-    std::vector<PickListSpec> pickLists;
-    std::vector<ActionSpec> actions;
+    std::vector<ColumnEntry> columns;
+    std::vector<FieldEntry> fields;
+    std::vector<PickListEntry> pickLists;
+    std::vector<ActionEntry> actions;
     std::vector<std::string> hints;  // lines of explanation shown on the form
     bool hasAddAndOverwrite = true;  // false: cells are typed in the list only
     std::string deleteCaption = "行削除";
