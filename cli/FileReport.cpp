@@ -50,8 +50,15 @@ std::string readFailureReason(const std::string& path)
 Answer FileReport::show(int messageId, const std::string& text, MessageKind kind)
 {
     std::string line = cp932ToUtf8(text);
+    // The window's hint at its own menu becomes the command that reads a delivery.
+    const bool managementFile = text == messageText(Message::CannotOpenDeliveryFile);
+    if (managementFile)
+        line = line.substr(0, line.find('\n'));
     if (messageId == cannotOpenId)
-        line += (immediate_ ? " ( " + input_ + " )" : std::string()) + ": the format is not recognised";
+        line += (immediate_ ? " ( " + input_ + " )" : std::string()) + ": the format is not recognised"
+            + (managementFile ? ": it is the folder management file of an electronic delivery; kolv-cli delivery "
+                                "FOLDER renders and checks its boreholes"
+                              : "");
     else if (messageId == fileNotFoundId && line.find(input_) != std::string::npos)
         line += ": " + readFailureReason(input_);
     else if (messageId == saveFailedId && !output_.empty())

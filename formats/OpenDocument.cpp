@@ -1,6 +1,7 @@
 #include "formats/OpenDocument.h"
 
 #include "data/Cp932Text.h"
+#include "formats/DeliveryFolder.h"
 #include "formats/FormatDetection.h"
 #include "formats/LineDispatch.h"
 #include "formats/XmlText.h"
@@ -26,7 +27,6 @@ OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const
     if (!prepared.warning.empty())
         issues.push_back({0, prepared.warning, MessageKind::Warning});
     const std::vector<std::string> lines = prepared.isXml ? std::move(prepared.lines) : splitLinesKeepingEnds(bytes);
-    bytes.clear();
 
     FormatCode formatCode = FormatCode::Unknown;
     std::size_t first = 0;
@@ -39,9 +39,14 @@ OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const
             break;
     }
     if (formatCode == FormatCode::Unknown) {
-        issues.push_back(issueOf(Message::CannotOpen, MessageKind::Error));
+        // The folder management file lies beside the exchange files and is
+        // often taken for one: the message says where it is read instead.
+        const bool managementFile = prepared.isXml && isDeliveryManagementText(bytes);
+        issues.push_back(
+            issueOf(managementFile ? Message::CannotOpenDeliveryFile : Message::CannotOpen, MessageKind::Error));
         return OpenStatus::NotRecognised;
     }
+    bytes.clear();
     if (formatCode == FormatCode::XmlUnknownVersion && options.reportUnknownDtdVersion)
         issues.push_back(issueOf(Message::UnknownDtdVersion, MessageKind::Warning));
 

@@ -18,6 +18,9 @@ struct CatalogueEntry {
 constexpr CatalogueEntry catalogue[] = {
     {Message::FileNotFound, 32790, "ファイルが見つかりません\n( %1 )"},
     {Message::CannotOpen, 32793, "このファイルは開けません"},
+    {Message::CannotOpenDeliveryFile, 32793,
+     "このファイルは開けません\n電子納品の管理ファイル (BORING.XML) です. "
+     "ファイルメニューの「電子納品フォルダを開く...」で開くか, kolv-cli delivery で柱状図を出力してください."},
     {Message::SaveFailed, 4005, "保存できませんでした"},
     {Message::PathSaveFailed, 0, "%1\n保存できませんでした"},
     {Message::UnknownDtdVersion, 4010, "DTDバージョンが不明または未対応です."},

@@ -14,6 +14,7 @@ enum class Message {
     // Files
     FileNotFound,
     CannotOpen,
+    CannotOpenDeliveryFile,  // a folder management file (BORING.XML) is no document
     SaveFailed,
     PathSaveFailed,  // a master file named by its path
     UnknownDtdVersion,

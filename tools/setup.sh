@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-ipafont-mincho
           fonts-ipafont-gothic qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth imagemagick poppler-utils libxml2-utils clang-14 libclang-rt-14-dev)
+          xvfb xauth imagemagick poppler-utils libxml2-utils libxml2-dev clang-14 libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -1,6 +1,7 @@
 #include "FormatTestSupport.h"
 #include "formats/NativeWriter.h"
 #include "formats/OpenDocument.h"
+#include "platform/MessageCatalogue.h"
 #include "platform/Prompter.h"
 #include "support/TestSupport.h"
 
@@ -139,6 +140,18 @@ TEST(OpenDocument, EmptyAndGarbageFilesAreRefusedWithoutHarm)
         EXPECT_EQ(result.status, OpenStatus::NotRecognised);
         expectUnchanged(result.data);
     }
+}
+
+TEST(OpenDocument, AFolderManagementFileIsRefusedWithAPointerToTheDeliveryCommands)
+{
+    const std::string bytes = test::readFile(std::string(KOLV_FIXTURE_DIR) + "/delivery/planted/BORING.XML");
+    const Opened result = openBytes(bytes);
+    EXPECT_EQ(result.status, OpenStatus::NotRecognised);
+    expectUnchanged(result.data);
+    ASSERT_EQ(result.issues.size(), 1u);
+    EXPECT_EQ(result.issues.front().messageId, 32793);
+    EXPECT_EQ(result.issues.front().text, messageText(Message::CannotOpenDeliveryFile));
+    EXPECT_NE(result.issues.front().text.find("kolv-cli delivery"), std::string::npos);
 }
 
 TEST(OpenDocument, DamagedNativeFilesOpenWithoutHarm)
