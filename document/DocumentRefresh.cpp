@@ -1,32 +1,13 @@
 #include "document/DocumentRefresh.h"
 
-#include "data/Cp932Text.h"
 #include "data/Fields.h"
 #include "data/Number.h"
+#include "data/RoleCaptions.h"
 #include "formats/SoilPatternLookup.h"
-#include "platform/Cp932Codec.h"
 #include "render/LogFrame.h"
 #include "settings/SettingsStore.h"
 
 namespace kolv {
-
-namespace {
-
-// Entries 8 to 11 of the title-block captions are the role captions' defaults.
-constexpr int firstRoleCaptionEntry = 8;
-
-void fillDefaultCaptions(BoringData& data)
-{
-    for (int role = 0; role < HeadingLine::RoleCount; ++role)
-        if (!skipLeadingBlanks(data.headingLine(HeadingLine::FirstRoleCaption + role)).empty())
-            return;
-    for (int role = 0; role < HeadingLine::RoleCount; ++role)
-        data.setHeadingLine(HeadingLine::FirstRoleCaption + role,
-                            utf8ToCp932(titleCaptions[firstRoleCaptionEntry - 1 + role]));
-    data.setHeadingLine(HeadingLine::Title, defaultLogTitle());
-}
-
-}  // namespace
 
 void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& view, Issues& issues,
                          const std::optional<PaperSize>& paper)
@@ -42,7 +23,10 @@ void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& vie
         settings.printStartDepth = clampPrintStartDepth(parseLeadingNumber(storedStart));
         view.screenPageStart = settings.printStartDepth;
     }
-    fillDefaultCaptions(data);
+    // A heading without role captions gets the defaults, and with them the
+    // title of a soil log; a converted file has both from its import.
+    if (fillDefaultRoleCaptions(data))
+        data.setHeadingLine(HeadingLine::Title, defaultLogTitle());
     if (parseLeadingInteger(data.documentOption(DocumentOptionItem::QuScaleMaximum).value) <= 0)
         data.documentOption(DocumentOptionItem::QuScaleMaximum).value = "500";
 }

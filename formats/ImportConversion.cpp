@@ -7,6 +7,7 @@
 #include "data/Cp932Text.h"
 #include "data/Fields.h"
 #include "data/Number.h"
+#include "data/RoleCaptions.h"
 #include "formats/FormatDetection.h"
 
 #include <algorithm>
@@ -28,6 +29,10 @@ void setHarbourHeadingChoices(BoringData& data)
                      HeadingLine::WaterLevelAsElevation, HeadingLine::SampleDepthLabel})
         data.setHeadingLine(line, "0");
     data.setHeadingLine(HeadingLine::Title, std::string(harbourLogTitle));
+    // The engineer roles get their captions here, so that the first refresh
+    // of the view, which gives a heading without them the title of a soil
+    // log, keeps the harbour title.
+    fillDefaultRoleCaptions(data);
     data.setHeadingLine(HeadingLine::RecoveryQuSwitch, "1");
 }
 

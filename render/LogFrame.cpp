@@ -3,6 +3,7 @@
 #include "data/Cp932Text.h"
 #include "data/Fields.h"
 #include "data/Number.h"
+#include "data/RoleCaptions.h"
 #include "platform/Cp932Codec.h"
 #include "render/LogPrimitives.h"
 #include "render/NValueColumn.h"
@@ -15,8 +16,20 @@
 namespace kolv {
 
 const std::array<const char*, titleCaptionCount> titleCaptions{
-    "ボーリング №", "孔内水位",     "調査名",           "場所",         "発注機関", "施工期日", "実施者名", "主任技師",
-    "現　場代理人", "コ　ア鑑定者", "ボーリング責任者", "標高(地盤高)", "使用機械", "最終深さ",
+    "ボーリング №",
+    "孔内水位",
+    "調査名",
+    "場所",
+    "発注機関",
+    "施工期日",
+    "実施者名",
+    defaultRoleCaptions[0],
+    defaultRoleCaptions[1],
+    defaultRoleCaptions[2],
+    defaultRoleCaptions[3],
+    "標高(地盤高)",
+    "使用機械",
+    "最終深さ",
 };
 
 namespace {

@@ -1,6 +1,8 @@
 // The step that follows every load and reset: captions, the print start
 // depth, the paper and the soil patterns' vector codes.
 #include "document/DocumentRefresh.h"
+#include "formats/OpenDocument.h"
+#include "settings/SettingsStore.h"
 #include "support/SmallBorehole.h"
 #include "support/TestSupport.h"
 
@@ -47,6 +49,30 @@ TEST(DocumentChange, CaptionsTitleStartDepthAndQuScale)
     EXPECT_EQ(data.headingLine(41), sjis("管理技術者"));
     EXPECT_DOUBLE_EQ(view.screenPageStart, 4.5);
     EXPECT_EQ(view.paperLength, 420);
+}
+
+// Files of other formats arrive without engineer captions; the import gives
+// them the defaults, so that the harbour title it sets is kept.
+TEST(DocumentChange, ConvertedFilesKeepTheHarbourTitle)
+{
+    test::TemporaryFolder dataRoot;
+    for (const std::string& file : {std::string(KOLV_SOURCE_DIR) + "/share/samples/harbour-quay-no2.xml",
+                                    std::string(KOLV_FIXTURE_DIR) + "/formats/sibling-a.vle",
+                                    std::string(KOLV_FIXTURE_DIR) + "/formats/sibling-b.vlo"}) {
+        SCOPED_TRACE(file);
+        LogSettings settings;
+        settings.dataRoot = dataRoot.path();
+        settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
+        BoringData data;
+        Issues issues;
+        clear(data);
+        loadSettings(settings, data, true, issues);
+        ASSERT_EQ(openDocumentFile(file, data, settings.soilNameMaster, issues), OpenStatus::Opened);
+        ViewState view;
+        applyDocumentChange(data, settings, view, issues, std::nullopt);
+        EXPECT_EQ(data.headingLine(70), sjis("港 湾 柱 状 図"));
+        EXPECT_FALSE(data.headingLine(41).empty());
+    }
 }
 
 TEST(DocumentChange, VectorCodesAreRebuiltSoTheDefaultPatternChoiceDrawsPatterns)
