@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kolv {
 
@@ -31,6 +32,25 @@ constexpr std::string_view baseNamesHoldingQualifierMark[] = {
     "\x8D\x64\x8E\xBF\x94\x53\x93\x79",                          // 硬質粘土
     "\x92\x59\x8E\xBF\x95\xC5\x8A\xE2",                          // 炭質頁岩
     "\x8D\xBB\x8E\xBF\x95\xC5\x8A\xE2",                          // 砂質頁岩
+};
+
+// The families of the names the master does not hold, by the noun a name
+// ends in, longest ending first: a deposit, talus, a rock, a soil, gravel,
+// sand. Their patterns are figures of every installation.
+struct NameFamily {
+    std::string_view ending;  // code page 932
+    long major;
+    int minor;
+    std::string_view symbol;
+};
+constexpr NameFamily nameFamilies[] = {
+    {"\x91\xCD\x90\xCF\x95\xA8", 200, 1, "Dp"},  // 堆積物: sandy gravel
+    {"\x8A\x52\x90\x8D", 5100, 1, "Dt"},         // 崖錐: talus
+    {"\x8A\xE2\x94\xD5", 1700, 0, "R"},          // 岩盤: rock in courses
+    {"\x8A\xE2", 1700, 0, "R"},                  // 岩
+    {"\x93\x79", 4400, 1, "So"},                 // 土: soil
+    {"\xE2\x49", 100, 1, "G"},                   // 礫: gravel
+    {"\x8D\xBB", 300, 1, "S"},                   // 砂: sand
 };
 
 enum class Range { WholeNames, BaseNames, Modifiers, Qualifiers };
@@ -91,6 +111,63 @@ BaseMatch lookupBaseName(std::string_view text, const SoilNameMaster& master, in
     return {true, winner->patternNumber[set], winner->markDigit[set], winner->symbol};
 }
 
+// The text without blanks and a bracketed note at its end ("盛土(砕石)" is
+// fill), so that its last characters are the noun that names it.
+std::string_view headOfName(std::string_view text)
+{
+    constexpr std::string_view blanks[] = {" ", "\t", "\x81\x40"};  // full-width space
+    constexpr std::pair<std::string_view, std::string_view> brackets[] = {{"(", ")"},
+                                                                          {"\x81\x69", "\x81\x6A"}};  // （ ）
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (std::string_view blank : blanks) {
+            if (endsWithText(text, blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+        for (const auto& [open, close] : brackets) {
+            if (!endsWithText(text, close))
+                continue;
+            std::size_t openAt = textNotFound;
+            for (std::size_t at = findText(text, open); at != textNotFound; at = findText(text, open, at + 1))
+                openAt = at;
+            if (openAt != textNotFound && openAt > 0) {
+                text = text.substr(0, openAt);
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+// The pattern of a base name the master does not hold: its head when the
+// master holds that ("盛土(砕石)" draws as 盛土, and a head the master lists
+// without a pattern in this set stays without), else the family its last
+// noun names.
+BaseMatch lookupNameFamily(std::string_view text, const SoilNameMaster& master, int set)
+{
+    const std::string_view head = headOfName(text);
+    for (const SoilNameRow& entry : master.rows) {
+        if (entry.name.empty() || entry.name != head)
+            continue;
+        if (entry.patternNumber[set] <= 0)
+            return {};
+        return {true, entry.patternNumber[set], entry.markDigit[set], entry.symbol};
+    }
+    for (const NameFamily& family : nameFamilies)
+        if (endsWithText(head, family.ending))
+            return {true, family.major, family.minor, std::string(family.symbol)};
+    return {};
+}
+
+// The base name of the text, or the family its last noun names.
+BaseMatch lookupBaseNameOrFamily(std::string_view text, const SoilNameMaster& master, int set)
+{
+    const BaseMatch base = lookupBaseName(text, master, set);
+    return base.found ? base : lookupNameFamily(text, master, set);
+}
+
 // The base name holding "質" that the text contains and the master holds, if any.
 BaseMatch lookupBaseNameHoldingQualifierMark(std::string_view text, const SoilNameMaster& master, int set)
 {
@@ -119,8 +196,8 @@ SoilPattern lookupAlternation(std::string_view name, std::size_t alternationAt, 
     }
     if (split == textNotFound)
         return {};
-    const BaseMatch first = lookupBaseName(components.substr(0, split), master, set);
-    const BaseMatch second = lookupBaseName(components.substr(split + separatorLength), master, set);
+    const BaseMatch first = lookupBaseNameOrFamily(components.substr(0, split), master, set);
+    const BaseMatch second = lookupBaseNameOrFamily(components.substr(split + separatorLength), master, set);
     if (!first.found && !second.found)
         return {};
 
@@ -189,7 +266,7 @@ SoilPattern lookupComposedName(std::string_view name, const SoilNameMaster& mast
             if (markAt != textNotFound)
                 remainder = remainder.substr(markAt + qualifierMark.size());
         }
-        base = lookupBaseName(remainder, master, set);
+        base = lookupBaseNameOrFamily(remainder, master, set);
     }
     if (base.found) {
         matched = true;

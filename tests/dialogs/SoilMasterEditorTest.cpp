@@ -22,6 +22,10 @@ using kolv::test::writeFile;
 
 namespace {
 
+// The lines of the bundled soil-name master, four of them section headers.
+constexpr int bundledSoilLines = 126;
+constexpr int bundledSoilHeaders = 4;
+
 // The messages shown so far, in UTF-8, emptied.
 std::vector<std::string> takeMessages(RecordingPrompter& prompter)
 {
@@ -97,7 +101,7 @@ TEST(SoilMasterEditor, OpensBothListsWithMarksAndHeaderRows)
     Editor editor;
     SoilMasterEditorModel& model = *editor.model;
     EXPECT_TRUE(editor.prompter.messages.empty());
-    EXPECT_EQ(model.soilRowCount(), 98);
+    EXPECT_EQ(model.soilRowCount(), bundledSoilLines);
     EXPECT_EQ(model.soilCell(1, 1), sjis("[第1部 土質・岩石名]"));
     EXPECT_EQ(model.soilCell(1, 3), "") << "a header row keeps only its name";
     const int sand = editor.rowNamed("浚渫土");  // 10092.2: consistency only
@@ -164,7 +168,7 @@ TEST(SoilMasterEditor, SoilRowRulesRefuseWithTheFirstFailingRule)
         model.insertRow();
         const std::string label = std::string(c.name) + " " + c.number;
         EXPECT_EQ(takeMessages(editor.prompter), c.messages) << label;
-        EXPECT_EQ(model.soilRowCount(), c.inserted ? 99 : 98) << label;
+        EXPECT_EQ(model.soilRowCount(), c.inserted ? bundledSoilLines + 1 : bundledSoilLines) << label;
         EXPECT_EQ(model.soilModified(), c.inserted) << label;
         if (c.inserted) {
             EXPECT_EQ(model.soilRow(2).name, sjis(c.name)) << label;
@@ -279,7 +283,7 @@ TEST(SoilMasterEditor, DeleteAsksAndMovesKeepTheSelection)
 
     editor.prompter.scriptedAnswers = {Answer::Yes};
     model.deleteRow();
-    EXPECT_EQ(model.soilRowCount(), 97);
+    EXPECT_EQ(model.soilRowCount(), bundledSoilLines - 1);
     EXPECT_EQ(model.selectedSoilRow(), 0);
 }
 
@@ -400,7 +404,8 @@ TEST(SoilMasterEditor, OkWritesBothFilesThatTheLoadersReadBack)
     EXPECT_EQ(added.markDigit[0], 3);
     EXPECT_EQ(added.patternNumber[1], -1);
     EXPECT_EQ(loaded.soilNameMaster.rows[1].markDigit[1], 2);
-    EXPECT_EQ(loaded.soilNameMaster.rows.size(), 96u);
+    // The two rows typed in join the data rows.
+    EXPECT_EQ(loaded.soilNameMaster.rows.size(), static_cast<std::size_t>(bundledSoilLines - bundledSoilHeaders + 2));
     EXPECT_EQ(loaded.patternColors.colorOf(9100), 0x0000ffu);
 }
 

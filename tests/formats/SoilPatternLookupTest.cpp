@@ -59,6 +59,37 @@ TEST(SoilPatternLookup, EveryStepOfTheLookup)
     }
 }
 
+TEST(SoilPatternLookup, NamesTheMasterLacksTakeThePatternOfTheirFamily)
+{
+    const LookupCase cases[] = {
+        {"a rock", "緑色岩", "", 1, 1700, 0, "R"},
+        {"a deposit", "段丘堆積物", "", 1, 200, 1, "Dp"},
+        {"talus", "崖錐", "", 0, 5100, 1, "Dt"},
+        {"a soil", "崩積土", "", 1, 4400, 1, "So"},
+        {"blanks and a bracketed note at the end", "珪長岩（貫入岩） ", "", 1, 1700, 0, "R"},
+        {"a qualifier before a family", "砂質岩盤", "", 1, 1720, 0, "RS"},
+        {"a modifier before a family", "礫混じり崩積土", "", 1, 4401, 1, "Sog"},
+        {"a family in an alternation", "緑色岩・砂岩互層", "", 1, 91708, 0, "R/Ss"},
+        {"the master's own base name wins", "砂岩", "", 1, 800, 0, "Ss"},
+        {"a base name in the text wins", "含礫砂岩", "", 1, 800, 0, "Ss"},
+        {"a head the master holds without a pattern in the set stays without", "埋土(木片)", "", 0, 0, 0, ""},
+        {"a hint still replaces the major number", "緑色岩", "471", 1, 471, 0, "R"},
+        {"no family", "木片", "", 1, 0, 0, ""},
+        {"a family noun that does not end the name", "岩片", "", 1, 0, 0, ""},
+    };
+    for (const LookupCase& c : cases) {
+        const SoilPattern pattern = lookupSoilPattern(sjis(c.name), c.hint, smallMaster(), c.set);
+        EXPECT_EQ(pattern.major, c.major) << c.why;
+        EXPECT_EQ(pattern.minor, c.minor) << c.why;
+        EXPECT_EQ(pattern.symbol, sjis(c.symbol)) << c.why;
+    }
+    // A master of the user's own that lists a name wins over its family; a
+    // master without gravel still draws gravel.
+    const SoilNameMaster own = test::makeMaster({{1, "緑色岩", "Gs", 2500, 2500}});
+    EXPECT_EQ(lookupSoilPattern(sjis("緑色岩"), {}, own, 1).major, 2500);
+    EXPECT_EQ(lookupSoilPattern(sjis("細礫"), {}, own, 1).major, 100);
+}
+
 TEST(SoilPatternLookup, EmptyMasterAndOddInputNeverFail)
 {
     const SoilNameMaster empty;

@@ -44,6 +44,14 @@ bool isVectorNumber(long number)
     return std::find(numbers.begin(), numbers.end(), number) != numbers.end();
 }
 
+// An alternation of two figures: 90000, the first figure's number and the
+// hundreds of the second ("砂岩頁岩互層": 90000 + 1200 + 21).
+bool isAlternationOfVectorNumbers(long number)
+{
+    const long figures = number - 90000;
+    return figures > 0 && figures < 10000 && isVectorNumber(figures / 100 * 100) && isVectorNumber(figures % 100 * 100);
+}
+
 struct BundledSettings {
     kolv::test::TemporaryFolder root;
     LogSettings settings;
@@ -118,28 +126,32 @@ TEST(BundledData, SoilNameMasterFollowsThePatternNumbering)
     BundledSettings bundled;
     const SoilNameMaster& master = bundled.settings.soilNameMaster;
     EXPECT_EQ(master.version, 660);
-    ASSERT_EQ(master.rows.size(), 94u);
+    ASSERT_EQ(master.rows.size(), 122u);
+    constexpr int lastWholeOrBaseName = 107;
+    constexpr int lastModifier = 117;
     for (int set = 0; set < 2; ++set) {
         EXPECT_EQ(master.firstRow[1][set], 1);
-        EXPECT_EQ(master.lastRow[1][set], 79);
-        EXPECT_EQ(master.firstRow[2][set], 80);
-        EXPECT_EQ(master.lastRow[2][set], 89);
-        EXPECT_EQ(master.firstRow[3][set], 90);
-        EXPECT_EQ(master.lastRow[3][set], 94);
+        EXPECT_EQ(master.lastRow[1][set], lastWholeOrBaseName);
+        EXPECT_EQ(master.firstRow[2][set], lastWholeOrBaseName + 1);
+        EXPECT_EQ(master.lastRow[2][set], lastModifier);
+        EXPECT_EQ(master.firstRow[3][set], lastModifier + 1);
+        EXPECT_EQ(master.lastRow[3][set], 122);
     }
     std::set<std::string> names;
-    for (int row = 1; row <= 94; ++row) {
+    for (int row = 1; row <= 122; ++row) {
         const SoilNameRow& entry = master.rows[static_cast<std::size_t>(row - 1)];
         SCOPED_TRACE(cp932ToUtf8(entry.name));
         EXPECT_TRUE(names.insert(entry.name).second) << "names are unique";
         EXPECT_FALSE(entry.symbol.empty());
-        EXPECT_TRUE(isVectorNumber(entry.patternNumber[0]));
+        const long vector = entry.patternNumber[0];
+        EXPECT_TRUE(isVectorNumber(vector) || isAlternationOfVectorNumbers(vector));
         const long bitmap = entry.patternNumber[1];
-        EXPECT_TRUE(isVectorNumber(bitmap) || (bitmap >= 10100 && bitmap <= 19999));
-        if (row >= 80 && row <= 89) {
+        EXPECT_TRUE(isVectorNumber(bitmap) || isAlternationOfVectorNumbers(bitmap)
+                    || (bitmap >= 10100 && bitmap <= 19999));
+        if (row > lastWholeOrBaseName && row <= lastModifier) {
             EXPECT_TRUE(endsWithText(entry.name, sjis("混じり")));
             EXPECT_LT(entry.patternNumber[0], 10);
-        } else if (row >= 90) {
+        } else if (row > lastModifier) {
             EXPECT_TRUE(endsWithText(entry.name, sjis("質")));
             EXPECT_GE(entry.patternNumber[0], 10);
             EXPECT_LE(entry.patternNumber[0], 90);
