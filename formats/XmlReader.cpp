@@ -100,6 +100,8 @@ void storeLineElement(BoringData& data, XmlReaderState& state, std::string_view 
         // A sample lists every laboratory test in an element of its own.
         if (group.kind == XmlGroupKind::Sample && entry.number == sampleTestNamesField)
             state.fields[entry.number] += value;
+        else if (entry.alsoNumber > 0 && entry.alsoNumber <= xmlFieldCount)
+            state.fields[entry.number] = state.fields[entry.alsoNumber] = std::move(value);
         else
             state.fields[entry.number] = std::move(value);
         return;

@@ -38,6 +38,11 @@ struct XmlReaderState {
     int geologicAgeRows = 0;
     int waterLevelRows = 0;
     int drillingImportRows = 0;
+
+    // The measuring date (year * 10000 + month * 100 + day, 0 when the file
+    // gives none) of the water level the title block shows, -1 before any
+    // level was measured.
+    long headingWaterLevelDate = -1;
 };
 
 void readXmlLine(BoringData& data, XmlReaderState& state, std::string_view line);

@@ -9,6 +9,7 @@
 #include "platform/Cp932Codec.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace kolv {
@@ -27,6 +28,8 @@ constexpr double colourDepthTolerance = 0.001;
 // The level an exchange file writes when no level was measured.
 constexpr double unmeasuredWaterLevel = -99.99;
 constexpr double unmeasuredWaterLevelTolerance = 0.000001;
+// The kind code of a level that was not measured ("水位無し").
+constexpr long unmeasuredWaterLevelKind = 91;
 
 bool isNumber(std::string_view text)
 {
@@ -190,21 +193,79 @@ void completeGeologicAge(BoringData& data, XmlReaderState& state)
         data.geologicAgeRows.setCell(row, cell, fields[cell]);
 }
 
-// The file gives the depth of the water below ground; the store keeps levels
-// below ground as negative numbers. A level that is no number makes no row
-// (its negation would read as a level of 0), nor does -99.99, the files' way
-// of saying that no level was measured.
-void completeWaterLevel(BoringData& data, XmlReaderState& state)
+// Files write -99.99, or the kind code 91, for a level that was not measured.
+bool isMeasuredWaterLevel(const XmlReaderState& state)
 {
     const auto& fields = state.fields;
-    if (!isNumber(fields[1]) || state.waterLevelRows >= BoringData::WaterLevelTable::capacity)
-        return;
+    if (!isNumber(fields[1]))
+        return false;
     if (std::fabs(parseLeadingNumber(fields[1]) - unmeasuredWaterLevel) < unmeasuredWaterLevelTolerance)
+        return false;
+    const std::string& kind = fields[waterLevelKindField];
+    return !(isNumber(kind) && parseLeadingInteger(kind) == unmeasuredWaterLevelKind);
+}
+
+// The measuring date as one number that orders dates, year * 10000 + month *
+// 100 + day; 0 when the file gives no date it can be read from. The digits
+// need no leading zeros ("1996-1-10").
+long measuringDateOrder(const XmlReaderState& state)
+{
+    const auto& fields = state.fields;
+    long parts[3] = {0, 0, 0};
+    if (!fields[2].empty()) {
+        std::string_view date = fields[2];
+        for (long& part : parts) {
+            date = skipLeadingBlanks(date);
+            if (date.empty() || !std::isdigit(static_cast<unsigned char>(date.front())))
+                return 0;
+            part = parseLeadingInteger(date);
+            while (!date.empty() && std::isdigit(static_cast<unsigned char>(date.front())))
+                date.remove_prefix(1);
+            if (!date.empty())
+                date.remove_prefix(1);
+        }
+    } else {
+        const int partFields[3] = {waterLevelYearField, waterLevelMonthField, waterLevelDayField};
+        for (int part = 0; part < 3; ++part) {
+            if (!isNumber(fields[partFields[part]]))
+                return 0;
+            parts[part] = parseLeadingInteger(fields[partFields[part]]);
+        }
+    }
+    if (parts[1] < 1 || parts[1] > 12 || parts[2] < 1 || parts[2] > 31 || parts[0] < 0 || parts[0] > 9999)
+        return 0;
+    return parts[0] * 10000 + parts[1] * 100 + parts[2];
+}
+
+// The file gives the depth of the water below ground; the store keeps levels
+// below ground as negative numbers. A level that is no number makes no row
+// (its negation would read as a level of 0), nor does a level that was not
+// measured.
+//
+// The title block shows the last measurement in time, as the water-level
+// dialog would write it when that row is picked: a borehole's level settles
+// once drilling stops, so the latest reading is the one closest to the
+// ground water. Readings of one day count in file order, the order they were
+// taken in; a reading without a date counts before every dated one.
+void completeWaterLevel(BoringData& data, XmlReaderState& state)
+{
+    if (!isMeasuredWaterLevel(state))
+        return;
+    const auto& fields = state.fields;
+    const std::string level = formatSignedDepth(0.0 - parseLeadingNumber(fields[1]));
+    const std::string date = shortenMeasuringDate(fields[2]);
+    const long dateOrder = measuringDateOrder(state);
+    if (dateOrder >= state.headingWaterLevelDate) {
+        state.headingWaterLevelDate = dateOrder;
+        data.setHeadingLine(HeadingLine::WaterLevel, level);
+        data.setHeadingLine(HeadingLine::WaterLevelDate, date);
+    }
+    if (state.waterLevelRows >= BoringData::WaterLevelTable::capacity)
         return;
     const int row = ++state.waterLevelRows;
     auto& levels = data.waterLevelRows;
-    levels.setCell(row, WaterLevelCell::Level, formatSignedDepth(0.0 - parseLeadingNumber(fields[1])));
-    levels.setCell(row, WaterLevelCell::Date, shortenMeasuringDate(fields[2]));
+    levels.setCell(row, WaterLevelCell::Level, level);
+    levels.setCell(row, WaterLevelCell::Date, date);
     levels.setCell(row, WaterLevelCell::Remark, fields[3]);
     levels.setCell(row, WaterLevelCell::Display, importedWaterLevelDisplay);
 }

@@ -12,6 +12,7 @@ struct EntrySource {
     const char* element;
     int number;
     PenetrationUnit penetrationUnit = PenetrationUnit::Unknown;
+    int alsoNumber = 0;
 };
 
 struct GroupSource {
@@ -275,10 +276,11 @@ const std::vector<GroupSource> dataGroups = {
          {"孔内水位_孔内水位", 1},
          {"孔内水位_測定年月日", 2},
          {"孔内水位_水位種別備考", 3},
-         {"孔内水位_水位種別コード", 3},
-         {"孔内水位_測定年", 0},
-         {"孔内水位_測定月", 0},
-         {"孔内水位_測定日", 0},
+         // The remark holds the kind code when the file gives no remark.
+         {"孔内水位_水位種別コード", 3, PenetrationUnit::Unknown, waterLevelKindField},
+         {"孔内水位_測定年", waterLevelYearField},
+         {"孔内水位_測定月", waterLevelMonthField},
+         {"孔内水位_測定日", waterLevelDayField},
          {"孔内水位_掘削深度", 0},
          {"孔内水位_水位種別", 0},
          {"孔内水位_掘削状況コード", 0},
@@ -350,7 +352,7 @@ XmlGroup convertedGroup(const GroupSource& source)
     group.openingTag = source.kind == XmlGroupKind::Heading ? "<" + element : "<" + element + ">";
     group.closingTag = "</" + element + ">";
     for (const EntrySource& entry : source.entries)
-        group.entries.push_back({utf8ToCp932(entry.element), entry.number, entry.penetrationUnit});
+        group.entries.push_back({utf8ToCp932(entry.element), entry.number, entry.penetrationUnit, entry.alsoNumber});
     return group;
 }
 

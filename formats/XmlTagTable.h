@@ -27,6 +27,14 @@ enum class XmlGroupKind {
 // Cells a group collects before its row is completed (numbered from 1).
 inline constexpr int xmlFieldCount = 9;
 
+// Fields of a water level beyond the cells of its row: the kind code, which
+// tells a level that was not measured, and the measuring date's year, month
+// and day, which files of DTD 1.10 give in elements of their own.
+inline constexpr int waterLevelKindField = 4;
+inline constexpr int waterLevelYearField = 5;
+inline constexpr int waterLevelMonthField = 6;
+inline constexpr int waterLevelDayField = 7;
+
 // The unit an element of a penetration test's intervals reveals: up to 3.00
 // the intervals are 0-10, 10-20 and 20-30 cm, 4.00 names them 0-100,
 // 100-200 and 200-300 and gives every penetration in millimetres.
@@ -36,6 +44,7 @@ struct XmlTagEntry {
     std::string element;  // code page 932
     int number = 0;       // heading line or cell; 0: recognised, not stored
     PenetrationUnit penetrationUnit = PenetrationUnit::Unknown;
+    int alsoNumber = 0;  // a second field that keeps the value too; 0: none
 };
 
 struct XmlGroup {

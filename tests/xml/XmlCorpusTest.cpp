@@ -2,12 +2,14 @@
 // it and compared with an independent reading by Qt's XML parser.
 #include "ExchangeFile.h"
 
+#include "data/Fields.h"
 #include "formats/FormatDetection.h"
 #include "formats/LineDispatch.h"
 #include "platform/Cp932Codec.h"
 #include "platform/FileIo.h"
 #include "support/TestSupport.h"
 
+#include <QDate>
 #include <QMap>
 #include <QRegularExpression>
 #include <QString>
@@ -66,6 +68,7 @@ struct OracleReading {
     std::vector<double> layerDepths;  // ascending, as the post-processing sorts them
     std::vector<OracleTest> penetrationTests;
     std::vector<std::string> waterLevels;
+    std::string headingWaterLevel;  // the measured level of the latest date, file order within a day
     int samples = 0;
     int notes = 0;
     int inSituTests = 0;
@@ -123,6 +126,7 @@ OracleReading readWithQt(const std::string& fileBytes)
     };
     OracleReading reading;
     std::vector<double> layers;
+    qint64 latestWaterLevelDay = -1;
     QXmlStreamReader xml(text.toUtf8());
     while (!xml.atEnd()) {
         xml.readNext();
@@ -161,10 +165,25 @@ OracleReading readWithQt(const std::string& fileBytes)
                 {depth.toStdString(),
                  (test.value(QStringLiteral("標準貫入試験_合計打撃回数")) + u'/' + penetration).toStdString()});
         } else if (name == u"孔内水位") {
-            // -99.99: no level was measured.
-            const QString level = readGroup(xml, name).value(QStringLiteral("孔内水位_孔内水位"));
-            if (beginsWithNumber(level) && std::fabs(leadingNumber(level) + 99.99) > 1e-6)
-                reading.waterLevels.push_back(QString::asprintf("%+.2f", 0.0 - leadingNumber(level)).toStdString());
+            // -99.99 or the kind code 91: no level was measured.
+            const QMap<QString, QString> measurement = readGroup(xml, name);
+            const QString level = measurement.value(QStringLiteral("孔内水位_孔内水位"));
+            if (!beginsWithNumber(level) || std::fabs(leadingNumber(level) + 99.99) < 1e-6
+                || measurement.value(QStringLiteral("孔内水位_水位種別コード")).trimmed() == u"91")
+                continue;
+            const QString levelText = QString::asprintf("%+.2f", 0.0 - leadingNumber(level));
+            reading.waterLevels.push_back(levelText.toStdString());
+            QStringList date = measurement.value(QStringLiteral("孔内水位_測定年月日")).trimmed().split(u'-');
+            if (date.size() != 3)
+                date = {measurement.value(QStringLiteral("孔内水位_測定年")),
+                        measurement.value(QStringLiteral("孔内水位_測定月")),
+                        measurement.value(QStringLiteral("孔内水位_測定日"))};
+            const QDate day(date[0].toInt(), date[1].toInt(), date[2].toInt());
+            const qint64 order = day.isValid() ? day.toJulianDay() : 0;
+            if (order >= latestWaterLevelDay) {
+                latestWaterLevelDay = order;
+                reading.headingWaterLevel = levelText.toStdString();
+            }
         } else if (name == u"試料採取") {
             reading.samples += beginsWithNumber(readGroup(xml, name).value(QStringLiteral("試料採取_上端深度")));
         } else if (name == u"観察記事") {
@@ -199,6 +218,7 @@ void expectAgreesWithIndependentReading(const BoringData& data, const OracleRead
     ASSERT_EQ(occupiedRowCount(data.waterLevelRows), static_cast<int>(oracle.waterLevels.size()));
     for (std::size_t row = 0; row < oracle.waterLevels.size(); ++row)
         EXPECT_EQ(data.waterLevelRows.cell(static_cast<int>(row) + 1, 1), oracle.waterLevels[row]);
+    EXPECT_EQ(data.headingLine(HeadingLine::WaterLevel), oracle.headingWaterLevel);
 
     EXPECT_EQ(occupiedRowCount(data.sampleRows), oracle.samples);
     EXPECT_EQ(occupiedRowCount(data.observationRows), oracle.notes);

@@ -275,6 +275,73 @@ TEST(XmlImport, WaterLevelsAreNegatedAndOnlyNumericLevelsMakeRows)
     EXPECT_EQ(rowCells(levels, 2), (std::vector<std::string>{"+0.00", "06/01", "", "7"}));
 }
 
+TEST(XmlImport, TheTitleBlockShowsTheLastMeasuredWaterLevel)
+{
+    struct Measurement {
+        const char* date;
+        const char* level;
+        const char* kind;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Measurement> measurements;
+        const char* level;
+        const char* date;
+        int rows;
+    };
+    const Case cases[] = {
+        {"one measurement", {{"2004-05-20", "2.5", ""}}, "-2.50", "05/20", 1},
+        {"the latest date, wherever the file lists it",
+         {{"2021-05-10", "2.35", ""}, {"2021-06-11", "2.40", ""}, {"2021-05-12", "2.00", ""}},
+         "-2.40",
+         "06/11",
+         3},
+        {"dates without leading zeros", {{"1996-1-9", "1.0", ""}, {"1996-1-10", "3.0", ""}}, "-3.00", "1/10", 2},
+        {"the later reading of one day", {{"2020-12-04", "3.87", ""}, {"2020-12-04", "2.85", ""}}, "-2.85", "12/04", 2},
+        {"levels not measured are passed over",
+         {{"2010-10-20", "2.20", "19"},
+          {"2010-10-21", "-99.99", "91"},
+          {"2010-10-26", "21.20", "91"},
+          {"2010-10-29", "-99.99", "19"}},
+         "-2.20",
+         "10/20",
+         1},
+        {"a reading without a date counts first", {{"2004-05-20", "2.5", ""}, {"", "3.0", ""}}, "-2.50", "05/20", 2},
+        {"water above the ground", {{"2020-11-27", "-0.20", "29"}}, "+0.20", "11/27", 1},
+        {"nothing measured", {{"2020-11-26", "-99.99", "91"}}, "", "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string groups;
+        for (const Measurement& m : c.measurements)
+            groups += group("孔内水位",
+                            {{"孔内水位_測定年月日", m.date},
+                             {"孔内水位_孔内水位", m.level},
+                             {"孔内水位_水位種別コード", m.kind},
+                             {"孔内水位_水位種別備考", ""}});
+        const auto opened = openExchangeBytes(exchangeDocument("DTD_version=\"3.00\"", core(groups)));
+        EXPECT_EQ(opened->heading(31), c.level);
+        EXPECT_EQ(opened->heading(32), c.date);
+        EXPECT_EQ(opened->heading(49), "0");
+        EXPECT_EQ(occupiedRowCount(opened->data.waterLevelRows), c.rows);
+    }
+}
+
+TEST(XmlImport, FilesOfDtdOneTenOrderWaterLevelsByTheirDateElements)
+{
+    const auto measurement = [](const char* month, const char* day, const char* level) {
+        return group("孔内水位",
+                     {{"孔内水位_測定年", "2001"},
+                      {"孔内水位_測定月", month},
+                      {"孔内水位_測定日", day},
+                      {"孔内水位_孔内水位", level}});
+    };
+    const std::string groups = measurement("05", "25", "6.0") + measurement("05", "20", "5.05");
+    const auto opened = openExchangeBytes(exchangeDocument("DTD_version=\"1.10\"", core(groups)));
+    EXPECT_EQ(opened->heading(31), "-6.00");
+    EXPECT_EQ(occupiedRowCount(opened->data.waterLevelRows), 2);
+}
+
 TEST(XmlImport, MeasuringDatesLoseTheirYear)
 {
     const std::pair<const char*, const char*> cases[] = {
