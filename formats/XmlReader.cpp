@@ -17,6 +17,7 @@ namespace {
 struct LineElement {
     std::string_view name;
     std::string_view value;
+    bool runsOn = false;  // no tag after the value: it goes on in the next line
 };
 
 // The element a line holds: its name between the first "<" and the next ">"
@@ -38,6 +39,7 @@ bool findLineElement(std::string_view line, LineElement& element)
     element.name = line.substr(open + 1, close - open - 1);
     const std::size_t valueEnd = findText(line, "<", close + 1);
     element.value = line.substr(close + 1, valueEnd == textNotFound ? std::string_view::npos : valueEnd - close - 1);
+    element.runsOn = valueEnd == textNotFound;
     return true;
 }
 
@@ -89,11 +91,17 @@ void storeLineElement(BoringData& data, XmlReaderState& state, std::string_view 
             return;
         std::string value = decodeCharacterReferences(element.value);
         if (group.kind == XmlGroupKind::Heading) {
+            if (element.runsOn && entry.number <= headingLineCount)
+                state.runOnHeadingLine = entry.number;
             storeHeadingLine(data, entry.number, std::move(value));
             return;
         }
         if (entry.number > xmlFieldCount)
             return;
+        if (element.runsOn) {
+            state.runOnField = entry.number;
+            state.runOnSecondField = entry.alsoNumber <= xmlFieldCount ? entry.alsoNumber : 0;
+        }
         ++state.storedElementCount;
         if (entry.penetrationUnit != PenetrationUnit::Unknown)
             state.penetrationUnit = entry.penetrationUnit;
@@ -106,6 +114,13 @@ void storeLineElement(BoringData& data, XmlReaderState& state, std::string_view 
             state.fields[entry.number] = std::move(value);
         return;
     }
+}
+
+void endRunOnValue(XmlReaderState& state)
+{
+    state.runOnHeadingLine = 0;
+    state.runOnField = 0;
+    state.runOnSecondField = 0;
 }
 
 // The group whose opening tag a line holds, the first in table order when it
@@ -158,8 +173,51 @@ private:
     std::vector<std::size_t> elsewhere_;
 };
 
+std::string_view trimBlanks(std::string_view text)
+{
+    text = skipLeadingBlanks(text);
+    constexpr std::string_view fullWidthSpace = "\x81\x40";
+    // A blank byte is never the second byte of a character.
+    while (!text.empty()) {
+        if (text.back() == ' ' || text.back() == '\t')
+            text.remove_suffix(1);
+        else if (endsWithText(text, fullWidthSpace))
+            text.remove_suffix(fullWidthSpace.size());
+        else
+            break;
+    }
+    return text;
+}
+
+// A line of a value that runs on adds its text before the next tag to the
+// value: joined by a blank, since heading lines and cells hold one line,
+// except the note of an observation, whose cell keeps the note's lines.
+void continueRunOnValue(BoringData& data, XmlReaderState& state, std::string_view line)
+{
+    const std::size_t tag = line.find('<');
+    const std::string piece = decodeCharacterReferences(trimBlanks(line.substr(0, tag)));
+    if (!piece.empty()) {
+        const auto joined = [&](const std::string& value) {
+            if (value.empty())
+                return piece;
+            const bool note = state.currentGroup && state.currentGroup->kind == XmlGroupKind::Observation
+                && state.runOnField == ObservationCell::Note;
+            return value + (note ? "\r\n" : " ") + piece;
+        };
+        if (state.runOnHeadingLine > 0)
+            data.setHeadingLine(state.runOnHeadingLine, joined(data.headingLine(state.runOnHeadingLine)));
+        if (state.runOnField > 0)
+            state.fields[state.runOnField] = joined(state.fields[state.runOnField]);
+        if (state.runOnSecondField > 0)
+            state.fields[state.runOnSecondField] = joined(state.fields[state.runOnSecondField]);
+    }
+    if (tag != std::string_view::npos)
+        endRunOnValue(state);
+}
+
 void openGroup(XmlReaderState& state, const XmlGroup& group)
 {
+    endRunOnValue(state);
     state.currentGroup = &group;
     for (std::string& field : state.fields)
         field.clear();
@@ -171,6 +229,13 @@ void openGroup(XmlReaderState& state, const XmlGroup& group)
 
 void readXmlLine(BoringData& data, XmlReaderState& state, std::string_view line)
 {
+    if (state.runOnHeadingLine > 0 || state.runOnField > 0) {
+        continueRunOnValue(data, state, line);
+        const std::size_t tag = line.find('<');
+        if (tag == std::string_view::npos)
+            return;
+        line.remove_prefix(tag);
+    }
     // The closing tag is looked for first: a group's opening text may also be
     // part of its closing tag, and a group reopened by its own end would lose
     // its row.
@@ -180,6 +245,7 @@ void readXmlLine(BoringData& data, XmlReaderState& state, std::string_view line)
         if (closing != textNotFound) {
             storeLineElement(data, state, line.substr(0, closing));
             completeXmlRow(data, state);
+            endRunOnValue(state);
             state.currentGroup = nullptr;
             line.remove_prefix(closing + closingTag.size());
         }

@@ -25,6 +25,12 @@ struct XmlReaderState {
     const XmlGroup* currentGroup = nullptr;
     std::array<std::string, xmlFieldCount + 1> fields;
     int storedElementCount = 0;
+    // The element whose value runs on past the end of its line, so that the
+    // lines up to the next tag add to it: its heading line or its field and
+    // second field (0: none).
+    int runOnHeadingLine = 0;
+    int runOnField = 0;
+    int runOnSecondField = 0;
     PenetrationUnit penetrationUnit = PenetrationUnit::Unknown;
 
     // Rows written so far. Groups that fill the same table share a counter,

@@ -20,11 +20,11 @@ struct PreparedXml {
 // line, "<name>value</name>", "<name/>", or a container's tag alone, the root
 // element first. The declaration, the document type, comments and processing
 // instructions are left out, and everything after the root element's end.
-// Element values keep their line breaks (a value that runs over several
-// lines is read from its first line, as a line reader reads it) and hold "<"
-// and "&" as "&lt;" and "&amp;"; every other character reference is
-// resolved. A document whose root element is not "ボーリング情報" gives no
-// lines, so that no format is recognised and the file is refused.
+// Element values keep their line breaks (the line reader joins the lines of
+// a value that runs over several) and hold "<" and "&" as "&lt;" and
+// "&amp;"; every other character reference is resolved. A document whose
+// root element is not "ボーリング情報" gives no lines, so that no format is
+// recognised and the file is refused.
 PreparedXml prepareXmlText(std::string_view bytes);
 
 // Resolves the references of an element value: "&lt;", "&gt;", "&amp;",

@@ -376,6 +376,38 @@ TEST(XmlImport, ObservationNotesBreakLinesAtBackslashNAndGetUpperDepths)
     EXPECT_EQ(notes.cell(4, 4), "");
 }
 
+TEST(XmlImport, ValuesWrittenOverSeveralLinesKeepEveryLine)
+{
+    struct Case {
+        const char* what;
+        const char* surveyName;  // as written between the tags
+        const char* heading;
+    };
+    const Case cases[] = {
+        {"break before the end tag", "平成24年度 地すべり対策事業\r\n 高野3期地区 委託業務第2号\r\n",
+         "平成24年度 地すべり対策事業 高野3期地区 委託業務第2号"},
+        {"end tag after the last line", "第1工区\n\t第2工区", "第1工区 第2工区"},
+        {"three lines and blank lines", "a\r\n\r\nb \r\n  c  ", "a b c"},
+        {"one line", "護岸調査", "護岸調査"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string body = "<標題情報>\r\n<調査基本情報>\r\n<調査名>" + std::string(c.surveyName)
+            + "</調査名>\r\n<事業工事名>工事</事業工事名>\r\n</調査基本情報>\r\n</標題情報>\r\n"
+            + core(group("観察記事", {{"観察記事_下端深度", "1.80"}, {"観察記事_記事", "x"}}));
+        const auto opened = openExchangeBytes(exchangeDocument("DTD_version=\"3.00\"", body));
+        EXPECT_EQ(opened->heading(1), c.heading);
+        EXPECT_EQ(opened->heading(2), "工事");
+        EXPECT_EQ(utf8(opened->data.observationRows.cell(1, 4)), "x");
+    }
+    // A note keeps its lines as lines.
+    const std::string notes = "<観察記事>\r\n<観察記事_下端深度>1.80</観察記事_下端深度>\r\n"
+                              "<観察記事_記事>含水量少ない。\r\n木片混入。</観察記事_記事>\r\n</観察記事>\r\n";
+    const auto opened = openExchangeBytes(exchangeDocument("DTD_version=\"3.00\"", core(notes)));
+    EXPECT_EQ(utf8(opened->data.observationRows.cell(1, 4)), "含水量少ない。\r\n木片混入。");
+    EXPECT_EQ(opened->data.observationRows.cell(1, 2), "1.80");
+}
+
 TEST(XmlImport, NotesWithoutUpperDepthTakeThePreviousLowerDepth)
 {
     const std::string groups = group("観察記事", {{"観察記事_下端深度", "1.20"}, {"観察記事_記事", "a"}})
