@@ -71,6 +71,33 @@ constexpr CommandHelp helps[] = {
      "(DTD 4.00). Values the exchange file cannot hold are reported on stderr by\n"
      "row and cell; the file is written all the same. Prints the path of the file\n"
      "written. With --out-dir: DIR/NAME.XML for every FILE.\n"},
+    {"delivery", "draw or check every log of an electronic delivery (BORING folder)",
+     "usage: kolv-cli delivery FOLDER [--out DIR] [-j N] [--force]\n"
+     "       kolv-cli delivery FOLDER --check\n"
+     "\n"
+     "FOLDER is the BORING folder of an electronic delivery (or its BORING.XML):\n"
+     "BORING.XML lists the boreholes, DATA/ holds their exchange files.\n"
+     "\n"
+     "Draws the log of every borehole BORING.XML lists, reading its exchange file\n"
+     "as the Open command does, and writes it as a PDF (as render does without\n"
+     "options) under the name BORING.XML gives it: LOG/BRG0001.PDF, ... Then prints\n"
+     "a report per borehole on stdout (name, depth, layers, tests, pages, problems)\n"
+     "and writes it as report.html beside the PDFs, with page 1 of every log.\n"
+     "A borehole whose exchange file is missing is reported and the others go on.\n"
+     "\n"
+     "options:\n"
+     "  --out DIR              write the PDFs and report.html into DIR\n"
+     "                         (default: the delivery's LOG folder)\n"
+     "  --force                replace PDFs that exist (default: keep them)\n"
+     "  -j N                   logs drawn side by side (default: the number of cores)\n"
+     "  --check                write nothing; print every finding as \"FILE: finding\":\n"
+     "                         XML not well-formed or not valid against the DTD the\n"
+     "                         delivery carries, values out of range, full-width\n"
+     "                         letters and digits in log texts, exchange files that\n"
+     "                         disagree with BORING.XML (name, position, elevation,\n"
+     "                         drilled length), files BORING.XML names that are\n"
+     "                         missing and exchange files or logs it does not name.\n"
+     "                         Exit status 0 when there is none, 1 with findings.\n"},
 };
 
 const CommandHelp* helpOf(std::string_view command)

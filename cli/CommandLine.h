@@ -12,6 +12,8 @@ namespace kolv {
 
 namespace ExitCode {
 inline constexpr int Success = 0;
+// A check that ran and found something (delivery --check).
+inline constexpr int Findings = 1;
 inline constexpr int UsageError = 2;
 inline constexpr int CannotOpen = 3;
 inline constexpr int NotRecognised = 4;

@@ -392,7 +392,11 @@ void warnWhenCutOff(const BoringData& data, const LogSettings& settings, const P
     report.warn(text);
 }
 
-int renderFile(const RenderRequest& request, const CommandSession& session, const FileTask& task, FileReport& report)
+// Draws the log of task.input into task.output; with rendered, also says what
+// was drawn and keeps page 1 as a small image. An empty output draws nothing
+// but the thumbnail.
+int renderFile(const RenderRequest& request, const CommandSession& session, const FileTask& task, FileReport& report,
+               RenderedLog* rendered = nullptr)
 {
     LogSettings settings;
     BoringData data;
@@ -429,6 +433,25 @@ int renderFile(const RenderRequest& request, const CommandSession& session, cons
     warnWhenEmpty(data, settings, firstPage, lastPage, report);
     warnWhenCutOff(data, settings, paper, firstPage, depthFollowsSheet, report);
 
+    if (rendered) {
+        rendered->pages = pages;
+        rendered->layers = occupiedRowCount(data.layerRows);
+        rendered->tests = occupiedRowCount(data.sptRows);
+        rendered->depth = std::max(maximumDepth(data), parseLeadingNumber(data.headingLine(HeadingLine::FinalDepth)));
+        rendered->name = data.headingLine(HeadingLine::BoringName);
+        const PagePainter quiet = [&](QPainter& painter, int page) {
+            QtPainterDevice device(painter);
+            PageOptions options;
+            options.printing = true;
+            options.page = page;
+            drawPage(device, data, settings, options);
+        };
+        const QByteArray thumbnail = pngOf(paper, rendered->thumbnailDotsPerInch, firstPage, quiet);
+        rendered->thumbnailPng.assign(thumbnail.constData(), static_cast<std::size_t>(thumbnail.size()));
+    }
+    if (task.output.empty())
+        return ExitCode::Success;
+
     const int pagesDrawn = lastPage - firstPage + 1;
     const PagePainter paint = [&](QPainter& painter, int page) {
         if (pagesDrawn > 1)
@@ -455,17 +478,13 @@ int renderFile(const RenderRequest& request, const CommandSession& session, cons
 
 }  // namespace
 
-int runRenderCommand(const std::vector<std::string>& arguments)
+int renderLogPdf(const CommandSession& session, const FileTask& task, FileReport& report, RenderedLog& rendered)
 {
-    RenderRequest request;
-    try {
-        request = parseRequest(arguments);
-    } catch (const UsageError& error) {
-        return usageError(error.message, "render");
-    }
-    if (request.dotsPerInch < smallestReadableDotsPerInch)
-        std::cerr << "kolv-cli: warning: --dpi " << request.dotsPerInch << " is below " << smallestReadableDotsPerInch
-                  << ": the text of the log cannot be read" << std::endl;
+    return renderFile(RenderRequest(), session, task, report, &rendered);
+}
+
+int runWithDrawing(const std::function<int()>& work)
+{
     // Rendering needs no display: Qt's offscreen platform unless one was chosen.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // A batch run (cron, CI, a service) often has no per-user runtime folder;
@@ -483,15 +502,31 @@ int runRenderCommand(const std::vector<std::string>& arguments)
         QGuiApplication application(qtArgumentCount, qtArguments);
         // Font substitutions are global: set them before any worker draws.
         installFontSubstitutions();
-        const FileCommand command{"render", "OUT.pdf|OUT.png|OUT.svg", extensionOf(request.kind)};
-        status = runFileCommand(command, request.arguments,
-                                [&request](const CommandSession& session, const FileTask& task, FileReport& report) {
-                                    return renderFile(request, session, task, report);
-                                });
+        status = work();
     }
     if (ownRuntimeFolder)
         rmdir(runtimeFolder);
     return status;
+}
+
+int runRenderCommand(const std::vector<std::string>& arguments)
+{
+    RenderRequest request;
+    try {
+        request = parseRequest(arguments);
+    } catch (const UsageError& error) {
+        return usageError(error.message, "render");
+    }
+    if (request.dotsPerInch < smallestReadableDotsPerInch)
+        std::cerr << "kolv-cli: warning: --dpi " << request.dotsPerInch << " is below " << smallestReadableDotsPerInch
+                  << ": the text of the log cannot be read" << std::endl;
+    return runWithDrawing([&request] {
+        const FileCommand command{"render", "OUT.pdf|OUT.png|OUT.svg", extensionOf(request.kind)};
+        return runFileCommand(command, request.arguments,
+                              [&request](const CommandSession& session, const FileTask& task, FileReport& report) {
+                                  return renderFile(request, session, task, report);
+                              });
+    });
 }
 
 }  // namespace kolv

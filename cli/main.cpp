@@ -2,6 +2,7 @@
 #include "cli/CommandHelp.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/DeliveryCommand.h"
 #include "cli/RenderCommand.h"
 
 #include <algorithm>
@@ -19,8 +20,12 @@ struct Command {
 
 // One line per command.
 constexpr Command commands[] = {
-    {"dump", kolv::runDumpCommand},     {"convert", kolv::runConvertCommand},      {"check", kolv::runCheckCommand},
-    {"render", kolv::runRenderCommand}, {"export-xml", kolv::runExportXmlCommand},
+    {"dump", kolv::runDumpCommand},
+    {"convert", kolv::runConvertCommand},
+    {"check", kolv::runCheckCommand},
+    {"render", kolv::runRenderCommand},
+    {"export-xml", kolv::runExportXmlCommand},
+    {"delivery", kolv::runDeliveryCommand},
 };
 
 std::vector<std::string_view> commandNames()

@@ -128,6 +128,9 @@ DeliveryBorehole boreholeOf(const xmlNode* entry, const std::string& dataFolder)
     checkNumber(borehole.drilledLengthText, "drilled length", problems);
     if (borehole.exchangeFileName.empty()) {
         problems.push_back("no exchange file named");
+    } else if (!isPlainFileName(borehole.exchangeFileName)) {
+        problems.push_back("the exchange file name \"" + borehole.exchangeFileName + "\" leads out of "
+                           + deliveryDataFolderName + "/");
     } else {
         borehole.exchangeFilePath = findEntryIgnoringCase(dataFolder, borehole.exchangeFileName);
         if (borehole.exchangeFilePath.empty() || !fileExists(borehole.exchangeFilePath)) {
@@ -138,6 +141,9 @@ DeliveryBorehole boreholeOf(const xmlNode* entry, const std::string& dataFolder)
     }
     if (borehole.logFileName.empty())
         problems.push_back("no electronic log named");
+    else if (!isPlainFileName(borehole.logFileName))
+        problems.push_back("the log file name \"" + borehole.logFileName + "\" leads out of " + deliveryLogFolderName
+                           + "/");
     return borehole;
 }
 
@@ -223,6 +229,11 @@ bool isDeliveryManagementText(const std::string& bytes)
             return true;
     }
     return false;
+}
+
+bool isPlainFileName(const std::string& name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\:") == std::string::npos;
 }
 
 std::string findEntryIgnoringCase(const std::string& folder, const std::string& name)

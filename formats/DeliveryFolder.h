@@ -86,6 +86,11 @@ DeliveryReadStatus readDeliveryFolder(const std::string& path, DeliveryFolder& d
 // True for the bytes of a folder management file (root element BORING).
 bool isDeliveryManagementText(const std::string& bytes);
 
+// A name of a file within its folder: no path, no drive, not "." or "..".
+// The management file comes from outside; its names must not lead
+// elsewhere.
+bool isPlainFileName(const std::string& name);
+
 // The entry of folder whose name equals name without regard to ASCII case;
 // empty when there is none.
 std::string findEntryIgnoringCase(const std::string& folder, const std::string& name);

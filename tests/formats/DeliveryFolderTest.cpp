@@ -173,3 +173,11 @@ TEST(DeliveryFolder, CorpusDeliveriesOfEveryVersionRead)
         EXPECT_EQ(missing, test.missingFiles) << path;
     }
 }
+
+TEST(DeliveryFolder, NamesThatLeadOutOfTheirFolderAreNoFileNames)
+{
+    EXPECT_TRUE(isPlainFileName("BED0001.XML"));
+    EXPECT_TRUE(isPlainFileName("BRG0001.PDF"));
+    for (const char* name : {"", ".", "..", "../BED0001.XML", "/etc/passwd", "DATA\\BED0001.XML", "C:BED0001.XML"})
+        EXPECT_FALSE(isPlainFileName(name)) << name;
+}
