@@ -98,6 +98,17 @@ constexpr CommandHelp helps[] = {
      "                         drilled length), files BORING.XML names that are\n"
      "                         missing and exchange files or logs it does not name.\n"
      "                         Exit status 0 when there is none, 1 with findings.\n"},
+    {"geojson", "map boreholes: one GeoJSON point per borehole",
+     "usage: kolv-cli geojson FILE... -o OUT.geojson\n"
+     "\n"
+     "FILE: exchange files, or BORING folders of electronic deliveries (every\n"
+     "borehole their BORING.XML lists). Writes one GeoJSON FeatureCollection\n"
+     "(RFC 7946): a point per borehole at the longitude and latitude its file\n"
+     "gives, in decimal degrees (JGD2000/JGD2011 as WGS 84; the old Tokyo datum\n"
+     "moved approximately), with the properties name, elevation, depth,\n"
+     "water_level (m below the collar), dtd_version, datum and path; from a\n"
+     "delivery also serial and log_file. A file without a position is named on\n"
+     "stderr and left off the map. Prints the path of the file written.\n"},
 };
 
 const CommandHelp* helpOf(std::string_view command)

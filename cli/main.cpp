@@ -3,6 +3,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/DeliveryCommand.h"
+#include "cli/GeoJsonCommand.h"
 #include "cli/RenderCommand.h"
 
 #include <algorithm>
@@ -26,6 +27,7 @@ constexpr Command commands[] = {
     {"render", kolv::runRenderCommand},
     {"export-xml", kolv::runExportXmlCommand},
     {"delivery", kolv::runDeliveryCommand},
+    {"geojson", kolv::runGeoJsonCommand},
 };
 
 std::vector<std::string_view> commandNames()
