@@ -542,6 +542,12 @@ void drawDepthScale(DrawContext& context)
     // With drilling dates in the column the numbers stand right, against the
     // ticks, and a number that would still touch a date mark is left out.
     const std::vector<LogBox> dates = drillingDateBoxes(context);
+    std::vector<double> drillingDepths;
+    if (!dates.empty()) {
+        const int rows = occupiedRowCount(data.drillingRows);
+        for (int row = 1; row <= rows; ++row)
+            drillingDepths.push_back(depthOf(data.drillingRows.cell(row, DrillingCell::Depth)));
+    }
     const double numberRight = scaleRight - longestTick - tickGap;
     for (int i = 0; i <= context.depthPerPage; ++i) {
         if (i == 0 && firstMetre == elevationMetre)
@@ -563,7 +569,11 @@ void drawDepthScale(DrawContext& context)
             return date.left < numberRight && numberRight - width < date.right && date.top < top + height
                 && top < date.bottom;
         });
-        if (!touchesDate)
+        // The line of a drilling depth runs across the whole column.
+        const bool crossedByDate = std::any_of(drillingDepths.begin(), drillingDepths.end(), [&](double depth) {
+            return depth > top + depthTolerance && depth < top + height - depthTolerance;
+        });
+        if (!touchesDate && !crossedByDate)
             drawTextWithin(context, numberRight, top, text, TextAlign::Right | TextAlign::Top, left, numberRight);
     }
 }

@@ -8,7 +8,27 @@
 #include "render/SoilColumn.h"
 #include "render/TextColumns.h"
 
+#include <algorithm>
+
 namespace kolv {
+
+namespace {
+
+// A note whose text ends this little below a page's bottom still ends on it.
+constexpr double depthTolerance = 0.000001;
+
+}  // namespace
+
+int logPageCount(LogDevice& device, const BoringData& data, const LogSettings& settings)
+{
+    LogMapping mapping;
+    DrawContext context(device, mapping, data, settings);
+    const double start = pageStartDepth(settings, 1);
+    preparePage(context, start, 1);
+    mapping.useBody(start);
+    const double notesBottom = observationNotesBottom(context) - depthTolerance;
+    return pageCount(settings, std::max(maximumDepth(data), notesBottom));
+}
 
 Issues drawPage(LogDevice& device, const BoringData& data, const LogSettings& settings, const PageOptions& options)
 {

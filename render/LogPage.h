@@ -20,6 +20,11 @@ struct PageOptions {
     double clipWidth = 350.0;
 };
 
+// The printed pages that hold the whole log: every layer and every
+// observation note, which the notes above may push below the last layer.
+// Text is measured on the device the pages are drawn on.
+int logPageCount(LogDevice& device, const BoringData& data, const LogSettings& settings);
+
 // Draws one page; nothing when screen drawing is off and the page is not
 // being printed. Returns what went wrong (a font that cannot be made, once).
 Issues drawPage(LogDevice& device, const BoringData& data, const LogSettings& settings, const PageOptions& options);

@@ -2,6 +2,7 @@
 #include "data/Cp932Text.h"
 #include "data/Fields.h"
 #include "data/Number.h"
+#include "render/LogMapping.h"
 #include "render/LogPrimitives.h"
 #include "render/ObservationCursor.h"
 #include "render/TextColumns.h"
@@ -29,9 +30,16 @@ bool drawsLeader(const std::string& switchText)
     return value.empty() || value == "1";
 }
 
-}  // namespace
+// The printed pages the notes are laid out on, the same for every page drawn
+// and for the screen, so a note stands at the same depth wherever it is seen.
+NotePages printedPages(const DrawContext& context)
+{
+    return {pageStartDepth(context.settings, 1), pageStep(context.settings), static_cast<double>(context.depthPerPage)};
+}
 
-void drawObservationNotes(DrawContext& context)
+// Lays out every note as the page shows it; draws them when asked to, and
+// returns the depth the text of the last note reaches.
+double layOutObservationNotes(DrawContext& context, bool draw)
 {
     selectFontSlot(context, FontRole::ObservationNotes);
     const BoringData::ObservationTable& notes = context.data.observationRows;
@@ -39,20 +47,25 @@ void drawObservationNotes(DrawContext& context)
     const double left = context.columnX[Column::ObservationNotes - 1];
     const double right = context.columnX[Column::ObservationNotes];
     if (right - left < hiddenColumnWidth)
-        return;
+        return 0.0;
     // The text keeps clear of both column rules.
     const double textLeft = left + textLeftInset;
     const double textRight = std::max(right - textRightInset, textLeft);
     const Pen leaderPen = solidPen(context.settings.innerLineWidth);
-    ObservationCursor cursor;
+    ObservationCursor cursor(printedPages(context));
 
     for (int row = 1; row <= count; ++row) {
         const double upper = parseLeadingNumber(notes.cell(row, ObservationCell::UpperDepth));
-        if (upper > context.pageBottom)
+        if (draw && upper > context.pageBottom)
             break;
-        const NotePlacement placement = cursor.begin(upper);
         const std::string text(stripLineEnd(notes.cell(row, ObservationCell::Note)));
-        cursor.end(text.empty() ? 0.0 : drawWrappedText(context, textLeft, textRight, placement.textTop, text));
+        const double height = text.empty() ? 0.0 : drawWrappedText(context, textLeft, textRight, 0.0, text, true);
+        const NotePlacement placement = cursor.begin(upper, height);
+        cursor.end(height);
+        if (!draw)
+            continue;
+        if (!text.empty())
+            drawWrappedText(context, textLeft, textRight, placement.textTop, text);
         if (drawsLeader(notes.cell(row, ObservationCell::Mark))) {
             // A note pushed down below its depth by the notes above would have
             // its leader slant across their text; it runs down the column's
@@ -69,6 +82,19 @@ void drawObservationNotes(DrawContext& context)
             drawLogLine(context, right - leaderSlant, c, right, turn, leaderPen);
         }
     }
+    return cursor.bottom();
+}
+
+}  // namespace
+
+void drawObservationNotes(DrawContext& context)
+{
+    layOutObservationNotes(context, true);
+}
+
+double observationNotesBottom(DrawContext& context)
+{
+    return layOutObservationNotes(context, false);
 }
 
 }  // namespace kolv

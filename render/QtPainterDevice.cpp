@@ -8,7 +8,10 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPolygon>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -77,6 +80,36 @@ double directionDegrees(const DeviceRect& bounds, DevicePoint point)
     return std::atan2(-(point.y - centreY), point.x - centreX) * 180.0 / M_PI;
 }
 
+// The part of the line inside the clip (Liang-Barsky); false when none is.
+bool cutLine(QLineF& line, const QRect& clip)
+{
+    const double dx = line.dx();
+    const double dy = line.dy();
+    const double edges[4][2] = {{-dx, line.x1() - clip.left()},
+                                {dx, clip.left() + clip.width() - line.x1()},
+                                {-dy, line.y1() - clip.top()},
+                                {dy, clip.top() + clip.height() - line.y1()}};
+    double enter = 0.0;
+    double leave = 1.0;
+    for (const auto& [direction, distance] : edges) {
+        if (direction == 0.0) {
+            if (distance < 0.0)
+                return false;
+            continue;
+        }
+        const double t = distance / direction;
+        if (direction < 0.0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (enter > leave)
+        return false;
+    const QPointF start = line.p1();
+    line = QLineF(start + QPointF(dx, dy) * enter, start + QPointF(dx, dy) * leave);
+    return true;
+}
+
 // The source span [first, last) of each destination pixel along one axis.
 // Shrinking keeps a pixel black when any source pixel of its span is black
 // (GDI's black-on-white stretching), so thin strokes do not vanish.
@@ -139,7 +172,8 @@ QFont qtFontOf(const FontRequest& request, QPaintDevice* device)
 QtPainterDevice::QtPainterDevice(QPainter& painter)
     : painter_(painter), dotsPerInchX_(painter.device() ? painter.device()->logicalDpiX() : 96),
       dotsPerInchY_(painter.device() ? painter.device()->logicalDpiY() : 96),
-      vectorOutput_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf)
+      vectorOutput_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf),
+      clipsItself_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG)
 {
     painter_.setBackgroundMode(Qt::TransparentMode);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
@@ -191,18 +225,37 @@ bool QtPainterDevice::applyPen(const Pen& pen, bool curved)
 
 void QtPainterDevice::drawLine(DevicePoint from, DevicePoint to, const Pen& pen)
 {
-    if (applyPen(pen, false))
+    if (!applyPen(pen, false))
+        return;
+    if (!ownClip_) {
         painter_.drawLine(from.x, from.y, to.x, to.y);
+        return;
+    }
+    QLineF line(from.x, from.y, to.x, to.y);
+    if (cutLine(line, *ownClip_))
+        painter_.drawLine(line);
 }
 
 void QtPainterDevice::drawPolyline(const std::vector<DevicePoint>& points, const Pen& pen)
 {
-    if (applyPen(pen, false))
-        painter_.drawPolyline(toQPolygon(points));
+    if (!ownClip_) {
+        if (applyPen(pen, false))
+            painter_.drawPolyline(toQPolygon(points));
+        return;
+    }
+    for (std::size_t index = 1; index < points.size(); ++index)
+        drawLine(points[index - 1], points[index], pen);
 }
 
 void QtPainterDevice::drawRectangle(const DeviceRect& rect, const Pen& pen)
 {
+    if (ownClip_) {
+        const DevicePoint corners[] = {
+            {rect.left, rect.top}, {rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left, rect.bottom}};
+        for (int side = 0; side < 4; ++side)
+            drawLine(corners[side], corners[(side + 1) % 4], pen);
+        return;
+    }
     if (!applyPen(pen, false))
         return;
     setFill(nullptr);
@@ -213,7 +266,9 @@ void QtPainterDevice::fillRectangle(const DeviceRect& rect, ColorRef color)
 {
     flushBitmaps();
     setAntialiasing(false);
-    painter_.fillRect(toQRect(rect), toQColor(color));
+    const QRect area = ownClip_ ? toQRect(rect) & *ownClip_ : toQRect(rect);
+    if (!area.isEmpty())
+        painter_.fillRect(area, toQColor(color));
 }
 
 void QtPainterDevice::drawPolygon(const std::vector<DevicePoint>& points, const Pen& pen, const ColorRef* fill)
@@ -221,7 +276,44 @@ void QtPainterDevice::drawPolygon(const std::vector<DevicePoint>& points, const 
     if (!applyPen(pen, true))
         return;
     setFill(fill);
-    painter_.drawPolygon(toQPolygon(points));
+    if (!ownClip_) {
+        painter_.drawPolygon(toQPolygon(points));
+        return;
+    }
+    QPainterPath shape;
+    shape.addPolygon(QPolygonF(toQPolygon(points)));
+    shape.closeSubpath();
+    const QPen qtPen = painter_.pen();
+    const QBrush brush = painter_.brush();
+    drawShapeCut(shape, &qtPen, fill ? &brush : nullptr);
+}
+
+void QtPainterDevice::drawShapeCut(const QPainterPath& shape, const QPen* pen, const QBrush* fill)
+{
+    const double reach = pen ? pen->widthF() : 0.0;
+    const QRectF bounds = shape.controlPointRect().adjusted(-reach, -reach, reach, reach);
+    const QRectF clip(*ownClip_);
+    if (!bounds.intersects(clip))
+        return;
+    if (clip.contains(bounds)) {
+        painter_.drawPath(shape);
+        return;
+    }
+    QPainterPath clipPath;
+    clipPath.addRect(clip);
+    if (fill)
+        painter_.fillPath(shape.intersected(clipPath), *fill);
+    if (pen && pen->style() != Qt::NoPen) {
+        QPainterPathStroker stroker(*pen);
+        painter_.fillPath(stroker.createStroke(shape).intersected(clipPath), pen->color());
+    }
+}
+
+void QtPainterDevice::drawTextCut(const QPainterPath& text)
+{
+    QPainterPath clipPath;
+    clipPath.addRect(QRectF(*ownClip_));
+    painter_.fillPath(text.intersected(clipPath), toQColor(request_.color));
 }
 
 void QtPainterDevice::drawEllipse(const DeviceRect& bounds, const Pen& pen, const ColorRef* fill)
@@ -243,7 +335,15 @@ void QtPainterDevice::drawEllipse(const DeviceRect& bounds, const Pen& pen, cons
     if (!applyPen(pen, true))
         return;
     setFill(fill);
-    painter_.drawEllipse(toQRect(bounds));
+    if (!ownClip_) {
+        painter_.drawEllipse(toQRect(bounds));
+        return;
+    }
+    QPainterPath shape;
+    shape.addEllipse(QRectF(toQRect(bounds)));
+    const QPen qtPen = painter_.pen();
+    const QBrush brush = painter_.brush();
+    drawShapeCut(shape, &qtPen, fill ? &brush : nullptr);
 }
 
 void QtPainterDevice::drawArc(const DeviceRect& bounds, DevicePoint start, DevicePoint end, const Pen& pen)
@@ -255,8 +355,16 @@ void QtPainterDevice::drawArc(const DeviceRect& bounds, DevicePoint start, Devic
     double span = directionDegrees(bounds, end) - startDegrees;
     while (span <= 0)
         span += 360.0;
-    painter_.drawArc(toQRect(bounds), static_cast<int>(std::lround(startDegrees * 16)),
-                     static_cast<int>(std::lround(span * 16)));
+    if (!ownClip_) {
+        painter_.drawArc(toQRect(bounds), static_cast<int>(std::lround(startDegrees * 16)),
+                         static_cast<int>(std::lround(span * 16)));
+        return;
+    }
+    QPainterPath shape;
+    shape.arcMoveTo(QRectF(toQRect(bounds)), startDegrees);
+    shape.arcTo(QRectF(toQRect(bounds)), startDegrees, span);
+    const QPen qtPen = painter_.pen();
+    drawShapeCut(shape, &qtPen, nullptr);
 }
 
 void QtPainterDevice::setFont(const FontRequest& font)
@@ -311,6 +419,22 @@ void QtPainterDevice::drawText(DevicePoint at, const std::string& text, TextAlig
         baseline = -std::round(metrics.descent());
     setAntialiasing(false);
     painter_.setPen(toQColor(request_.color));
+    if (ownClip_) {
+        QPainterPath outline;
+        outline.addText(QPointF(x, baseline), font_, qtText);
+        QTransform placement;
+        placement.translate(at.x, at.y);
+        if (request_.escapementTenthsDegree != 0)
+            placement.rotate(-request_.escapementTenthsDegree / 10.0);
+        placement.scale(factor, 1.0);
+        const QRectF bounds = placement.map(outline).boundingRect();
+        if (!bounds.intersects(QRectF(*ownClip_)))
+            return;
+        if (!QRectF(*ownClip_).contains(bounds)) {
+            drawTextCut(placement.map(outline));
+            return;
+        }
+    }
     if (vectorOutput_ && request_.escapementTenthsDegree == 0 && factor == 1.0) {
         // Most texts are level and unscaled: written in place, without a
         // saved and restored transformation around each one. (Images keep
@@ -344,21 +468,53 @@ int QtPainterDevice::drawWrappedText(const DeviceRect& rect, const std::string& 
     if (!measureOnly && !qtText.isEmpty()) {
         setAntialiasing(false);
         painter_.setPen(toQColor(request_.color));
-        painter_.drawText(QRectF(rect.left, rect.top, width, used.height() + 1), flags, qtText);
+        const QRectF area(rect.left, rect.top, width, used.height() + 1);
+        if (ownClip_ && !QRectF(*ownClip_).contains(area)) {
+            if (area.intersects(QRectF(*ownClip_)))
+                drawTextCut(wrappedTextOutline(qtText, area));
+        } else {
+            painter_.drawText(area, flags, qtText);
+        }
     }
     return static_cast<int>(std::ceil(used.height()));
+}
+
+QPainterPath QtPainterDevice::wrappedTextOutline(const QString& text, const QRectF& area) const
+{
+    QString lines = text;
+    lines.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(lines, font_, painter_.device());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const QFontMetricsF metrics(font_, painter_.device());
+    QPainterPath outline;
+    double y = 0.0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(area.width());
+        line.setPosition(QPointF(0.0, y));
+        const QString part = lines.mid(line.textStart(), line.textLength()).remove(QChar::LineSeparator);
+        outline.addText(area.left() + line.x(), area.top() + y + metrics.ascent(), font_, part);
+        y += metrics.lineSpacing();
+    }
+    layout.endLayout();
+    return outline;
 }
 
 void QtPainterDevice::setClip(const DeviceRect& rect)
 {
     flushBitmaps();
     painter_.setClipRect(toQRect(rect));
+    if (clipsItself_)
+        ownClip_ = toQRect(rect);
 }
 
 void QtPainterDevice::resetClip()
 {
     flushBitmaps();
     painter_.setClipping(false);
+    ownClip_.reset();
 }
 
 void QtPainterDevice::stretchBitmap(const DeviceRect& dest, const MonochromeBitmap& bitmap, int sourceX, int sourceY,

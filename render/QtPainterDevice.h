@@ -3,6 +3,10 @@
 // preview, QPdfWriter, QImage and QSvgGenerator alike. Device units are the
 // paint device's pixels (dots), its logical resolution the dots per inch.
 //
+// Clipping: QSvgGenerator writes no clip paths, so on an SVG page the device
+// clips itself: rules are cut at the clip's edges, and a text or shape that
+// crosses an edge is written as its outline cut there.
+//
 // Bitmap overlays: PDF, SVG and printer devices ignore raster operations, so
 // an AND overlay would simply cover its base pattern. Consecutive bitmap steps
 // are therefore composed in an image at the device's resolution (copy paints
@@ -13,9 +17,17 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 
+#include <optional>
+
+class QBrush;
 class QPainter;
+class QPainterPath;
 class QPaintDevice;
+class QPen;
+class QRectF;
+class QString;
 
 namespace kolv {
 
@@ -74,6 +86,12 @@ private:
     void setFill(const ColorRef* fill);
     // The current font's horizontal scale (only condensing is honoured).
     double widthFactor() const;
+    // Draws shape cut to the own clip: its fill, then its outline drawn by pen.
+    void drawShapeCut(const QPainterPath& shape, const QPen* pen, const QBrush* fill);
+    // Draws the text's outline cut to the own clip, in the font's colour.
+    void drawTextCut(const QPainterPath& text);
+    // The outline of a text word-wrapped in area, line by line.
+    QPainterPath wrappedTextOutline(const QString& text, const QRectF& area) const;
 
     QPainter& painter_;
     int dotsPerInchX_;
@@ -83,6 +101,9 @@ private:
     bool hasFont_ = false;
     // PDF (and the printer, which writes PDF): shapes are kept as vectors.
     bool vectorOutput_;
+    // SVG: the engine ignores clipping, so the device applies ownClip_ itself.
+    bool clipsItself_;
+    std::optional<QRect> ownClip_;
     QImage composition_;
     QPoint compositionOrigin_;
 };

@@ -207,6 +207,15 @@ void RecordingDevice::stretchBitmap(const DeviceRect& dest, const MonochromeBitm
     primitives.push_back(std::move(primitive));
 }
 
+std::vector<RecordedPrimitive> RecordingDevice::drawnWrappedTexts() const
+{
+    std::vector<RecordedPrimitive> drawn;
+    for (const RecordedPrimitive& primitive : primitives)
+        if (primitive.kind == RecordedPrimitive::Kind::WrappedText && !primitive.measureOnly)
+            drawn.push_back(primitive);
+    return drawn;
+}
+
 std::vector<RecordedPrimitive> RecordingDevice::ofKind(RecordedPrimitive::Kind kind) const
 {
     std::vector<RecordedPrimitive> found;

@@ -83,6 +83,8 @@ public:
 
     // The recorded primitives of one kind, in drawing order.
     std::vector<RecordedPrimitive> ofKind(RecordedPrimitive::Kind kind) const;
+    // The word-wrapped texts drawn, without those only measured.
+    std::vector<RecordedPrimitive> drawnWrappedTexts() const;
     // Texts drawn (not measured) that equal text exactly.
     std::vector<RecordedPrimitive> textsEqualTo(const std::string& text) const;
 

@@ -20,6 +20,9 @@ struct LogBox {
 std::vector<LogBox> drillingDateBoxes(DrawContext& context);
 
 void drawObservationNotes(DrawContext& context);
+// The depth the text of the last observation note reaches when the notes are
+// laid out on the printed pages; 0 without notes.
+double observationNotesBottom(DrawContext& context);
 void drawInSituTests(DrawContext& context);
 void drawSamples(DrawContext& context);
 void drawRecoveryAndQu(DrawContext& context);

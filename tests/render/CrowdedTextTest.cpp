@@ -203,7 +203,7 @@ TEST(CrowdedText, NoteLeadersNeverCrossNoteText)
         page.addRow(page.data.observationRows, {depth, "", "", text + "\r\n" + text, ""});
     page.prepare();
     drawObservationNotes(page.context);
-    const auto notes = page.device.ofKind(Kind::WrappedText);
+    const auto notes = page.device.drawnWrappedTexts();
     ASSERT_EQ(notes.size(), 5u);
     int leaders = 0;
     for (const RecordedPrimitive& line : page.device.ofKind(Kind::Line)) {

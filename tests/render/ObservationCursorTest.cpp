@@ -38,3 +38,28 @@ TEST(ObservationCursor, NotesNeverOverlapWhateverTheirOrder)
         previousBottom = placement.textTop + 0.4;
     }
 }
+
+TEST(ObservationCursor, ANoteThatWouldCrossAPageBottomMovesWholeToTheNextPage)
+{
+    struct Case {
+        NotePages pages;
+        double upper;
+        double height;
+        double leaderDepth;
+    };
+    const Case cases[] = {
+        {{0.0, 10.0, 10.0}, 9.5, 1.0, 10.0},    // from page 1 to the top of page 2
+        {{0.0, 10.0, 10.0}, 9.0, 0.8, 9.0},     // ends on page 1: stays
+        {{0.0, 10.0, 10.0}, 9.5, 12.0, 9.5},    // taller than a page: stays where it is
+        {{0.0, 8.0, 10.0}, 9.5, 1.0, 10.0},     // overlapping pages: below page 1's bottom
+        {{5.0, 10.0, 10.0}, 2.0, 4.0, 2.0},     // above the first page: not moved
+        {{0.0, 10.0, 10.0}, 19.95, 0.5, 20.0},  // and again at the bottom of page 2
+    };
+    for (const Case& c : cases) {
+        ObservationCursor cursor(c.pages);
+        const NotePlacement placement = cursor.begin(c.upper, c.height);
+        EXPECT_DOUBLE_EQ(placement.leaderDepth, c.leaderDepth) << c.upper << " + " << c.height;
+        cursor.end(c.height);
+        EXPECT_DOUBLE_EQ(cursor.bottom(), placement.textTop + c.height);
+    }
+}

@@ -246,11 +246,13 @@ TEST(SoilColumn, TheDisplayFlagsPlaceTheFiguresAndRuleUnderNameAndColourTone)
         TextAlign vertical;
         bool underName;
         bool underColour;
+        bool underDepth;  // across the depth columns
     };
     const Case cases[] = {
-        {"", true, TextAlign::Bottom, true, true},     {"247", true, TextAlign::Bottom, true, true},
-        {"471", true, TextAlign::Bottom, true, false}, {"246", true, TextAlign::Top, true, true},
-        {"183", false, TextAlign::Bottom, true, true}, {"0", false, TextAlign::Bottom, false, false},
+        {"", true, TextAlign::Bottom, true, true, true},     {"247", true, TextAlign::Bottom, true, true, true},
+        {"471", true, TextAlign::Bottom, true, false, true}, {"246", true, TextAlign::Top, true, true, false},
+        {"183", false, TextAlign::Bottom, true, true, true}, {"0", false, TextAlign::Bottom, false, false, false},
+        {"abc", true, TextAlign::Bottom, true, true, true},
     };
     for (const Case& c : cases) {
         LayerPage page;
@@ -264,8 +266,44 @@ TEST(SoilColumn, TheDisplayFlagsPlaceTheFiguresAndRuleUnderNameAndColourTone)
         EXPECT_EQ(page.linesBetween(page.column(5), 2.0, page.column(6), 2.0).size(), c.underName ? 1u : 0u) << c.flags;
         EXPECT_EQ(page.linesBetween(page.column(6), 2.0, page.column(7), 2.0).size(), c.underColour ? 1u : 0u)
             << c.flags;
-        EXPECT_EQ(page.linesBetween(page.column(1), 2.0, page.column(4), 2.0).size(), 1u) << c.flags;
+        EXPECT_EQ(page.linesBetween(page.column(1), 2.0, page.column(4), 2.0).size(), c.underDepth ? 1u : 0u)
+            << c.flags;
     }
+}
+
+// An imported colour list steps the colour inside a layer: the rows it adds
+// hold only a depth, a colour and the colour's switch (32). The layer below
+// them goes on through them: one name, one pattern, one boundary with its
+// figures at its real bottom; each colour keeps its own stretch and rule.
+TEST(SoilColumn, AColourStepInsideALayerChangesOnlyTheColourColumn)
+{
+    LayerPage page;
+    page.layers({{"0.20", sjis("表土"), "", sjis("茶"), "", "", "503"},
+                 {"2.00", "", "", sjis("灰"), "", "", "32"},
+                 {"3.50", "", "", sjis("暗灰"), "", "", "32"},
+                 {"5.00", sjis("砂岩"), "", sjis("青灰"), "", "", "503"}});
+    page.draw();
+    // The sandstone's rules and figures only at 0.20 and 5.00.
+    for (double depth : {2.0, 3.5}) {
+        EXPECT_TRUE(page.linesBetween(page.column(1), depth, page.column(4), depth).empty()) << depth;
+        EXPECT_TRUE(page.linesBetween(page.column(4), depth, page.column(5), depth).empty()) << depth;
+        EXPECT_TRUE(page.linesBetween(page.column(5), depth, page.column(6), depth).empty()) << depth;
+        EXPECT_EQ(page.linesBetween(page.column(6), depth, page.column(7), depth).size(), 1u) << depth;
+    }
+    EXPECT_EQ(page.linesBetween(page.column(1), 5.0, page.column(4), 5.0).size(), 1u);
+    EXPECT_EQ(page.texts("4.80").size(), 1u);  // the thickness from 0.20
+    EXPECT_TRUE(page.texts("1.80").empty());
+    // One name, centred over the whole layer, and each colour in its stretch.
+    const std::vector<std::string> texts = page.wrappedTextStrings();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), sjis("砂岩")), 1);
+    for (const RecordedPrimitive& text : page.wrappedTexts()) {
+        if (text.text == sjis("砂岩")) {
+            EXPECT_GT(text.rect.top, page.deviceY(2.0));
+            EXPECT_LT(text.rect.top, page.deviceY(3.5));
+        }
+    }
+    for (const char* colour : {"茶", "灰", "暗灰", "青灰"})
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), sjis(colour)), 1) << colour;
 }
 
 TEST(SoilColumn, ASpecialCodeDrawsItsBoundaryKindAndContinuesTheLayerAbove)

@@ -2,6 +2,8 @@
 
 #include "platform/Cp932Codec.h"
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 
 namespace kolv::test {
@@ -27,6 +29,50 @@ std::string describe(const PlacedTextBox& text)
     out << "\"" << cp932ToUtf8(text.text) << "\" [" << text.box.left << "," << text.box.top << " - " << text.box.right
         << "," << text.box.bottom << "]";
     return out.str();
+}
+
+struct Area {
+    double left, top, right, bottom;
+};
+
+// The part of the segment inside the area; false when none is.
+bool cutSegment(double& x1, double& y1, double& x2, double& y2, const Area& box)
+{
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    const double edges[4][2] = {{-dx, x1 - box.left}, {dx, box.right - x1}, {-dy, y1 - box.top}, {dy, box.bottom - y1}};
+    double enter = 0.0;
+    double leave = 1.0;
+    for (const auto& [direction, distance] : edges) {
+        if (direction == 0.0) {
+            if (distance < 0.0)
+                return false;
+            continue;
+        }
+        const double t = distance / direction;
+        if (direction < 0.0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (enter >= leave)
+        return false;
+    const double startX = x1;
+    const double startY = y1;
+    x1 = startX + dx * enter;
+    y1 = startY + dy * enter;
+    x2 = startX + dx * leave;
+    y2 = startY + dy * leave;
+    return true;
+}
+
+// The glyphs of a text box: the top fifth of its height is the free space
+// above the characters, the bottom fifth lies below the baseline (a
+// fraction's bar, an underline), and a rule there touches the text at most.
+Area glyphArea(const DeviceRect& box)
+{
+    const double height = box.bottom - box.top;
+    return {box.left + 1.0, box.top + height / 5, box.right - 1.0, box.bottom - height / 5 - 1.0};
 }
 
 }  // namespace
@@ -74,6 +120,56 @@ std::vector<std::string> textLayoutFaults(const RecordingDevice& device, const D
         for (std::size_t j = i + 1; j < boxes.size(); ++j)
             if (intersects(boxes[i].box, boxes[j].box))
                 faults.push_back("overlap: " + describe(boxes[i]) + " and " + describe(boxes[j]));
+    }
+    return faults;
+}
+
+std::vector<std::string> struckTexts(const RecordingDevice& device, int rightEdge)
+{
+    struct Segment {
+        double x1, y1, x2, y2;
+    };
+    std::vector<Segment> segments;
+    bool clipped = false;
+    DeviceRect clip;
+    for (const RecordedPrimitive& primitive : device.primitives) {
+        if (primitive.kind == Kind::Clip) {
+            clip = primitive.rect;
+            clipped = true;
+            continue;
+        }
+        if (primitive.kind == Kind::ResetClip) {
+            clipped = false;
+            continue;
+        }
+        if ((primitive.kind != Kind::Line && primitive.kind != Kind::Polyline) || primitive.pen.width <= 0
+            || primitive.pen.style == PenStyle::Null)
+            continue;
+        for (std::size_t index = 1; index < primitive.points.size(); ++index) {
+            Segment segment{
+                static_cast<double>(primitive.points[index - 1].x), static_cast<double>(primitive.points[index - 1].y),
+                static_cast<double>(primitive.points[index].x), static_cast<double>(primitive.points[index].y)};
+            const Area clipArea{static_cast<double>(clip.left), static_cast<double>(clip.top),
+                                static_cast<double>(clip.right), static_cast<double>(clip.bottom)};
+            if (!clipped || cutSegment(segment.x1, segment.y1, segment.x2, segment.y2, clipArea))
+                segments.push_back(segment);
+        }
+    }
+    std::vector<std::string> faults;
+    for (const PlacedTextBox& text : visibleTextBoxes(device)) {
+        const Area glyphs = glyphArea(text.box);
+        if (text.box.right > rightEdge || glyphs.right <= glyphs.left || glyphs.bottom <= glyphs.top)
+            continue;
+        for (Segment segment : segments) {
+            if (cutSegment(segment.x1, segment.y1, segment.x2, segment.y2, glyphs)
+                && std::hypot(segment.x2 - segment.x1, segment.y2 - segment.y1) >= 1.0) {
+                std::ostringstream out;
+                out << "struck through by the line (" << segment.x1 << "," << segment.y1 << ")-(" << segment.x2 << ","
+                    << segment.y2 << "): " << describe(text);
+                faults.push_back(out.str());
+                break;
+            }
+        }
     }
     return faults;
 }

@@ -25,4 +25,10 @@ std::vector<PlacedTextBox> visibleTextBoxes(const RecordingDevice& device,
 // by the page's clip, or overlapping another text.
 std::vector<std::string> textLayoutFaults(const RecordingDevice& device, const DeviceRect& sheet);
 
+// The texts of the page that a visible line (a rule, a leader, a graph line)
+// runs through, one line each (UTF-8). A line that only touches a text's
+// edge, where its ascent and descent leave the glyphs clear, does not count.
+// Only texts that lie wholly left of rightEdge (device x) are looked at.
+std::vector<std::string> struckTexts(const RecordingDevice& device, int rightEdge);
+
 }  // namespace kolv::test

@@ -35,7 +35,7 @@ TEST(TextColumnDense, EveryPageOfAFullBoreholeIsDrawn)
         // The notes of a page follow each other down the column.
         int previousTop = -1000000;
         int notes = 0;
-        for (const RecordedPrimitive& note : device.ofKind(Kind::WrappedText)) {
+        for (const RecordedPrimitive& note : device.drawnWrappedTexts()) {
             if (note.rect.left != notesLeft)
                 continue;
             EXPECT_GT(note.rect.top, previousTop) << "page " << p;

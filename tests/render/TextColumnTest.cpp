@@ -1,6 +1,9 @@
 #include "render/ColumnLayout.h"
+#include "render/LogMapping.h"
+#include "render/LogPage.h"
 #include "render/TextColumns.h"
 #include "support/TestSupport.h"
+#include "TextBoxCheck.h"
 #include "TextColumnFixture.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +36,7 @@ TEST(TextColumnObservationNotes, LongNotesPushTheNextOnesDown)
     page.prepare();
     drawObservationNotes(page.context);
 
-    const auto notes = page.device.ofKind(Kind::WrappedText);
+    const auto notes = page.device.drawnWrappedTexts();
     ASSERT_EQ(notes.size(), 3u);
     EXPECT_EQ(notes[0].rect.top, page.deviceY(1.10));
     EXPECT_EQ(notes[0].text, repeated(sjis("砂"), 40));
@@ -69,7 +72,7 @@ TEST(TextColumnObservationNotes, NotesBelowThePageEndTheColumn)
     page.addRow(page.data.observationRows, {"9.00", "11.00", "", "c", ""});
     page.prepare();
     drawObservationNotes(page.context);
-    EXPECT_EQ(page.device.ofKind(Kind::WrappedText).size(), 1u);
+    EXPECT_EQ(page.device.drawnWrappedTexts().size(), 1u);
 }
 
 TEST(TextColumnInSitu, UnderlinesDepthAndNotesByTheFlagWord)
@@ -285,4 +288,29 @@ TEST(TextColumnFooter, BothPositionModesInPaperMillimetres)
     page.prepare(0.0, 1);
     drawPageFooter(page.context);
     EXPECT_TRUE(page.device.primitives.empty());
+}
+
+// Notes the notes above push past the last layer's page get pages of their
+// own, and a note never shows cut by a page's edge.
+TEST(TextColumnObservationNotes, NotesPushedPastTheLastPageGetTheirOwnPage)
+{
+    PageFixture page;
+    page.settings.depthPerPage = 10;
+    page.addRow(page.data.layerRows, {"9.00", sjis("砂")});
+    const std::string longNote = repeated(sjis("砂"), 200);
+    page.addRow(page.data.observationRows, {"8.00", "9.00", "", longNote, ""});
+    page.addRow(page.data.observationRows, {"8.50", "9.00", "", longNote, ""});
+    RecordingDevice measuring(254);
+    const int pages = logPageCount(measuring, page.data, page.settings);
+    EXPECT_EQ(pageCount(page.settings, maximumDepth(page.data)), 1);
+    ASSERT_EQ(pages, 2);
+    for (int p = 1; p <= pages; ++p) {
+        RecordingDevice device(254);
+        PageOptions options;
+        options.page = p;
+        drawPage(device, page.data, page.settings, options);
+        std::vector<std::string> cut;
+        test::visibleTextBoxes(device, &cut);
+        EXPECT_TRUE(cut.empty()) << "page " << p << ": " << (cut.empty() ? "" : cut.front());
+    }
 }

@@ -83,12 +83,18 @@ TEST(XmlExportFiles, EveryDocumentExportsAValidFileThatGivesItsCarriedCellsBack)
 }
 
 // A 4.00 file holds nothing the export could not write back: its store
-// comes back whole.
+// comes back whole. Every 4.00 exchange file of the corpus is checked: the
+// files whose DOCTYPE names the DTD of that version are counted on their own,
+// so a change of the version mark the loop looks for cannot skip them.
 TEST(XmlExportFiles, FilesOfTheFourZeroZeroFormatComeBackAsTheyWereImported)
 {
     int checked = 0;
+    int fourZeroZeroFiles = 0;
     for (const std::string& path : corpusFiles()) {
-        if (test::readFile(path).find("DTD_version=\"4.00\"") == std::string::npos)
+        const std::string text = test::readFile(path);
+        if (text.find("SYSTEM \"BED0400.DTD\"") != std::string::npos)
+            ++fourZeroZeroFiles;
+        if (text.find("DTD_version=\"4.00\"") == std::string::npos)
             continue;
         SCOPED_TRACE(path);
         const auto opened = openExchangeFile(path);
@@ -97,7 +103,8 @@ TEST(XmlExportFiles, FilesOfTheFourZeroZeroFormatComeBackAsTheyWereImported)
         EXPECT_EQ(describe(test::savedCellDifferences(opened->data, importExported(exported))), "");
         ++checked;
     }
-    EXPECT_EQ(checked, test::corpusAvailable() ? 3 : 0);
+    EXPECT_EQ(checked, fourZeroZeroFiles);
+    EXPECT_GE(checked, test::corpusAvailable() ? 3 : 0);
 }
 
 }  // namespace
