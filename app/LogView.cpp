@@ -1,5 +1,6 @@
 #include "app/LogView.h"
 
+#include "app/PagePrinting.h"
 #include "document/LogDocument.h"
 #include "platform/Cp932Codec.h"
 #include "platform/MessageCatalogue.h"
@@ -104,7 +105,7 @@ void LogView::nextPage()
 {
     if (document_.view().printing)
         return;
-    kolv::nextPage(document_.view(), document_.settings(), maximumDepth(document_.data()));
+    kolv::nextPage(document_.view(), document_.settings(), logDepth(document_));
     document_.notifyPageChanged();
 }
 
@@ -158,14 +159,14 @@ void LogView::keyPressEvent(QKeyEvent* event)
         case Qt::Key_PageUp:
         case Qt::Key_Up:
             if (!document_.view().printing) {
-                resetRunawayPage(document_.view(), document_.settings(), maximumDepth(document_.data()));
+                resetRunawayPage(document_.view(), document_.settings(), logDepth(document_));
                 previousPage();
             }
             return;
         case Qt::Key_PageDown:
         case Qt::Key_Down:
             if (!document_.view().printing) {
-                resetRunawayPage(document_.view(), document_.settings(), maximumDepth(document_.data()));
+                resetRunawayPage(document_.view(), document_.settings(), logDepth(document_));
                 nextPage();
             }
             return;

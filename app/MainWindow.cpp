@@ -260,7 +260,7 @@ void MainWindow::updateTitle()
 void MainWindow::updateCommandStates()
 {
     const ViewState& view = document_->view();
-    const int pages = pageCount(document_->settings(), maximumDepth(document_->data()));
+    const int pages = pageCount(document_->settings(), logDepth(*document_));
     pageLabel_->setText(QStringLiteral(" %1 / %2 頁  深度 %3 m ")
                             .arg(view.currentPage)
                             .arg(pages)

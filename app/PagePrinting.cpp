@@ -34,12 +34,20 @@ std::optional<PaperSize> paperOf(const QPrinter& printer)
                      static_cast<int>(std::trunc(page.height() * 25.4 / dotsPerInch))};
 }
 
+double logDepth(const LogDocument& document)
+{
+    // The notes are laid out in metres of depth: a print resolution measures
+    // them as every printer and export lays them out.
+    constexpr int measuringDotsPerInch = 300;
+    return measuredLogDepth(document.data(), document.settings(), measuringDotsPerInch);
+}
+
 int preparePrinting(LogDocument& document, const std::optional<PaperSize>& paper)
 {
     document.setPrinterPaper(paper);
     LogSettings& settings = document.settings();
     applyPrinterPaper(settings, document.view(), freeNotesHeight(document.data()), paper);
-    return pageCount(settings, maximumDepth(document.data()));
+    return pageCount(settings, logDepth(document));
 }
 
 bool printPages(QPagedPaintDevice& device, LogDocument& document, int firstPage, int lastPage,

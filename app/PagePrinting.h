@@ -23,6 +23,10 @@ using PageProgress = std::function<bool(int pagesDone)>;
 // its resolution, truncated.
 std::optional<PaperSize> paperOf(const QPrinter& printer);
 
+// The depth the log reaches: its last layer, or the observation notes the
+// notes above push further down (measured as printed).
+double logDepth(const LogDocument& document);
+
 // The printer's paper becomes the document's default-printer paper; returns
 // the page count.
 int preparePrinting(LogDocument& document, const std::optional<PaperSize>& paper);

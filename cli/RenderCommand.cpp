@@ -292,19 +292,6 @@ QByteArray pngOf(const PaperSize& paper, int dotsPerInch, int page, const PagePa
     return bytes;
 }
 
-// The pages that hold the whole log, its text measured at the resolution the
-// pages are drawn at.
-int pagesOf(const BoringData& data, const LogSettings& settings, int dotsPerInch)
-{
-    QImage image(1, 1, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    QPainter painter(&image);
-    QtPainterDevice device(painter);
-    return logPageCount(device, data, settings);
-}
-
 QByteArray svgOf(const PaperSize& paper, int dotsPerInch, int page, const PagePainter& paint)
 {
     QByteArray bytes;
@@ -435,7 +422,7 @@ int renderFile(const RenderRequest& request, const CommandSession& session, cons
     if (request.startDepth)
         settings.printStartDepth = clampPrintStartDepth(*request.startDepth);
 
-    const int pages = pagesOf(data, settings, request.dotsPerInch);
+    const int pages = pageCount(settings, measuredLogDepth(data, settings, request.dotsPerInch));
     const auto [firstPage, lastPage] = request.pages.value_or(std::pair{1, pages});
     if (lastPage > pages) {
         report.error("--pages " + std::to_string(firstPage) + "-" + std::to_string(lastPage)

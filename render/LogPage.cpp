@@ -19,7 +19,7 @@ constexpr double depthTolerance = 0.000001;
 
 }  // namespace
 
-int logPageCount(LogDevice& device, const BoringData& data, const LogSettings& settings)
+double logContentDepth(LogDevice& device, const BoringData& data, const LogSettings& settings)
 {
     LogMapping mapping;
     DrawContext context(device, mapping, data, settings);
@@ -27,7 +27,12 @@ int logPageCount(LogDevice& device, const BoringData& data, const LogSettings& s
     preparePage(context, start, 1);
     mapping.useBody(start);
     const double notesBottom = observationNotesBottom(context) - depthTolerance;
-    return pageCount(settings, std::max(maximumDepth(data), notesBottom));
+    return std::max(maximumDepth(data), notesBottom);
+}
+
+int logPageCount(LogDevice& device, const BoringData& data, const LogSettings& settings)
+{
+    return pageCount(settings, logContentDepth(device, data, settings));
 }
 
 Issues drawPage(LogDevice& device, const BoringData& data, const LogSettings& settings, const PageOptions& options)

@@ -20,9 +20,11 @@ struct PageOptions {
     double clipWidth = 350.0;
 };
 
-// The printed pages that hold the whole log: every layer and every
-// observation note, which the notes above may push below the last layer.
-// Text is measured on the device the pages are drawn on.
+// The depth the log reaches: its last layer, or the end of the observation
+// notes where the notes above push them further down. Text is measured on
+// the device the pages are drawn on.
+double logContentDepth(LogDevice& device, const BoringData& data, const LogSettings& settings);
+// The printed pages that hold the whole log down to that depth.
 int logPageCount(LogDevice& device, const BoringData& data, const LogSettings& settings);
 
 // Draws one page; nothing when screen drawing is off and the page is not

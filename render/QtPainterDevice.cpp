@@ -1,6 +1,7 @@
 #include "render/QtPainterDevice.h"
 
 #include "platform/Cp932Codec.h"
+#include "render/LogPage.h"
 #include "render/QtColor.h"
 
 #include <QFontInfo>
@@ -167,6 +168,17 @@ QFont qtFontOf(const FontRequest& request, QPaintDevice* device)
             font.setPixelSize(std::max(1, static_cast<int>(std::lround(height * height / cell))));
     }
     return font;
+}
+
+double measuredLogDepth(const BoringData& data, const LogSettings& settings, int dotsPerInch)
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    const int dotsPerMetre = static_cast<int>(std::lround(std::max(dotsPerInch, 1) / 0.0254));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    QPainter painter(&image);
+    QtPainterDevice device(painter);
+    return logContentDepth(device, data, settings);
 }
 
 QtPainterDevice::QtPainterDevice(QPainter& painter)

@@ -12,7 +12,9 @@
 // are therefore composed in an image at the device's resolution (copy paints
 // black and white, AND adds only the black) and that image is drawn when any
 // other drawing follows.
+#include "data/BoringData.h"
 #include "render/LogDevice.h"
+#include "settings/LogSettings.h"
 
 #include <QFont>
 #include <QImage>
@@ -41,6 +43,10 @@ void installFontSubstitutions();
 // height (ascent + descent) in device pixels, a negative one the character
 // height, as GDI reads them.
 QFont qtFontOf(const FontRequest& request, QPaintDevice* device);
+
+// The depth the log reaches (logContentDepth), its text measured by Qt at
+// the resolution the pages are drawn at.
+double measuredLogDepth(const BoringData& data, const LogSettings& settings, int dotsPerInch);
 
 class QtPainterDevice : public LogDevice {
 public:
