@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace kolv {
 
@@ -136,15 +137,33 @@ void drawSamples(DrawContext& context)
     // most a line, or are left out; so are the numbers.
     TextBandPlacer labels(context.pageStart, context.pageBottom, textHeight);
     TextBandPlacer numbers(context.pageStart, context.pageBottom, textHeight);
+    // A label keeps off the rules of the other samples: where its side of
+    // its rule is taken by one, it goes to the other side, or is left out.
+    std::vector<double> rules;
+    for (int row = 1; row <= count; ++row)
+        for (int cell : {SampleCell::UpperDepth, SampleCell::LowerDepth})
+            if (isNumericText(samples.cell(row, cell)) > 0)
+                rules.push_back(depthOf(samples.cell(row, cell)));
+    const auto crossesRule = [&](double top) {
+        constexpr double touch = 0.005;
+        return std::any_of(rules.begin(), rules.end(),
+                           [&](double rule) { return rule > top + touch && rule < top + textHeight - touch; });
+    };
     const auto drawLabel = [&](double depth, int position) {
         if (position != 0 && position != 1)
             return;
         const std::optional<std::string> label = testDepthLabel(context.data, depth);
         if (!label || depth < context.pageStart || depth > context.pageBottom)
             return;
-        const double top = position == 0 ? depth - textHeight : depth;
+        auto bandTop = [&](int side) { return side == 0 ? depth - textHeight : depth; };
+        if (crossesRule(bandTop(position))) {
+            position = 1 - position;
+            if (crossesRule(bandTop(position)))
+                return;
+        }
+        const double top = bandTop(position);
         const std::optional<double> shift = labels.place(top, top + textHeight);
-        if (shift)
+        if (shift && !crossesRule(top + *shift))
             drawTextWithin(context, labelX, depth + *shift, *label,
                            TextAlign::Center | (position == 0 ? TextAlign::Bottom : TextAlign::Top), labelLeft,
                            ruleRight);

@@ -108,6 +108,55 @@ TEST(PainterDevice, AndOverlayKeepsTheBasePatternInSvg)
     expectBothPatternsVisible(image);
 }
 
+// QSvgGenerator writes no clip paths: the device clips an SVG page itself,
+// so a rule, a shape or a text drawn under the clip shows only inside it, as
+// on an image.
+TEST(PainterDevice, AnSvgPageShowsNothingOutsideTheClip)
+{
+    test::ensureGuiApplication();
+    const auto drawAcrossTheClip = [](QPainter& painter) {
+        QtPainterDevice device(painter);
+        device.setClip({20, 20, 80, 80});
+        device.drawLine({0, 50}, {side, 50}, Pen{PenStyle::Solid, 3, 0});
+        device.drawLine({50, 0}, {50, 10}, Pen{PenStyle::Solid, 3, 0});
+        const ColorRef black = 0;
+        device.drawEllipse({60, 60, 100, 100}, Pen{PenStyle::Solid, 1, 0}, &black);
+        device.setFont(FontRequest{});
+        device.drawText({70, 0}, "WWWW", TextAlign::Left | TextAlign::Top);
+        device.drawText({10, 72}, "WWWWWWWWWW", TextAlign::Left | TextAlign::Top);
+        device.resetClip();
+    };
+    QByteArray svg;
+    {
+        QBuffer buffer(&svg);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(side, side));
+        generator.setViewBox(QRect(0, 0, side, side));
+        QPainter painter(&generator);
+        drawAcrossTheClip(painter);
+    }
+    QImage image = whiteImage();
+    QSvgRenderer renderer(svg);
+    ASSERT_TRUE(renderer.isValid());
+    {
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
+    int outside = 0;
+    int inside = 0;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x) {
+            const bool dark = qGray(image.pixel(x, y)) < 128;
+            // A rule cut at the edge keeps its square cap: half its width beyond.
+            const bool inClip = x >= 18 && x <= 82 && y >= 18 && y <= 82;
+            (inClip ? inside : outside) += dark ? 1 : 0;
+        }
+    EXPECT_EQ(outside, 0);
+    EXPECT_GT(inside, 60);  // the rule's part inside, a quarter of the disc
+}
+
 TEST(PainterDevice, AndOverlayKeepsTheBasePatternInPdf)
 {
     test::ensureGuiApplication();

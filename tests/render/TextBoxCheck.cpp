@@ -128,11 +128,19 @@ std::vector<std::string> struckTexts(const RecordingDevice& device, int rightEdg
 {
     struct Segment {
         double x1, y1, x2, y2;
+        std::size_t drawnAt;  // the primitive's index
     };
     std::vector<Segment> segments;
+    // White grounds laid under texts hide the lines drawn before them.
+    struct Ground {
+        Area area;
+        std::size_t drawnAt;
+    };
+    std::vector<Ground> grounds;
     bool clipped = false;
     DeviceRect clip;
-    for (const RecordedPrimitive& primitive : device.primitives) {
+    for (std::size_t index = 0; index < device.primitives.size(); ++index) {
+        const RecordedPrimitive& primitive = device.primitives[index];
         if (primitive.kind == Kind::Clip) {
             clip = primitive.rect;
             clipped = true;
@@ -142,19 +150,34 @@ std::vector<std::string> struckTexts(const RecordingDevice& device, int rightEdg
             clipped = false;
             continue;
         }
+        if (primitive.kind == Kind::FilledRectangle && primitive.fillColor == 0xffffff) {
+            grounds.push_back({{static_cast<double>(primitive.rect.left), static_cast<double>(primitive.rect.top),
+                                static_cast<double>(primitive.rect.right), static_cast<double>(primitive.rect.bottom)},
+                               index});
+            continue;
+        }
         if ((primitive.kind != Kind::Line && primitive.kind != Kind::Polyline) || primitive.pen.width <= 0
             || primitive.pen.style == PenStyle::Null)
             continue;
-        for (std::size_t index = 1; index < primitive.points.size(); ++index) {
+        for (std::size_t point = 1; point < primitive.points.size(); ++point) {
             Segment segment{
-                static_cast<double>(primitive.points[index - 1].x), static_cast<double>(primitive.points[index - 1].y),
-                static_cast<double>(primitive.points[index].x), static_cast<double>(primitive.points[index].y)};
+                static_cast<double>(primitive.points[point - 1].x), static_cast<double>(primitive.points[point - 1].y),
+                static_cast<double>(primitive.points[point].x), static_cast<double>(primitive.points[point].y), index};
             const Area clipArea{static_cast<double>(clip.left), static_cast<double>(clip.top),
                                 static_cast<double>(clip.right), static_cast<double>(clip.bottom)};
             if (!clipped || cutSegment(segment.x1, segment.y1, segment.x2, segment.y2, clipArea))
                 segments.push_back(segment);
         }
     }
+    auto hidden = [&grounds](const Segment& segment) {
+        return std::any_of(grounds.begin(), grounds.end(), [&segment](const Ground& ground) {
+            const Area& area = ground.area;
+            return ground.drawnAt > segment.drawnAt && std::min(segment.x1, segment.x2) >= area.left - 0.5
+                && std::max(segment.x1, segment.x2) <= area.right + 0.5
+                && std::min(segment.y1, segment.y2) >= area.top - 0.5
+                && std::max(segment.y1, segment.y2) <= area.bottom + 0.5;
+        });
+    };
     std::vector<std::string> faults;
     for (const PlacedTextBox& text : visibleTextBoxes(device)) {
         const Area glyphs = glyphArea(text.box);
@@ -162,7 +185,7 @@ std::vector<std::string> struckTexts(const RecordingDevice& device, int rightEdg
             continue;
         for (Segment segment : segments) {
             if (cutSegment(segment.x1, segment.y1, segment.x2, segment.y2, glyphs)
-                && std::hypot(segment.x2 - segment.x1, segment.y2 - segment.y1) >= 1.0) {
+                && std::hypot(segment.x2 - segment.x1, segment.y2 - segment.y1) >= 1.0 && !hidden(segment)) {
                 std::ostringstream out;
                 out << "struck through by the line (" << segment.x1 << "," << segment.y1 << ")-(" << segment.x2 << ","
                     << segment.y2 << "): " << describe(text);

@@ -27,7 +27,8 @@ std::vector<std::string> textLayoutFaults(const RecordingDevice& device, const D
 
 // The texts of the page that a visible line (a rule, a leader, a graph line)
 // runs through, one line each (UTF-8). A line that only touches a text's
-// edge, where its ascent and descent leave the glyphs clear, does not count.
+// edge, where its ascent and descent leave the glyphs clear, does not count,
+// nor one that a white ground laid after it hides.
 // Only texts that lie wholly left of rightEdge (device x) are looked at.
 std::vector<std::string> struckTexts(const RecordingDevice& device, int rightEdge);
 
