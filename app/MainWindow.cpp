@@ -92,7 +92,10 @@ MainWindow::MainWindow(Prompter& prompter, FileChooser& chooser, QWidget* parent
     buildStatusBar();
     setAcceptDrops(true);
 
-    connect(document_.get(), &LogDocument::changed, this, [this] {
+    connect(document_.get(), &LogDocument::changed, this, [this](DocumentChanges what) {
+        // A new or opened document: what the status bar said was about the last one.
+        if (what.testFlag(DocumentChange::Data) && what.testFlag(DocumentChange::Path))
+            statusBar()->clearMessage();
         updateTitle();
         updateCommandStates();
     });

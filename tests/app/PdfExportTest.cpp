@@ -58,6 +58,15 @@ TEST_F(WindowTest, PdfExportHasThePagesOfTheCommandLineRender)
     }
 }
 
+TEST_F(WindowTest, TheStatusOfAnExportIsClearedWhenAnotherFileOpens)
+{
+    ASSERT_TRUE(start({QString::fromStdString(sample("harbour.vla"))}));
+    ASSERT_TRUE(frame->exportPdf(QString::fromStdString(work.file("status.pdf")), 1, 1));
+    EXPECT_TRUE(frame->statusMessage().startsWith(QStringLiteral("PDFに出力しました")));
+    ASSERT_TRUE(frame->lifecycle().openPath(sample("inland.vla")));
+    EXPECT_EQ(frame->statusMessage(), QString());
+}
+
 TEST_F(WindowTest, PdfExportOfAPageRangeAndItsFailure)
 {
     ASSERT_TRUE(start({QString::fromStdString(sample("harbour.vla"))}));
