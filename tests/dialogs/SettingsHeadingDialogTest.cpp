@@ -1,10 +1,12 @@
 #include "SettingsDialogTestSupport.h"
 
 #include "dialogs/HeadingDialogModel.h"
+#include "formats/XmlExportValues.h"
 #include "platform/FileIo.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace kolv;
@@ -178,4 +180,23 @@ TEST(SettingsHeadingDialog, MissingMastersAreReportedAndTheDatumListHasItsOwnEnt
     EXPECT_NE(prompter.messages[0].text.find("M.mst"), std::string::npos);
     EXPECT_TRUE(model.entries("engineerList").empty());
     EXPECT_EQ(model.entries(headingLineKey(12)), (std::vector<std::string>{"A.P.", "T.P.", "T.B.M.", ""}));
+}
+
+TEST(SettingsHeadingDialog, EraListsOfferReiwaAndEveryEraConvertsToAWesternYear)
+{
+    // Each era the lists offer is one the exchange export turns into a year.
+    const std::vector<std::pair<std::string, int>> eras = {{"令和", 2023}, {"平成", 1993}, {"昭和", 1930}};
+    for (int line : {34, 35}) {
+        SCOPED_TRACE(line);
+        const auto& fields = headingDialogFields();
+        const auto field = std::find_if(fields.begin(), fields.end(),
+                                        [line](const FormField& f) { return f.key == headingLineKey(line); });
+        ASSERT_NE(field, fields.end());
+        std::vector<std::string> offered;
+        for (const auto& [era, year] : eras) {
+            offered.push_back(era);
+            EXPECT_EQ(westernYear("5", sjis(era)), year) << era;
+        }
+        EXPECT_EQ(field->choices, offered);
+    }
 }
