@@ -46,10 +46,21 @@ void FreeNotesModel::storeInto(BoringData& data) const
     data.freeNoteFrameSize = static_cast<int>(parseLeadingInteger(field(FrameHeight)));
 }
 
+bool FreeNotesModel::readyToStore()
+{
+    // Notes in a frame without a height would not print: the height is
+    // mended before the notes are stored.
+    const std::string& height = field(FrameHeight);
+    if (lastNonEmptyRow() >= 1 && (isNumericText(height) < 1 || parseLeadingNumber(height) < 1)) {
+        refuseField(FrameHeight, Message::FrameHeightUnusual);
+        requestFocus(FocusTarget::Field, FrameHeight);
+        return false;
+    }
+    return true;
+}
+
 std::vector<TextRow> FreeNotesModel::orderedRowsForStore()
 {
-    if (lastNonEmptyRow() >= 1 && isNumericText(field(FrameHeight)) < 1)
-        prompter().show(0, messageText(Message::FrameHeightUnusual), MessageKind::Warning);
     // By page, then by Y; the first of equal ones first. A row without a
     // numeric page would end the packed table, so it is not stored.
     std::vector<TextRow> remaining;

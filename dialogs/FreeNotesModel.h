@@ -15,6 +15,7 @@ public:
 
 protected:
     std::vector<TextRow> orderedRowsForStore() override;
+    bool readyToStore() override;
     TextRow storeRowFromList(const TextRow& listRow) const override;
 };
 

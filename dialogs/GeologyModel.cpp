@@ -10,6 +10,7 @@
 #include "render/BitmapFile.h"
 #include "render/PatternFill.h"
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -100,6 +101,17 @@ std::string flagText(bool on)
     return on ? "_" : ".";
 }
 
+// A layer without a display-flag word (an empty or hand-made cell) shows
+// as new input does; a stored "0" is the user's choice of no rules.
+int displayWordOf(const std::string& cellText)
+{
+    return isNumericText(cellText) > 0 ? static_cast<int>(parseLeadingInteger(cellText)) : GeologyModel::defaultWord;
+}
+
+// The columns a user sees and types: depth, the names, the colour, the
+// patterns, the symbol, the display word, the percentages, the delimiter.
+constexpr int seenColumns[] = {1, 3, 5, 7, 9, 11, 13, 14, 15, 16, 17};
+
 // The first decimal digit of a pattern text.
 int markDigitOf(const std::string& patternText)
 {
@@ -172,6 +184,8 @@ GeologyModel::GeologyModel(const BoringData& data, const LogSettings& settings, 
     }
     colours_ = shortTextLines(settings, ShortTextMasterKind::ColorTone, prompter);
     openWithStoreRows(tableRows(data.layerRows));
+    for (int r = 1; r <= lastNonEmptyRow(); ++r)
+        openedRows_.push_back(row(r));
 }
 
 void GeologyModel::storeInto(BoringData& data) const
@@ -183,7 +197,7 @@ void GeologyModel::storeInto(BoringData& data) const
 TextRow GeologyModel::listRowFromStore(const TextRow& storeRow) const
 {
     TextRow row = ListTableModel::listRowFromStore(storeRow);
-    const long word = parseLeadingInteger(row[13]);
+    const int word = displayWordOf(row[13]);
     for (const FlagColumn& flag : flagColumns)
         row[static_cast<std::size_t>(flag.column - 1)] = flagText((word & flag.bit) != 0);
     return row;
@@ -224,7 +238,7 @@ void GeologyModel::setFlagBoxes(int word)
 void GeologyModel::rowToFields(const TextRow& row)
 {
     ListTableModel::rowToFields(row);
-    setFlagBoxes(static_cast<int>(parseLeadingInteger(row[13])));
+    setFlagBoxes(displayWordOf(row[13]));
     fields()[NameAlternation] = containsText(field(Name), alternationWord()) ? "1" : "0";
     fields()[AuxiliaryAlternation] = containsText(field(Auxiliary), alternationWord()) ? "1" : "0";
     alternationPicks_ = 0;
@@ -281,8 +295,12 @@ void GeologyModel::clearGroup(const Group& group)
 void GeologyModel::pick(int list, int index)
 {
     if (list == Colours) {
-        if (index >= 0 && index < static_cast<int>(colours_.size()))
-            fields()[Colour] += colours_[static_cast<std::size_t>(index)];
+        // A pick replaces the colour; with the modifier it composes one
+        // colour from successive picks.
+        if (index >= 0 && index < static_cast<int>(colours_.size())) {
+            const std::string& colour = colours_[static_cast<std::size_t>(index)];
+            fields()[Colour] = appendingPick() ? field(Colour) + colour : colour;
+        }
         runLiveWriteBack();
         return;
     }
@@ -439,6 +457,64 @@ void GeologyModel::choiceMade(int index)
         break;
     }
     runLiveWriteBack();
+}
+
+bool GeologyModel::confirmNewRow()
+{
+    if (!skipLeadingBlanks(field(Name)).empty())
+        return true;
+    const std::string depth = formatDepth(parseLeadingNumber(field(Depth)));
+    if (showMessage(prompter(), Message::EmptySoilName, MessageKind::Question, depth) != Answer::Yes) {
+        requestFocus(FocusTarget::Field, Name);
+        return false;
+    }
+    acceptedWithoutName_.push_back(depth);
+    return true;
+}
+
+bool GeologyModel::readyToStore()
+{
+    std::string depths;
+    int first = 0;
+    for (int r = 1; r <= lastNonEmptyRow(); ++r) {
+        const TextRow& layer = row(r);
+        if (isNumericText(layer[0]) < 1 || !skipLeadingBlanks(layer[2]).empty())
+            continue;
+        const std::string depth = formatDepth(parseLeadingNumber(layer[0]));
+        if (std::find(openedRows_.begin(), openedRows_.end(), layer) != openedRows_.end()
+            || std::find(acceptedWithoutName_.begin(), acceptedWithoutName_.end(), depth) != acceptedWithoutName_.end())
+            continue;
+        depths += (depths.empty() ? "" : ", ") + depth;
+        if (first == 0)
+            first = r;
+    }
+    if (first == 0)
+        return true;
+    if (showMessage(prompter(), Message::EmptySoilName, MessageKind::Question, depths) == Answer::Yes)
+        return true;
+    clickRow(first);
+    requestScroll(first);
+    requestFocus(FocusTarget::Field, Name);
+    return false;
+}
+
+TextRow GeologyModel::pastedRow(const std::vector<std::string>& cells, const TextRow& target)
+{
+    // A row copied from this list has every column; lines from a
+    // spreadsheet hold the columns a user sees, the flags come from the
+    // display word or the defaults.
+    if (static_cast<int>(cells.size()) >= columnCount())
+        return ListTableModel::pastedRow(cells, target);
+    std::vector<std::string> full(static_cast<std::size_t>(columnCount()));
+    for (std::size_t i = 0; i < cells.size() && i < std::size(seenColumns); ++i)
+        full[static_cast<std::size_t>(seenColumns[i] - 1)] = cells[i];
+    TextRow values = ListTableModel::pastedRow(full, target);
+    if (isNumericText(values[13]) < 1)
+        values[13] = std::to_string(defaultWord);
+    const int word = displayWordOf(values[13]);
+    for (const FlagColumn& flag : flagColumns)
+        values[static_cast<std::size_t>(flag.column - 1)] = flagText((word & flag.bit) != 0);
+    return values;
 }
 
 void GeologyModel::trigger(int action)

@@ -57,6 +57,9 @@ protected:
     void fieldsToRow(TextRow& row) const override;
     void rowToFields(const TextRow& row) override;
     void clearFields() override;
+    bool confirmNewRow() override;
+    bool readyToStore() override;
+    TextRow pastedRow(const std::vector<std::string>& cells, const TextRow& target) override;
 
 private:
     struct MasterLine {
@@ -81,6 +84,10 @@ private:
     const LogSettings& settings_;
     std::vector<MasterLine> lines_[4];
     std::vector<std::string> colours_;
+    // The layers as the dialog opened, and the depths of new layers whose
+    // empty soil name the user has accepted: only new layers are asked about.
+    std::vector<TextRow> openedRows_;
+    std::vector<std::string> acceptedWithoutName_;
     bool auxiliaryActive_ = false;
     int alternationPicks_ = 0;
 };

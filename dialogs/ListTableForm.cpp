@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMetaObject>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -22,6 +23,8 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kolv {
 
@@ -43,6 +46,15 @@ QString cellText(const std::string& documentText)
 
 constexpr int cellEditorMargin = 3;
 
+// Pick lists are as wide as their longest line, within these bounds.
+constexpr int narrowestPickList = 110;
+constexpr int widestPickList = 320;
+
+bool isEnter(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
 }  // namespace
 
 ListTableForm::ListTableForm(ListTableModel& model, const ListFormOptions& options, Prompter& prompter, QWidget* parent)
@@ -62,6 +74,21 @@ ListTableForm::ListTableForm(ListTableModel& model, const ListFormOptions& optio
     layout->addLayout(top, 1);
     layout->addWidget(buildFields());
     layout->addWidget(buildButtons());
+    status_ = new QLabel(this);
+    status_->setAccessibleName(QStringLiteral("入力の案内"));
+    layout->addWidget(status_);
+
+    // Tab and Enter walk the fields of the row, then reach データ追加.
+    QWidget* previous = nullptr;
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        if (dialogTable.fields[i].role != FieldRole::Row)
+            continue;
+        if (previous)
+            setTabOrder(previous, fields_[i].widget);
+        previous = fields_[i].widget;
+    }
+    if (previous && addButton_)
+        setTabOrder(previous, addButton_);
 
     refresh();
 }
@@ -269,13 +296,24 @@ QWidget* ListTableForm::buildPickLists()
         auto* pickList = new QListWidget(area);
         pickList->setAccessibleName(qt(dialogTable.pickLists[i].caption));
         label->setBuddy(pickList);
-        for (const std::string& line : model_.pickLines(static_cast<int>(i)))
+        int widest = pickList->fontMetrics().horizontalAdvance(label->text());
+        for (const std::string& line : model_.pickLines(static_cast<int>(i))) {
             pickList->addItem(screenText(line));
-        pickList->setMinimumWidth(110);
-        pickList->setMaximumWidth(dialogTable.pickLists.size() > 2 ? 160 : 230);
+            widest = std::max(widest,
+                              pickList->fontMetrics().horizontalAdvance(pickList->item(pickList->count() - 1)->text()));
+        }
+        // Room for the longest line, the frame and the scroll bar.
+        const int width = widest + 2 * pickList->frameWidth() + pickList->verticalScrollBar()->sizeHint().width() + 12;
+        pickList->setMinimumWidth(std::clamp(width, narrowestPickList, widestPickList));
+        pickList->setMaximumWidth(std::max(std::clamp(width, narrowestPickList, widestPickList), 160));
         const int list = static_cast<int>(i);
+        // A pick replaces; with Shift or Ctrl held it is appended.
+        pickList->setToolTip(QStringLiteral("クリックで入力 (Shift または Ctrl を押しながらクリックで追記)"));
         connect(pickList, &QListWidget::itemClicked, this, [this, list, pickList](QListWidgetItem* item) {
-            model_.pick(list, pickList->row(item));
+            if (QApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier))
+                model_.pickAppending(list, pickList->row(item));
+            else
+                model_.pick(list, pickList->row(item));
             refresh();
         });
         column->addWidget(label);
@@ -301,10 +339,8 @@ QWidget* ListTableForm::buildButtons()
     };
     if (dialogTable.hasAddAndOverwrite) {
         addButton_ = button(QStringLiteral("データ追加"));
-        connect(addButton_, &QPushButton::clicked, this, [this] {
-            model_.add();
-            refresh();
-        });
+        addButton_->setToolTip(QStringLiteral("入力した行を追加します (Ctrl+Enter)"));
+        connect(addButton_, &QPushButton::clicked, this, &ListTableForm::addRow);
         connect(button(QStringLiteral("上書き")), &QPushButton::clicked, this, [this] {
             model_.overwrite();
             refresh();
@@ -325,7 +361,8 @@ QWidget* ListTableForm::buildButtons()
     row->addStretch(1);
     auto* box = new QDialogButtonBox(area);
     QPushButton* ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = box->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = box->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole);
+    cancelButton_ = cancel;
     for (QPushButton* push : {ok, cancel}) {
         push->setAutoDefault(false);
         push->setAccessibleName(push->text());
@@ -402,6 +439,7 @@ void ListTableForm::refresh()
         showField(i);
     if (addButton_)
         addButton_->setEnabled(model_.addEnabled());
+    status_->setText(statusText());
     if (model_.currentRow() > 0 && !cellEditor())
         list_->selectRow(model_.currentRow() - 1);
     else if (model_.currentRow() == 0)
@@ -426,6 +464,59 @@ void ListTableForm::applyRequests()
     case FocusTarget::None:
         break;
     }
+}
+
+QString ListTableForm::statusText() const
+{
+    const QString row = QString::number(model_.currentRow());
+    switch (model_.entryState()) {
+    case EntryState::CellsOnly:
+        return QStringLiteral("セルをダブルクリックして入力します. Enter で次のセルへ進みます.");
+    case EntryState::NewRow:
+        if (model_.currentRow() == 0)
+            return QStringLiteral("入力してデータ追加 (Ctrl+Enter) で行を追加します.");
+        return QStringLiteral("%1行目に新しい行を入力中: データ追加 (Ctrl+Enter) で追加し、次の行へ進みます.").arg(row);
+    case EntryState::EditingRow:
+        return QStringLiteral("%1行目を修正中: 入力はこの行に入ります. 新しい行は空いている行をクリックします.")
+            .arg(row);
+    case EntryState::DepthChanged:
+        return QStringLiteral(
+                   "%1行目と深度が違います: データ追加で新しい行として追加、上書きで同じ深度の行を置き換えます.")
+            .arg(row);
+    case EntryState::Full:
+        return QStringLiteral("最大行数です. 行を削除してから追加します.");
+    }
+    return {};
+}
+
+void ListTableForm::addRow()
+{
+    // The field being typed in is written back before the row is added.
+    if (const int field = fieldOf(focusWidget()); field >= 0)
+        model_.leaveField(field);
+    model_.add();
+    refresh();
+}
+
+void ListTableForm::leftKeyField()
+{
+    // After the focus has settled: a refused depth brings it back.
+    keyCheckPosted_ = false;
+    if (!isVisible() || !model_.refuseKeyField())
+        return;
+    refresh();
+    const int key = model_.dialogTable().columns.front().field;
+    if (auto* edit = qobject_cast<QLineEdit*>(fields_[static_cast<std::size_t>(key)].widget))
+        edit->selectAll();
+}
+
+bool ListTableForm::isLastRowControl(QWidget* widget) const
+{
+    const ListDialogTable& dialogTable = model_.dialogTable();
+    for (std::size_t i = fields_.size(); i-- > 0;)
+        if (dialogTable.fields[i].role == FieldRole::Row)
+            return fields_[i].widget == widget || fields_[i].widget->isAncestorOf(widget);
+    return false;
 }
 
 void ListTableForm::fieldTyped(int index, const QString& text)
@@ -602,6 +693,15 @@ bool ListTableForm::eventFilter(QObject* watched, QEvent* event)
         } else if (event->type() == QEvent::FocusOut) {
             model_.leaveField(field);
             refresh();
+            // The depth is checked when the user moves on within the dialog;
+            // not when the window loses the focus, nor on the way to Cancel.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            const bool movedOn = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+            if (field == model_.dialogTable().columns.front().field && movedOn
+                && QApplication::focusWidget() != cancelButton_ && !keyCheckPosted_) {
+                keyCheckPosted_ = true;
+                QMetaObject::invokeMethod(this, &ListTableForm::leftKeyField, Qt::QueuedConnection);
+            }
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -609,7 +709,21 @@ bool ListTableForm::eventFilter(QObject* watched, QEvent* event)
 
 void ListTableForm::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnter(event)) {
+        QWidget* focus = focusWidget();
+        // Enter on a button presses it; Ctrl+Enter, or Enter on the last
+        // control of the row when Enter moves on, adds the row.
+        if (auto* push = qobject_cast<QPushButton*>(focus); push && push->isEnabled()) {
+            push->click();
+            return;
+        }
+        const bool addKey =
+            (event->modifiers() & Qt::ControlModifier) || (options_.enterKeyMode == 1 && isLastRowControl(focus));
+        if (addButton_ && addKey && fieldOf(focus) >= 0) {
+            if (addButton_->isEnabled())
+                addRow();
+            return;
+        }
         switch (options_.enterKeyMode) {
         case 0:
             accept();

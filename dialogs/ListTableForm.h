@@ -11,6 +11,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -30,6 +31,8 @@ public:
     ListTableForm(ListTableModel& model, const ListFormOptions& options, Prompter& prompter, QWidget* parent = nullptr);
 
     QTableWidget* list() const { return list_; }
+    // The line under the buttons that says what the user can do next.
+    QString statusText() const;
     // The in-place editor while it is open, else nullptr.
     QLineEdit* cellEditor() const;
 
@@ -58,6 +61,9 @@ private:
     void applyRequests();
     void fieldTyped(int index, const QString& text);
     void choiceMade(int index, const std::string& value);
+    void addRow();
+    void leftKeyField();
+    bool isLastRowControl(QWidget* widget) const;
     void openCellEditor(int row, int column);
     void commitCellEditor();
     bool cellEditorKey(QKeyEvent* event);
@@ -71,10 +77,13 @@ private:
     QTableWidget* list_ = nullptr;
     QLineEdit* editor_ = nullptr;
     QPushButton* addButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QLabel* status_ = nullptr;
     std::vector<FieldControl> fields_;
     std::vector<QListWidget*> pickLists_;
     bool refreshing_ = false;
     bool shown_ = false;
+    bool keyCheckPosted_ = false;
 };
 
 }  // namespace kolv

@@ -136,6 +136,13 @@ std::vector<std::string> ListTableModel::pickLines(int) const
 void ListTableModel::pick(int, int)
 {}
 
+void ListTableModel::pickAppending(int list, int line)
+{
+    appendingPick_ = true;
+    pick(list, line);
+    appendingPick_ = false;
+}
+
 void ListTableModel::trigger(int)
 {}
 
@@ -149,13 +156,151 @@ void ListTableModel::openWithStoreRows(const std::vector<TextRow>& storeRows)
         listRow = listed ? listRowFromStore(storeRows[static_cast<std::size_t>(r - 1)]) : TextRow();
         listRow.resize(static_cast<std::size_t>(columnCount()));
     }
-    const int last = lastFilledRow();
-    currentRow_ = last < capacity() ? last + 1 : 0;
     inPlaceColumn_ = 1;
     inPlaceOpen_ = false;
+    startNewRow();
     modified_ = false;
-    addEnabled_ = true;
+}
+
+void ListTableModel::startNewRow()
+{
     clearFields();
+    const int last = lastNonEmptyRow();
+    currentRow_ = last < capacity() ? last + 1 : 0;
+    newRow_ = currentRow_ > 0;
+    markFieldsInList();
+}
+
+void ListTableModel::markFieldsInList()
+{
+    fieldsInList_ = fields_;
+}
+
+bool ListTableModel::fieldsPending() const
+{
+    if (!hasRowFields() || !anyRowFieldFilled())
+        return false;
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        if (table_.fields[i].role == FieldRole::Row && fields_[i] != fieldsInList_[i])
+            return true;
+    return false;
+}
+
+bool ListTableModel::rowEmpty(int rowNumber) const
+{
+    for (const std::string& text : row(rowNumber))
+        if (!text.empty())
+            return false;
+    return true;
+}
+
+int ListTableModel::rowWithKey(const std::string& keyText, int except) const
+{
+    for (int r = 1; r <= lastNonEmptyRow(); ++r)
+        if (r != except && keysEqual(row(r), keyText))
+            return r;
+    return 0;
+}
+
+TextRow ListTableModel::defaultRow()
+{
+    const std::vector<std::string> typed = fields_;
+    clearFields();
+    TextRow values(static_cast<std::size_t>(columnCount()));
+    fieldsToRow(values);
+    fields_ = typed;
+    return values;
+}
+
+void ListTableModel::showRowInFields(int rowNumber)
+{
+    if (rowEmpty(rowNumber))
+        clearFields();
+    else
+        rowToFields(row(rowNumber));
+}
+
+void ListTableModel::typeCell(int rowNumber, int column, const std::string& text)
+{
+    if (!text.empty() && rowEmpty(rowNumber))
+        writeRow(rowNumber, defaultRow());
+    setCell(rowNumber, column, text);
+}
+
+bool ListTableModel::addEnabled() const
+{
+    if (inPlaceOpen_)
+        return false;
+    if (currentRow_ == 0 || newRow_)
+        return true;
+    return entryState() == EntryState::DepthChanged;
+}
+
+EntryState ListTableModel::entryState() const
+{
+    if (!hasRowFields())
+        return EntryState::CellsOnly;
+    if (currentRow_ == 0)
+        return lastNonEmptyRow() >= capacity() ? EntryState::Full : EntryState::NewRow;
+    const std::string& key = fields_[static_cast<std::size_t>(keyField())];
+    if (!inPlaceOpen_ && isNumericText(key) > 0 && isNumericText(cell(currentRow_, 1)) > 0
+        && !keysEqual(row(currentRow_), key))
+        return EntryState::DepthChanged;
+    return newRow_ ? EntryState::NewRow : EntryState::EditingRow;
+}
+
+void ListTableModel::refuseField(int index, Message message)
+{
+    const std::string caption = utf8ToCp932(table_.fields[static_cast<std::size_t>(index)].caption);
+    prompter_.show(messageId(message), utf8ToCp932("［") + caption + utf8ToCp932("］\n") + messageText(message),
+                   MessageKind::Warning);
+}
+
+bool ListTableModel::keyFieldAcceptable(bool silent)
+{
+    const std::string& depth = fields_[static_cast<std::size_t>(keyField())];
+    if (skipLeadingBlanks(depth).empty())
+        return true;
+    if (isNumericText(depth) < 1) {
+        if (!silent)
+            refuseField(keyField(), Message::NoDataOrInvalid);
+        return false;
+    }
+    if (const double value = parseLeadingNumber(depth); value < lowestDepth || value > deepestDepth) {
+        if (!silent)
+            refuseField(keyField(), Message::AbnormalNumber);
+        return false;
+    }
+    return true;
+}
+
+bool ListTableModel::refuseKeyField()
+{
+    if (!hasRowFields() || keyFieldAcceptable(false))
+        return false;
+    requestFocus(FocusTarget::Field, keyField());
+    return true;
+}
+
+bool ListTableModel::readyToStore()
+{
+    return true;
+}
+
+bool ListTableModel::confirmNewRow()
+{
+    return true;
+}
+
+TextRow ListTableModel::pastedRow(const std::vector<std::string>& cells, const TextRow& target)
+{
+    // Over an empty row the cells left empty keep the defaults of new input.
+    const bool fresh = std::all_of(target.begin(), target.end(), [](const std::string& text) { return text.empty(); });
+    TextRow values = fresh ? defaultRow() : target;
+    for (int c = 0; c < columnCount() && c < static_cast<int>(cells.size()); ++c)
+        if (!fresh || !cells[static_cast<std::size_t>(c)].empty())
+            values[static_cast<std::size_t>(c)] = cells[static_cast<std::size_t>(c)];
+    return values;
 }
 
 TextRow ListTableModel::listRowFromStore(const TextRow& storeRow) const
@@ -250,8 +395,7 @@ void ListTableModel::clearFields()
 
 void ListTableModel::afterAdd(bool)
 {
-    clearFields();
-    currentRow_ = 0;
+    startNewRow();
     requestFocus(FocusTarget::Field, keyField());
 }
 
@@ -332,30 +476,37 @@ void ListTableModel::removeRow(int row)
 void ListTableModel::add()
 {
     modified_ = true;
-    if (!checkFields(false))
-        return;
-    const int n = lastNonEmptyRow();
-    if (n >= capacity()) {
-        showMessage(prompter_, Message::AtCapacity, MessageKind::Warning);
+    if (!checkFields(false)) {
+        requestFocus(FocusTarget::Field, keyField());
         return;
     }
     formatKeyField();
     const std::string key = fields_[static_cast<std::size_t>(keyField())];
-    for (int r = 1; r <= n && isNumericText(cell(r, 1)) > 0; ++r) {
-        if (keysEqual(row(r), key)) {
-            if (!addDuplicate(r)) {
-                requestFocus(FocusTarget::Field, keyField());
-                return;
-            }
-            break;
+    // A new row being typed goes where the fields have been writing it;
+    // otherwise after the last row.
+    const bool intoCurrent =
+        newRow_ && currentRow_ >= 1 && (isNumericText(cell(currentRow_, 1)) < 1 || keysEqual(row(currentRow_), key));
+    const int n = lastNonEmptyRow();
+    if (!intoCurrent && n >= capacity()) {
+        showMessage(prompter_, Message::AtCapacity, MessageKind::Warning);
+        return;
+    }
+    if (const int duplicate = rowWithKey(key, intoCurrent ? currentRow_ : 0); duplicate > 0) {
+        if (!addDuplicate(duplicate)) {
+            requestFocus(FocusTarget::Field, keyField());
+            return;
         }
     }
-    TextRow values(static_cast<std::size_t>(columnCount()));
+    if (!confirmNewRow())
+        return;
+    const int target = intoCurrent ? currentRow_ : n + 1;
+    TextRow values = intoCurrent ? row(target) : TextRow(static_cast<std::size_t>(columnCount()));
     fieldsToRow(values);
-    writeRow(n + 1, values);
-    requestScroll(n + 1);
-    currentRow_ = n + 1;
+    writeRow(target, values);
+    requestScroll(target);
+    currentRow_ = target;
     afterAdd(true);
+    markFieldsInList();
 }
 
 void ListTableModel::overwrite()
@@ -381,6 +532,10 @@ void ListTableModel::overwrite()
             break;
         }
     }
+    // Without a row of that depth the current row takes the new depth: the
+    // way to mend the depth of a row.
+    if (found == 0 && target >= 1 && isNumericText(cell(target, 1)) > 0)
+        found = target;
     if (found == 0) {
         showMessage(prompter_, Message::OverwriteNotFound, MessageKind::Warning, depthKeyName());
         return;
@@ -391,10 +546,8 @@ void ListTableModel::overwrite()
     writeRow(target, values);
     requestScroll(target);
     modified_ = true;
-    clearFields();
+    startNewRow();
     requestFocus(FocusTarget::List);
-    currentRow_ = 0;
-    addEnabled_ = true;
 }
 
 void ListTableModel::deleteRow(int selectedRow)
@@ -402,21 +555,21 @@ void ListTableModel::deleteRow(int selectedRow)
     if (selectedRow < 1 || selectedRow > capacity())
         return;
     removeRow(selectedRow);
-    currentRow_ = 0;
     inPlaceOpen_ = false;
-    clearFields();
+    startNewRow();
     modified_ = true;
-    addEnabled_ = true;
     requestFocus(FocusTarget::Field, keyField());
 }
 
 void ListTableModel::clickRow(int rowNumber)
 {
     if (rowNumber >= 1 && rowNumber <= capacity()) {
-        addEnabled_ = false;
         currentRow_ = rowNumber;
-        rowToFields(row(rowNumber));
+        // A row without a depth is a new row: the fields fill it.
+        newRow_ = isNumericText(cell(rowNumber, 1)) < 1;
+        showRowInFields(rowNumber);
         rowClicked(rowNumber);
+        markFieldsInList();
     }
     inPlaceOpen_ = false;
 }
@@ -425,6 +578,8 @@ void ListTableModel::keyDownInList()
 {
     clearFields();
     currentRow_ = 0;
+    newRow_ = false;
+    markFieldsInList();
 }
 
 void ListTableModel::runLiveWriteBack()
@@ -433,21 +588,27 @@ void ListTableModel::runLiveWriteBack()
     if (currentRow_ < 1 || !hasRowFields() || !checkFields(true))
         return;
     formatKeyField();
+    const std::string& key = fields_[static_cast<std::size_t>(keyField())];
     const TextRow& current = row(currentRow_);
-    if (isNumericText(current.front()) < 1 || keysEqual(current, fields_[static_cast<std::size_t>(keyField())])) {
-        TextRow values = current;
-        fieldsToRow(values);
-        writeRow(currentRow_, values);
-    }
+    // Another depth than the current row's is another row: add or
+    // overwrite decide, so that a row typed over the fields of the last
+    // one never replaces it.
+    if (isNumericText(current.front()) > 0 && !keysEqual(current, key))
+        return;
+    // A new row whose depth another row holds waits for add or overwrite.
+    if (newRow_ && rowWithKey(key, currentRow_) > 0)
+        return;
+    TextRow values = current;
+    fieldsToRow(values);
+    writeRow(currentRow_, values);
+    markFieldsInList();
 }
 
-void ListTableModel::leaveField(int index)
+void ListTableModel::leaveField(int)
 {
     if (currentRow_ < 1)
         return;
     runLiveWriteBack();
-    if (index == keyField())
-        addEnabled_ = false;
 }
 
 void ListTableModel::enterField(int)
@@ -464,6 +625,7 @@ void ListTableModel::rowClicked(int)
 void ListTableModel::doubleClickNoRow()
 {
     clearFields();
+    markFieldsInList();
 }
 
 bool ListTableModel::openInPlace(int rowNumber, int column)
@@ -473,9 +635,9 @@ bool ListTableModel::openInPlace(int rowNumber, int column)
     if (!inPlaceAllowed(column))
         return false;
     currentRow_ = rowNumber;
+    newRow_ = false;
     inPlaceColumn_ = column;
     inPlaceOpen_ = true;
-    addEnabled_ = false;
     return true;
 }
 
@@ -489,7 +651,7 @@ void ListTableModel::commitInPlace(const std::string& text)
 {
     if (!inPlaceOpen_)
         return;
-    setCell(currentRow_, inPlaceColumn_, text);
+    typeCell(currentRow_, inPlaceColumn_, text);
     clickRow(currentRow_);
     requestFocus(FocusTarget::List);
 }
@@ -498,8 +660,9 @@ void ListTableModel::moveInPlaceTo(int rowNumber, int column)
 {
     currentRow_ = rowNumber;
     inPlaceColumn_ = column;
-    rowToFields(row(rowNumber));
+    showRowInFields(rowNumber);
     rowClicked(rowNumber);
+    markFieldsInList();
     requestScroll(rowNumber);
 }
 
@@ -507,7 +670,7 @@ bool ListTableModel::inPlaceKey(InPlaceKey key, const std::string& text)
 {
     if (!inPlaceOpen_)
         return false;
-    setCell(currentRow_, inPlaceColumn_, text);
+    typeCell(currentRow_, inPlaceColumn_, text);
     const int rowNumber = currentRow_;
     switch (key) {
     case InPlaceKey::Enter:
@@ -585,6 +748,23 @@ bool ListTableModel::accept()
         clickRow(currentRow_);
         return false;
     }
+    // Typed values the list does not hold yet are not dropped unasked.
+    if (fieldsPending()) {
+        switch (showMessage(prompter_, Message::PendingRow, MessageKind::QuestionWithCancel)) {
+        case Answer::Yes:
+            add();
+            if (fieldsPending())
+                return false;
+            break;
+        case Answer::No:
+            break;
+        default:
+            requestFocus(FocusTarget::Field, keyField());
+            return false;
+        }
+    }
+    if (!readyToStore())
+        return false;
     accepted_.clear();
     for (const TextRow& listRow : orderedRowsForStore())
         accepted_.push_back(storeRowFromList(listRow));
@@ -631,10 +811,7 @@ int ListTableModel::pasteRows(int fromRow, std::string_view text)
         std::string line = lines[i];
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        const std::vector<std::string> cells = splitText(line, '\t');
-        TextRow values = row(target);
-        for (int c = 0; c < columnCount() && c < static_cast<int>(cells.size()); ++c)
-            values[static_cast<std::size_t>(c)] = cells[static_cast<std::size_t>(c)];
+        TextRow values = pastedRow(splitText(line, '\t'), row(target));
         bool accepted = false;
         if (table_.hasAddAndOverwrite) {
             rowToFields(values);
@@ -658,9 +835,7 @@ int ListTableModel::pasteRows(int fromRow, std::string_view text)
         requestScroll(target);
         ++pasted;
     }
-    clearFields();
-    currentRow_ = 0;
-    addEnabled_ = true;
+    startNewRow();
     return pasted;
 }
 

@@ -8,6 +8,7 @@
 // ListDialogTable.
 #include "data/BoringData.h"
 #include "dialogs/ListDialogTable.h"
+#include "platform/MessageCatalogue.h"
 #include "platform/Prompter.h"
 
 #include <string>
@@ -20,6 +21,15 @@ using TextRow = std::vector<std::string>;
 
 // The focus the form should give after an operation.
 enum class FocusTarget { None, List, Field };
+
+// What the user can do next, for the dialog's status line.
+enum class EntryState {
+    CellsOnly,     // no field group: cells are typed in the list
+    NewRow,        // the fields fill a new row; add (or Enter) adds it
+    EditingRow,    // the fields edit the current row in place
+    DepthChanged,  // the depth differs from the current row's: add adds a new row
+    Full,          // every row is taken
+};
 
 enum class InPlaceKey { Enter, Up, Down, Tab, Escape };
 
@@ -50,7 +60,10 @@ public:
 
     int currentRow() const { return currentRow_; }
     bool modified() const { return modified_; }
-    bool addEnabled() const { return addEnabled_; }
+    bool addEnabled() const;
+    // Whether the fields fill a new row (an empty row is current).
+    bool enteringNewRow() const { return newRow_; }
+    EntryState entryState() const;
     bool inPlaceOpen() const { return inPlaceOpen_; }
     int inPlaceRow() const { return currentRow_; }
     int inPlaceColumn() const { return inPlaceColumn_; }
@@ -62,13 +75,17 @@ public:
     // The pick lists and the extra buttons of the dialog.
     virtual std::vector<std::string> pickLines(int list) const;
     virtual void pick(int list, int line);
+    // A pick with the modifier held: appended to the field instead of
+    // replacing it where the dialog composes a text from successive picks.
+    void pickAppending(int list, int line);
     virtual void trigger(int action);
 
     // The buttons.
     void add();
     void overwrite();
     void deleteRow(int selectedRow);
-    // OK: false while the in-place editor is open (it only ends the edit).
+    // OK: false while the in-place editor is open (it only ends the edit),
+    // and when the user stays to mend typed values that are not in the list.
     bool accept();
     // Cancel: false when the user chose to stay.
     bool cancel();
@@ -82,6 +99,10 @@ public:
     virtual void enterField(int index);
     // The focus left a field: the live write-back.
     virtual void leaveField(int index);
+    // After the focus left the depth field for another control: a depth
+    // the dialog cannot take is refused with a message that names the
+    // field, and the focus is asked back. True when it was refused.
+    bool refuseKeyField();
     // A check box, radio button or drop-down entry was chosen (its value
     // already set): the live write-back by default.
     virtual void choiceMade(int index);
@@ -130,6 +151,18 @@ protected:
     virtual std::string inPlaceDefault(int row, int column) const;
     // The rows in the order they are stored, with the duplicate message.
     virtual std::vector<TextRow> orderedRowsForStore();
+    // Before the rows are stored: false keeps the dialog open (after the
+    // dialog's own message).
+    virtual bool readyToStore();
+    // Before a new row is added: false when the user chose not to.
+    virtual bool confirmNewRow();
+    // The depth field's own check, with the message naming the field.
+    virtual bool keyFieldAcceptable(bool silent);
+    // A pasted line's cells as a list row; target: the row pasted over.
+    virtual TextRow pastedRow(const std::vector<std::string>& cells, const TextRow& target);
+    bool appendingPick() const { return appendingPick_; }
+    // A refusal that names the field it concerns.
+    void refuseField(int index, Message message);
     // The key value of a list row (the depth).
     double keyOf(const TextRow& row) const;
     // Reformats the depth field as "%.2f" (water levels "%+.2f").
@@ -140,10 +173,22 @@ protected:
     bool checkDepthFields(bool silent, bool lowerDepthWarning);
     void writeRow(int row, const TextRow& values);
     void setModified() { modified_ = true; }
-    void enableAdd() { addEnabled_ = true; }
     void requestFocus(FocusTarget target, int fieldIndex = -1);
     void requestScroll(int row) { scrollRequest_ = row; }
     void runLiveWriteBack();
+    // The fields start a new row in the first empty row after the last one.
+    void startNewRow();
+    // The typed row values are what the list shows.
+    void markFieldsInList();
+    bool fieldsPending() const;
+    int rowWithKey(const std::string& keyText, int except) const;
+    bool rowEmpty(int row) const;
+    // A new row as the fields' defaults write it.
+    TextRow defaultRow();
+    // The row's values into the fields; an empty row gives the defaults.
+    void showRowInFields(int row);
+    // A cell typed in the list; an empty row first takes the defaults.
+    void typeCell(int row, int column, const std::string& text);
     int keyField() const { return table_.columns.front().field; }
     bool hasRowFields() const { return keyField() >= 0; }
     bool anyRowFieldFilled() const;
@@ -165,7 +210,9 @@ private:
     int inPlaceColumn_ = 1;
     bool inPlaceOpen_ = false;
     bool modified_ = false;
-    bool addEnabled_ = true;
+    bool newRow_ = false;
+    bool appendingPick_ = false;
+    std::vector<std::string> fieldsInList_;
     FocusTarget focusRequest_ = FocusTarget::None;
     int focusField_ = -1;
     int scrollRequest_ = 0;

@@ -107,7 +107,6 @@ void SampleModel::pick(int list, int line)
         fields()[Upper] = formatDepth(test.upper);
         fields()[Lower] = formatDepth(test.lower);
         runLiveWriteBack();
-        enableAdd();
     } else if (list == LabTestNames && line >= 0 && line < static_cast<int>(labTests_.size())) {
         fields()[LabTests] += labTests_[static_cast<std::size_t>(line)];
         runLiveWriteBack();

@@ -173,7 +173,7 @@ QWidget* ShortTextEditorDialog::buildButtons()
     grid->addWidget(status_, 5, 0, 1, 2);
     grid->setRowMinimumHeight(6, 12);
     QPushButton* ok = button(QStringLiteral("OK"));
-    QPushButton* cancel = button(QStringLiteral("ｷｬﾝｾﾙ"));
+    QPushButton* cancel = button(QStringLiteral("キャンセル"));
     connect(ok, &QPushButton::clicked, this, &ShortTextEditorDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &ShortTextEditorDialog::reject);
     grid->addWidget(ok, 7, 0);

@@ -61,7 +61,7 @@ public:
     // OK: after changes asks "保存しますか\u3000" (Yes saves, No drops them);
     // true when the dialog may close.
     bool accept();
-    // ｷｬﾝｾﾙ: after changes asks whether the changes may be dropped; true
+    // キャンセル: after changes asks whether the changes may be dropped; true
     // when the dialog may close.
     bool cancel();
 

@@ -124,6 +124,17 @@ bool WaterLevelModel::checkFields(bool silent)
     return true;
 }
 
+bool WaterLevelModel::keyFieldAcceptable(bool silent)
+{
+    // Any numeric level is taken; an unusual one only warns when it is stored.
+    const std::string& level = field(Level);
+    if (skipLeadingBlanks(level).empty() || isNumericText(level) > 0)
+        return true;
+    if (!silent)
+        refuseField(Level, Message::NoDataOrInvalid);
+    return false;
+}
+
 void WaterLevelModel::formatKeyField()
 {
     fields()[Level] = formatSignedDepth(parseLeadingNumber(field(Level)));

@@ -35,6 +35,7 @@ public:
 
 protected:
     bool checkFields(bool silent) override;
+    bool keyFieldAcceptable(bool silent) override;
     void formatKeyField() override;
     void fieldsToRow(TextRow& row) const override;
     void rowToFields(const TextRow& row) override;

@@ -66,6 +66,8 @@ constexpr CatalogueEntry catalogue[] = {
     {Message::CharacterNotAllowed, 0, "シフトJISにない文字 (%1) は入力できません."},
     {Message::ControlCharacterNotAllowed, 0, "制御文字 (%1) は入力できません."},
     {Message::PasteStopped, 0, "%1行目で貼り付けを中止しました."},
+    {Message::PendingRow, 0, "入力中のデータがデータ一覧に入っていません.\n追加してから閉じますか？"},
+    {Message::EmptySoilName, 0, "地質名が空の層があります ( %1 m ).\n地質名なしで上の層を分けてよいですか？"},
     {Message::NoData, 0, "データがありません"},
     {Message::SpecifyPosition, 0, "データの位置を指定して下さい"},
     {Message::SameName, 0, "同じ登録名があります"},

@@ -63,6 +63,8 @@ enum class Message {
     CharacterNotAllowed,         // %1: the character
     ControlCharacterNotAllowed,  // %1: the character
     PasteStopped,                // %1: the row number
+    PendingRow,                  // OK with typed values the list does not hold
+    EmptySoilName,               // %1: the depths of layers without a soil name
     NoData,
     SpecifyPosition,
     SameName,

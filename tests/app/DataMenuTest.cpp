@@ -73,7 +73,7 @@ TEST_F(WindowTest, DataMenuDialogEditIsOneUndoStep)
 
     // Cancel after no change leaves the store and the undo stack alone.
     runFromMenu(*frame, waterLevelCommand, [](ListTableForm* form) {
-        QTest::mouseClick(named<QPushButton>(form, QStringLiteral("ｷｬﾝｾﾙ")), Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(form, QStringLiteral("キャンセル")), Qt::LeftButton);
     });
     EXPECT_EQ(document.data().waterLevelRows.cell(added, 1), "-3.20");
     EXPECT_TRUE(prompter.messages.empty());

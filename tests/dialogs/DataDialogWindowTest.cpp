@@ -2,6 +2,7 @@
 // cancelled, on the offscreen platform.
 #include "dialogs/DataDialogs.h"
 #include "dialogs/FullWidthCheckDialog.h"
+#include "dialogs/GeologyModel.h"
 #include "dialogs/RecoveryModel.h"
 #include "dialogs/ListTableForm.h"
 #include "document/LogDocument.h"
@@ -11,7 +12,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -133,7 +136,7 @@ TEST_F(DataDialogWindow, CancelChangesNothing)
         type(form, "水位", "2.5");
         press(form, "データ追加");
         EXPECT_EQ(form->list()->item(0, 0)->text(), "-2.50");
-        press(form, "ｷｬﾝｾﾙ");
+        press(form, "キャンセル");
     });
     EXPECT_EQ(outcome, DialogOutcome::Cancelled);
     ASSERT_EQ(prompter.messages.size(), 1u);
@@ -197,10 +200,15 @@ TEST_F(DataDialogWindow, TypedBoreholeSurvivesSaveAndReopen)
         type(form, "色調", QString::fromUtf8("暗灰"));
         press(form, "OK");
     });
+    // A mark typed into a new note without depths is not added: OK asks.
+    prompter.scriptedAnswers = {Answer::Ok, Answer::No};  // the missing notes master, then the question
+    prompter.messages.clear();
     runWith(32776, document, prompter, [](ListTableForm* form) {
         type(form, "記事の右下の文字", "a");
         press(form, "OK");
     });
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_EQ(prompter.messages.back().kind, MessageKind::QuestionWithCancel);
     runWith(32774, document, prompter, [](ListTableForm* form) {
         const QRect cell = form->list()->visualItemRect(form->list()->item(0, 0));
         QTest::mouseClick(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
@@ -233,6 +241,123 @@ TEST_F(DataDialogWindow, TypedBoreholeSurvivesSaveAndReopen)
     EXPECT_EQ(data.observationRows.cell(1, 5), "1");
     EXPECT_EQ(data.freeNoteRows.row(1), (BoringData::FreeNoteTable::Row{"0", "10", "", "20", sjis("A，B")}));
     EXPECT_EQ(data.freeNoteHeaderCell(2), "30");
+}
+
+TEST_F(DataDialogWindow, LayersTypedRowByRowInAFreshDialogAreAllAdded)
+{
+    const DialogOutcome outcome = runWith(1010, document, prompter, [this](ListTableForm* form) {
+        auto* add = control<QPushButton>(form, "データ追加");
+        auto* depth = control<QLineEdit>(form, "深度 m");
+        auto* status = control<QLabel>(form, "入力の案内");
+        ASSERT_TRUE(add && depth && status);
+        prompter.messages.clear();  // the fixture has no colour master
+        EXPECT_TRUE(status->text().startsWith(QString::fromUtf8("1行目に新しい行を入力中")));
+        const char* names[] = {"埋土", "シルト", "砂", "粘土"};
+        for (int layer = 1; layer <= 4; ++layer) {
+            SCOPED_TRACE(layer);
+            type(form, "深度 m", QString::number(layer * 1.5));
+            type(form, "地質名", QString::fromUtf8(names[layer - 1]));
+            type(form, "色調", QString::fromUtf8("暗灰"));
+            EXPECT_TRUE(add->isEnabled());
+            // The last layer is added from the keyboard.
+            if (layer < 4)
+                press(form, "データ追加");
+            else
+                QTest::keyClick(control<QLineEdit>(form, "色調"), Qt::Key_Return, Qt::ControlModifier);
+            EXPECT_EQ(form->list()->item(layer - 1, 2)->text(), QString::fromUtf8(names[layer - 1]));
+            EXPECT_EQ(form->list()->item(layer - 1, 13)->text(), "247");
+            EXPECT_EQ(depth->text(), "");
+            EXPECT_EQ(QApplication::focusWidget(), depth);
+            EXPECT_TRUE(status->text().startsWith(QString::fromUtf8("%1行目に新しい行").arg(layer + 1)));
+        }
+        // A depth the dialog cannot take is refused at the field; what was typed with it stays.
+        type(form, "深度 m", "abc");
+        type(form, "地質名", QString::fromUtf8("礫"));
+        QCoreApplication::processEvents();
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].id, 903);
+        EXPECT_EQ(prompter.messages[0].text, sjis("［深度 m］\nデータが無い、または不正です."));
+        EXPECT_EQ(QApplication::focusWidget(), depth);
+        EXPECT_EQ(control<QLineEdit>(form, "地質名")->text(), QString::fromUtf8("礫"));
+        QTest::keyClick(depth, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(depth, "7");
+        press(form, "OK");
+    });
+    EXPECT_EQ(outcome, DialogOutcome::Accepted);
+    const BoringData& data = document.data();
+    for (int layer = 1; layer <= 5; ++layer) {
+        EXPECT_EQ(data.layerRows.cell(layer, 7), "247") << layer;
+        EXPECT_FALSE(data.layerRows.cell(layer, 2).empty()) << layer;
+    }
+    EXPECT_EQ(data.layerRows.cell(5, 1), "7.00");
+    EXPECT_EQ(data.layerRows.cell(5, 2), sjis("礫"));
+    EXPECT_EQ(prompter.messages.size(), 1u);
+}
+
+TEST_F(DataDialogWindow, WaterLevelsTypedOneAfterAnother)
+{
+    runWith(32771, document, prompter, [](ListTableForm* form) {
+        for (const char* level : {"2.5", "3.1"}) {
+            type(form, "水位", level);
+            type(form, "月/日", "04/01");
+            press(form, "データ追加");
+        }
+        // Typed without add: OK keeps it, it is in the list already.
+        type(form, "水位", "4");
+        type(form, "月/日", "04/02");
+        press(form, "OK");
+    });
+    const BoringData& data = document.data();
+    EXPECT_EQ(data.waterLevelRows.cell(1, 1), "-2.50");
+    EXPECT_EQ(data.waterLevelRows.cell(2, 1), "-3.10");
+    EXPECT_EQ(data.waterLevelRows.cell(3, 1), "-4.00");
+    EXPECT_EQ(data.waterLevelRows.cell(3, 4), "7");
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(DataDialogWindow, FreeNotesStayOpenUntilTheFrameHeightIsMended)
+{
+    runWith(32774, document, prompter, [this](ListTableForm* form) {
+        const QRect cell = form->list()->visualItemRect(form->list()->item(0, 0));
+        QTest::mouseClick(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mousePress(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseRelease(form->list()->viewport(), Qt::LeftButton, {}, cell.center());
+        ASSERT_NE(form->cellEditor(), nullptr);
+        for (const char* text : {"0", "10", "20", "note"}) {
+            QTest::keyClicks(form->cellEditor(), text);
+            QTest::keyClick(form->cellEditor(), Qt::Key_Return);
+        }
+        press(form, "OK");
+        EXPECT_TRUE(form->isVisible());
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>(form, "自由記事欄枠"));
+        type(form, "自由記事欄枠", "30");
+        press(form, "OK");
+        EXPECT_FALSE(form->isVisible());
+    });
+    EXPECT_EQ(document.data().freeNoteRows.cell(1, 5), "note");
+    EXPECT_EQ(document.data().freeNoteHeaderCell(2), "30");
+}
+
+TEST_F(DataDialogWindow, PickListsAreWideEnoughForTheirLines)
+{
+    // One long base name, as the bundled master has them.
+    LogSettings settings = document.settings();
+    SoilNameRow row;
+    row.name = sjis("有機質シルト混り砂質粘土");
+    row.patternNumber = {100, 100};
+    settings.soilNameMaster.rows = {row};
+    settings.soilNameMaster.firstRow[1] = {1, 1};
+    settings.soilNameMaster.lastRow[1] = {1, 1};
+    GeologyModel model(BoringData{}, settings, prompter);
+    ListTableForm form(model, {}, prompter);
+    ASSERT_EQ(model.pickLines(GeologyModel::BaseNames).size(), 1u);
+    for (QListWidget* list : form.findChildren<QListWidget*>()) {
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(list->item(i)->text()), list->minimumWidth())
+                << list->accessibleName().toStdString();
+    }
 }
 
 TEST_F(DataDialogWindow, FullWidthCheckListsWhereTheCharactersAre)

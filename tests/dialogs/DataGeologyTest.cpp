@@ -98,6 +98,116 @@ TEST_F(Geology, DisplayFlagWordShowsItsBitsInTheFlagColumns)
     EXPECT_EQ(model.cell(1, 6), "_");
 }
 
+TEST_F(Geology, RowsWithoutAWordShowTheDefaultsAndAStoredZeroShowsPlainly)
+{
+    struct Case {
+        const char* word;
+        const char* flagColumns;  // columns 2, 4, 6, 8, 10, 12
+        const char* nameShown;
+    };
+    const Case cases[] = {{"", "__.___", "1"}, {"abc", "__.___", "1"}, {"0", "......", "0"}, {"247", "__.___", "1"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.word);
+        BoringData data;
+        data.layerRows.row(1) = {"2.00", sjis("砂"), "", "", "400", "", c.word, "S", "", "", ""};
+        GeologyModel model(data, fixture.settings, prompter);
+        std::string flags;
+        for (int column : {2, 4, 6, 8, 10, 12})
+            flags += model.cell(1, column);
+        EXPECT_EQ(flags, c.flagColumns);
+        EXPECT_EQ(model.cell(1, 14), c.word);  // the stored text stays as it is
+        model.clickRow(1);
+        EXPECT_EQ(model.field(G::NameShown), c.nameShown);
+        EXPECT_EQ(model.field(G::DepthLine), c.nameShown);
+    }
+}
+
+TEST_F(Geology, LayersTypedRowByRowFromAFreshDialogAllTakeTheDefaults)
+{
+    GeologyModel model(BoringData{}, fixture.settings, prompter);
+    const char* names[] = {"埋土", "砂", "粘土", "礫", "砂混り粘土"};
+    for (int layer = 1; layer <= 5; ++layer) {
+        SCOPED_TRACE(layer);
+        // Every second layer is typed into an empty row the user clicked.
+        if (layer % 2 == 0)
+            model.clickRow(layer);
+        EXPECT_EQ(model.field(G::Word), "247");
+        model.setField(G::Depth, std::to_string(layer * 2));
+        model.leaveField(G::Depth);
+        model.enterField(G::Name);
+        model.setField(G::Name, sjis(names[layer - 1]));
+        model.leaveField(G::Name);
+        model.pick(G::Colours, 0);
+        if (layer % 2 == 1)
+            model.add();
+    }
+    ASSERT_TRUE(model.accept());
+    BoringData stored;
+    model.storeInto(stored);
+    for (int layer = 1; layer <= 5; ++layer) {
+        EXPECT_EQ(stored.layerRows.cell(layer, 2), sjis(names[layer - 1]));
+        EXPECT_EQ(stored.layerRows.cell(layer, 4), sjis("暗"));
+        EXPECT_EQ(stored.layerRows.cell(layer, 7), "247") << layer;
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(Geology, EmptySoilNameAsksBeforeItSplitsALayer)
+{
+    BoringData data;
+    data.layerRows.row(1) = {"1.00", "", "", sjis("暗"), "", "", "247", "", "", "", ""};  // stored: never asked about
+    prompter.scriptedAnswers = {Answer::No, Answer::Yes};
+    GeologyModel model(data, fixture.settings, prompter);
+    model.setField(G::Depth, "2");
+    model.setField(G::Colour, sjis("灰"));
+    model.add();
+    EXPECT_EQ(model.lastNonEmptyRow(), 1);
+    int field = -1;
+    EXPECT_EQ(model.takeFocusRequest(&field), FocusTarget::Field);
+    EXPECT_EQ(field, G::Name);
+    model.add();
+    EXPECT_EQ(model.lastNonEmptyRow(), 2);
+    ASSERT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(prompter.messages[0].text,
+              sjis("地質名が空の層があります ( 2.00 m ).\n地質名なしで上の層を分けてよいですか？"));
+    // Added after the question: OK does not ask again.
+    EXPECT_TRUE(model.accept());
+    EXPECT_EQ(prompter.messages.size(), 2u);
+
+    // A layer written from the fields without add is asked about at OK.
+    RecordingPrompter asked;
+    asked.scriptedAnswers = {Answer::No, Answer::Yes};
+    GeologyModel typed(data, fixture.settings, asked);
+    typed.setField(G::Depth, "3");
+    typed.leaveField(G::Depth);
+    EXPECT_FALSE(typed.accept());
+    EXPECT_EQ(typed.currentRow(), 2);
+    EXPECT_TRUE(typed.accept());
+    ASSERT_EQ(asked.messages.size(), 2u);
+    EXPECT_EQ(asked.messages[1].text,
+              sjis("地質名が空の層があります ( 3.00 m ).\n地質名なしで上の層を分けてよいですか？"));
+}
+
+TEST_F(Geology, PastedLinesTakeTheColumnsAUserSees)
+{
+    GeologyModel model(BoringData{}, fixture.settings, prompter);
+    const std::string lines = sjis("1.5\t砂\t\t暗\n3\tシルト\t礫\t灰\t\t\t\t0\n");
+    EXPECT_EQ(model.pasteRows(1, lines), 2);
+    EXPECT_EQ(model.cell(1, 1), "1.50");
+    EXPECT_EQ(model.cell(1, 3), sjis("砂"));
+    EXPECT_EQ(model.cell(1, 7), sjis("暗"));
+    EXPECT_EQ(model.cell(1, 14), "247");
+    EXPECT_EQ(model.cell(1, 2), "_");
+    EXPECT_EQ(model.cell(2, 5), sjis("礫"));
+    EXPECT_EQ(model.cell(2, 14), "0");
+    EXPECT_EQ(model.cell(2, 4), ".");
+    // A row copied from the list pastes back whole.
+    GeologyModel other(BoringData{}, fixture.settings, prompter);
+    EXPECT_EQ(other.pasteRows(1, model.copyRows({1, 2})), 2);
+    EXPECT_EQ(other.row(2), model.row(2));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
 TEST_F(Geology, ComposingNamesFromTheLists)
 {
     GeologyModel model(BoringData{}, fixture.settings, prompter);
@@ -124,8 +234,11 @@ TEST_F(Geology, ComposingNamesFromTheLists)
     EXPECT_EQ(model.field(G::Pattern2), "10100.0");
     EXPECT_EQ(model.field(G::Symbol), "Cs");
     EXPECT_TRUE(model.fieldEnabled(G::Delimiter));
-    model.pick(G::Colours, 0);
+    // A colour pick replaces the colour; with the modifier it is appended.
     model.pick(G::Colours, 1);
+    model.pick(G::Colours, 0);
+    EXPECT_EQ(model.field(G::Colour), sjis("暗"));
+    model.pickAppending(G::Colours, 1);
     EXPECT_EQ(model.field(G::Colour), sjis("暗灰"));
     EXPECT_TRUE(prompter.messages.empty());
 }

@@ -106,7 +106,10 @@ TEST_F(SmallDialog, AddWritesAfterTheLastNonEmptyRowAndClearsTheFields)
     EXPECT_EQ(model.row(3), (TextRow{"2.50", "new", "", "1"}));
     EXPECT_EQ(model.field(0), "");
     EXPECT_EQ(model.field(2), "0");
-    EXPECT_EQ(model.currentRow(), 0);
+    // The form is ready for the next row, in the row after the added one.
+    EXPECT_EQ(model.currentRow(), 4);
+    EXPECT_TRUE(model.enteringNewRow());
+    EXPECT_TRUE(model.addEnabled());
     EXPECT_EQ(model.takeScrollRequest(), 3);
     int field = -1;
     EXPECT_EQ(model.takeFocusRequest(&field), FocusTarget::Field);
@@ -122,7 +125,7 @@ TEST_F(SmallDialog, OverwriteFindsTheRowOfTheSameDepth)
     model.overwrite();
     EXPECT_EQ(model.cell(1, 2), "changed");
     EXPECT_EQ(model.cell(3, 2), "c");
-    EXPECT_EQ(model.currentRow(), 0);
+    EXPECT_EQ(model.currentRow(), 4);
     EXPECT_TRUE(model.addEnabled());
     EXPECT_TRUE(prompter.messages.empty());
 
@@ -211,6 +214,135 @@ TEST_F(SmallDialog, LiveWriteBackOnlyIntoARowOfTheSameDepth)
     model.leaveField(0);
     EXPECT_EQ(model.cell(2, 1), "2.00");
     EXPECT_EQ(model.cell(2, 2), "edited");
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(SmallDialog, FreshDialogTakesRowAfterRowFromTheFields)
+{
+    // Typing into the fields of the new row writes it into the list as the
+    // focus moves on; add ends the row and starts the next one.
+    SmallModel model({}, prompter);
+    EXPECT_EQ(model.currentRow(), 1);
+    EXPECT_EQ(model.entryState(), EntryState::NewRow);
+    const std::vector<std::pair<std::string, std::string>> typed = {{"1", "a"}, {"2.5", "b"}, {"4", "c"}};
+    for (const auto& [depth, note] : typed) {
+        SCOPED_TRACE(depth);
+        const int row = model.currentRow();
+        model.setField(0, depth);
+        model.leaveField(0);
+        model.setField(1, note);
+        model.leaveField(1);
+        EXPECT_EQ(model.cell(row, 2), note);
+        EXPECT_TRUE(model.addEnabled());
+        model.add();
+        EXPECT_EQ(model.currentRow(), row + 1);
+        EXPECT_EQ(model.field(0), "");
+    }
+    // The next row typed over the fields of one not added yet never
+    // replaces it: add makes it a row of its own, overwrite mends a depth.
+    model.setField(0, "5");
+    model.leaveField(0);
+    model.setField(0, "6");
+    model.leaveField(0);
+    EXPECT_EQ(model.cell(4, 1), "5.00");
+    EXPECT_EQ(model.entryState(), EntryState::DepthChanged);
+    model.add();
+    EXPECT_EQ(model.cell(5, 1), "6.00");
+    model.clickRow(5);
+    model.setField(0, "7");
+    model.overwrite();
+    EXPECT_EQ(model.cell(5, 1), "7.00");
+    ASSERT_TRUE(model.accept());
+    EXPECT_EQ(model.stored().size(), 5u);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(SmallDialog, DepthTheDialogCannotTakeIsRefusedAtTheFieldNamingIt)
+{
+    struct Case {
+        std::string depth;
+        int message;  // 0: taken
+    };
+    const Case cases[] = {{"abc", 903}, {"-5", 32777}, {"3000.5", 32777}, {"", 0}, {"+2", 0}, {"-0.5", 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.depth);
+        RecordingPrompter recorder;
+        SmallModel model({{"1.00", "a"}}, recorder);
+        model.setField(1, "kept");
+        model.setField(0, c.depth);
+        model.leaveField(0);
+        EXPECT_EQ(model.refuseKeyField(), c.message != 0);
+        if (c.message == 0) {
+            EXPECT_TRUE(recorder.messages.empty());
+            continue;
+        }
+        ASSERT_EQ(recorder.messages.size(), 1u);
+        EXPECT_EQ(recorder.messages[0].id, c.message);
+        EXPECT_EQ(recorder.messages[0].text.rfind(sjis("［深度］\n"), 0), 0u);
+        int field = -1;
+        EXPECT_EQ(model.takeFocusRequest(&field), FocusTarget::Field);
+        EXPECT_EQ(field, 0);
+        // The rest of the row stays in the fields; nothing reached the list.
+        EXPECT_EQ(model.field(1), "kept");
+        EXPECT_EQ(model.lastNonEmptyRow(), 1);
+    }
+}
+
+TEST_F(SmallDialog, OkAsksAboutTypedValuesTheListDoesNotHold)
+{
+    struct Case {
+        Answer answer;
+        bool closes;
+        int rowsStored;
+    };
+    // A new row typed with the depth of row 1 waits in the fields.
+    for (const Case& c : {Case{Answer::Cancel, false, 0}, Case{Answer::No, true, 1}, Case{Answer::Yes, false, 0}}) {
+        RecordingPrompter recorder;
+        recorder.scriptedAnswers = {c.answer};
+        SmallModel model({{"1.00", "a"}}, recorder);
+        model.type("1", "typed");
+        model.leaveField(1);
+        EXPECT_EQ(model.lastNonEmptyRow(), 1);
+        EXPECT_EQ(model.accept(), c.closes);
+        ASSERT_FALSE(recorder.messages.empty());
+        EXPECT_EQ(recorder.messages[0].text,
+                  sjis("入力中のデータがデータ一覧に入っていません.\n追加してから閉じますか？"));
+        EXPECT_EQ(recorder.messages[0].kind, MessageKind::QuestionWithCancel);
+        if (c.answer == Answer::Yes) {
+            EXPECT_EQ(recorder.messages.back().id, 908);  // add refuses the same depth
+        }
+        if (c.closes) {
+            EXPECT_EQ(static_cast<int>(model.stored().size()), c.rowsStored);
+        }
+    }
+    // Values the list already holds, or a new row left untouched, ask nothing.
+    SmallModel written({{"1.00", "a"}}, prompter);
+    written.type("2", "b");
+    written.leaveField(1);
+    EXPECT_TRUE(written.accept());
+    EXPECT_EQ(written.stored().size(), 2u);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(SmallDialog, AnotherDepthForAChosenRowIsAddedAsANewRow)
+{
+    SmallModel model({{"1.00", "a"}, {"2.00", "b"}}, prompter);
+    model.clickRow(2);
+    EXPECT_EQ(model.entryState(), EntryState::EditingRow);
+    EXPECT_FALSE(model.addEnabled());
+    model.setField(0, "3");
+    model.leaveField(0);
+    EXPECT_EQ(model.cell(2, 1), "2.00");
+    EXPECT_EQ(model.entryState(), EntryState::DepthChanged);
+    EXPECT_TRUE(model.addEnabled());
+    model.add();
+    EXPECT_EQ(model.row(3), (TextRow{"3.00", "b", "", "0"}));
+    EXPECT_EQ(model.entryState(), EntryState::NewRow);
+    // Clicking an empty row starts a new row there; a full list says so.
+    SmallModel full({{"1"}, {"2"}, {"3"}, {"4"}, {"5"}}, prompter);
+    EXPECT_EQ(full.entryState(), EntryState::Full);
+    model.clickRow(5);
+    EXPECT_TRUE(model.enteringNewRow());
     EXPECT_TRUE(prompter.messages.empty());
 }
 

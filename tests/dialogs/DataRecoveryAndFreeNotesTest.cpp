@@ -39,8 +39,12 @@ TEST(DataRecovery, QuScaleOpeningValuesAndStepRule)
     EXPECT_EQ(model.field(R::ScaleStep), "0");
 
     model.setField(R::Legend, "1");
+    // The picked interval was never added: OK asks, and No leaves it out.
+    prompter.scriptedAnswers = {Answer::No};
     ASSERT_TRUE(model.accept());
+    EXPECT_EQ(prompter.messages.back().kind, MessageKind::QuestionWithCancel);
     model.storeInto(data);
+    EXPECT_EQ(data.recoveryRows.cell(1, 1), "");
     EXPECT_EQ(data.documentOption(23).value, "0");
     EXPECT_EQ(data.headingLine(71), "1");
 }
@@ -71,18 +75,32 @@ TEST(DataFreeNotes, OrderedByPageThenYWithFullWidthCommas)
     EXPECT_EQ(data.freeNoteFrameSize, 40);
 }
 
-TEST(DataFreeNotes, UnusualFrameHeightIsWarnedAndStoredAsTyped)
+TEST(DataFreeNotes, UnusableFrameHeightKeepsTheDialogOpenAndNamesTheField)
 {
-    BoringData data;
-    data.freeNoteRows.row(1) = {"0", "0", "", "5", "note"};
+    // Notes in a frame without a height would not print.
+    for (const char* height : {"abc", "", "0"}) {
+        SCOPED_TRACE(height);
+        BoringData data;
+        data.freeNoteRows.row(1) = {"0", "0", "", "5", "note"};
+        RecordingPrompter prompter;
+        FreeNotesModel model(data, prompter);
+        model.setField(FreeNotesModel::FrameHeight, height);
+        EXPECT_FALSE(model.accept());
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].text, sjis("［自由記事欄枠］\n記事欄枠データが異常です.\u3000"));
+        int field = -1;
+        EXPECT_EQ(model.takeFocusRequest(&field), FocusTarget::Field);
+        EXPECT_EQ(field, FreeNotesModel::FrameHeight);
+        model.setField(FreeNotesModel::FrameHeight, "30");
+        ASSERT_TRUE(model.accept());
+        model.storeInto(data);
+        EXPECT_EQ(data.freeNoteHeaderCell(2), "30");
+    }
+    // Without notes the height is not needed.
     RecordingPrompter prompter;
-    FreeNotesModel model(data, prompter);
-    model.setField(FreeNotesModel::FrameHeight, "abc");
-    ASSERT_TRUE(model.accept());
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, sjis("記事欄枠データが異常です.\u3000"));
-    model.storeInto(data);
-    EXPECT_EQ(data.freeNoteHeaderCell(2), "abc");
+    FreeNotesModel empty(BoringData{}, prompter);
+    EXPECT_TRUE(empty.accept());
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST(DataFreeNotes, LeavingTheFrameFieldWithARowChosenLeavesTheRowAlone)

@@ -101,5 +101,36 @@ TEST(DataWaterLevel, TitleBlockLevelAndElevation)
     EXPECT_EQ(data.headingLine(49), "1");
 }
 
+TEST(DataWaterLevel, FreshDialogAddsLevelAfterLevelWithTheDefaults)
+{
+    BoringData data;
+    RecordingPrompter prompter;
+    W model(data, prompter);
+    for (const char* level : {"2.5", "3"}) {
+        model.setField(W::Level, level);
+        model.leaveField(W::Level);
+        model.setField(W::Date, "04/01");
+        model.leaveField(W::Date);
+        EXPECT_TRUE(model.addEnabled());
+        model.add();
+    }
+    // An empty row clicked shows the defaults of new input, not its empty cells.
+    model.clickRow(5);
+    EXPECT_EQ(model.field(W::LevelShown), "1");
+    EXPECT_EQ(model.field(W::DateShown), "1");
+    model.setField(W::Level, "abc");
+    EXPECT_TRUE(model.refuseKeyField());
+    model.setField(W::Level, "-1200");  // unusual but taken at the field
+    EXPECT_FALSE(model.refuseKeyField());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, sjis("［水位］\n") + sjis("データが無い、または不正です."));
+    model.setField(W::Level, "");
+    ASSERT_TRUE(model.accept());
+    model.storeInto(data);
+    EXPECT_EQ(data.waterLevelRows.row(1), (BoringData::WaterLevelTable::Row{"-2.50", "04/01", "", "7"}));
+    EXPECT_EQ(data.waterLevelRows.row(2), (BoringData::WaterLevelTable::Row{"-3.00", "04/01", "", "7"}));
+    EXPECT_EQ(data.waterLevelRows.cell(3, 1), "");
+}
+
 }  // namespace
 }  // namespace kolv
