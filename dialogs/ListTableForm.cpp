@@ -480,8 +480,8 @@ QString ListTableForm::statusText() const
         return QStringLiteral("%1行目を修正中: 入力はこの行に入ります. 新しい行は空いている行をクリックします.")
             .arg(row);
     case EntryState::DepthChanged:
-        return QStringLiteral(
-                   "%1行目と深度が違います: データ追加で新しい行として追加、上書きで同じ深度の行を置き換えます.")
+        return QStringLiteral("%1行目と深度が違います: データ追加で新しい行として追加、上書きでこの行 "
+                              "(同じ深度の行があればその行) を書き換えます.")
             .arg(row);
     case EntryState::Full:
         return QStringLiteral("最大行数です. 行を削除してから追加します.");
