@@ -30,8 +30,9 @@ inline constexpr int LineUnderColorTone = 32;
 inline constexpr int ShowFigures = 64;
 inline constexpr int ShowName = 128;
 inline constexpr int ShowAuxiliaryName = 256;
-// A layer without a word (other formats, hand-made files) shows everything.
-inline constexpr int All = 511;
+// A layer without a word (hand-made files, a cell left empty) draws as the
+// geology dialog's defaults, which the dialog also shows for it.
+inline constexpr int Defaults = 247;
 // The switches that make the bottom a boundary of the soil.
 inline constexpr int SoilBoundary = LineUnderDepth | LineUnderPattern | LineUnderAuxiliaryPattern;
 }  // namespace LayerFlag
@@ -49,7 +50,7 @@ constexpr double depthTolerance = 0.000001;
 int layerFlags(const BoringData& data, int row)
 {
     const std::string& word = data.layerRows.cell(row, LayerCell::DisplayFlags);
-    return isNumericText(word) > 0 ? static_cast<int>(parseLeadingInteger(word)) : LayerFlag::All;
+    return isNumericText(word) > 0 ? static_cast<int>(parseLeadingInteger(word)) : LayerFlag::Defaults;
 }
 
 // "%5.2f" and "%4.2f" figures never show "-0.00".
