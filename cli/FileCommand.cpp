@@ -31,6 +31,9 @@ int runOneFile(const FileCommand& command, const CommandArguments& arguments, co
             return usageError(std::string(command.name) + " needs -o " + std::string(command.requiredOutput),
                               command.name);
         task.output = arguments.value(outputOption);
+        // "-o -" streams the result to standard output.
+        if (task.output == standardOutputName)
+            task.output = standardOutputPath;
     }
     CommandSession session;
     StderrPrompter prompter;

@@ -16,6 +16,13 @@ namespace kolv {
 inline constexpr std::string_view outputOption = "-o";
 inline constexpr std::string_view outDirOption = "--out-dir";
 inline constexpr std::string_view jobsOption = "-j";
+// A file read or written with warnings (a damaged exchange file, rows past a
+// table's capacity, values the output cannot hold) fails the command.
+inline constexpr std::string_view strictOption = "--strict";
+// "-o -": the result goes to standard output, written where it stands (a
+// pipe, a terminal, a file the shell opened), through this path.
+inline constexpr std::string_view standardOutputName = "-";
+inline constexpr std::string_view standardOutputPath = "/dev/stdout";
 
 // One input file and where its result goes: the -o path, the name made for
 // it in --out-dir, or empty for stdout.

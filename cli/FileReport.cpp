@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kolv {
 
@@ -35,6 +37,14 @@ std::string writeFailureReason(const std::string& path)
     if (!std::filesystem::is_directory(folder, error))
         return folder + " is not a folder";
     return "no permission to write there, or no space left";
+}
+
+bool isStandardOutput(const std::string& path)
+{
+    struct stat written {};
+    struct stat standardOutput {};
+    return stat(path.c_str(), &written) == 0 && fstat(STDOUT_FILENO, &standardOutput) == 0
+        && written.st_dev == standardOutput.st_dev && written.st_ino == standardOutput.st_ino;
 }
 
 std::string readFailureReason(const std::string& path)
@@ -89,6 +99,10 @@ void FileReport::progress(std::string_view text)
 
 void FileReport::wrote(const std::string& path)
 {
+    // The bytes written to standard output are the result: a path printed
+    // after them would become part of it.
+    if (isStandardOutput(path))
+        return;
     if (immediate_)
         std::cout << path << std::endl;
     else

@@ -49,6 +49,10 @@ private:
 // not exist", "it is a folder", "no permission or no space").
 std::string writeFailureReason(const std::string& path);
 
+// Whether path is the file standard output writes to (/dev/stdout, or the
+// file or pipe it was redirected to).
+bool isStandardOutput(const std::string& path);
+
 // Why a file cannot be read from path ("no such file", "it is a folder",
 // "no permission to read it").
 std::string readFailureReason(const std::string& path);

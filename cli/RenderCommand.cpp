@@ -133,7 +133,8 @@ OutputKind outputKindOf(const std::string& path)
     const std::optional<OutputKind> kind =
         outputKindNamed(dot == std::string::npos ? std::string() : path.substr(dot + 1));
     if (!kind)
-        throw UsageError{"the output must end in .pdf, .png or .svg: " + path};
+        throw UsageError{"the output must end in .pdf, .png or .svg (or be - with --format for standard output): "
+                         + path};
     return *kind;
 }
 
@@ -167,11 +168,20 @@ RenderRequest parseRequest(const std::vector<std::string>& arguments)
             throw UsageError{"--format expects pdf, png or svg: " + format};
         request.kind = *kind;
     } else {
-        if (parsed.has("--format"))
-            throw UsageError{"--format goes with --out-dir; with -o the name's extension chooses"};
         if (!parsed.has(outputOption))
             throw UsageError{"no output file (-o OUT.pdf, OUT.png or OUT.svg)"};
-        request.kind = outputKindOf(parsed.value(outputOption));
+        const bool toStandardOutput = parsed.value(outputOption) == standardOutputName;
+        if (parsed.has("--format") && !toStandardOutput)
+            throw UsageError{"--format goes with --out-dir or -o -; with -o the name's extension chooses"};
+        if (toStandardOutput) {
+            const std::string format = parsed.has("--format") ? parsed.value("--format") : "pdf";
+            const std::optional<OutputKind> kind = outputKindNamed(format);
+            if (!kind)
+                throw UsageError{"--format expects pdf, png or svg: " + format};
+            request.kind = *kind;
+        } else {
+            request.kind = outputKindOf(parsed.value(outputOption));
+        }
     }
     if (parsed.has("--pages"))
         request.pages = pageRange(parsed.value("--pages"));
@@ -466,6 +476,11 @@ int renderFile(const RenderRequest& request, const CommandSession& session, cons
     if (request.kind == OutputKind::Pdf) {
         const QByteArray bytes = pdfOf(paper, request.dotsPerInch, firstPage, lastPage, paint);
         return writeOutput(task.output, bytes, report) ? ExitCode::Success : ExitCode::CannotWrite;
+    }
+    if (pagesDrawn > 1 && isStandardOutput(task.output)) {
+        report.error("standard output takes one " + std::string(request.kind == OutputKind::Png ? "PNG" : "SVG")
+                     + " page: choose it with --pages N, or write PDF");
+        return ExitCode::UsageError;
     }
     for (int page = firstPage; page <= lastPage; ++page) {
         const QByteArray bytes = request.kind == OutputKind::Png ? pngOf(paper, request.dotsPerInch, page, paint)

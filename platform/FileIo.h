@@ -1,8 +1,15 @@
 #pragma once
 // Whole-file reading and safe writing. Every file the program writes goes
-// through writeFileAtomically: the bytes go to a temporary file in the same
-// folder, are flushed to disk, and only then replace the target, so a failed
-// save (full disk, no permission) leaves the previous file intact.
+// through writeFileAtomically, which honours what the path is:
+// - a regular file, or none yet: the bytes go to a temporary file in the same
+//   folder, are flushed to disk, and only then replace the target, so a failed
+//   save (full disk, no permission) leaves the previous file intact; the file
+//   replaced keeps its mode, and its owner where this user may give it;
+// - a symbolic link: the file it leads to is replaced so, in its own folder,
+//   and the link stays;
+// - a character device, a pipe or a socket, and /dev/stdout or /dev/fd/N:
+//   the bytes are streamed to it, never renamed over it.
+// A folder or a block device is never written.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -12,7 +12,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 
 using kolv::test::readFile;
 using kolv::test::sjis;
@@ -314,6 +316,45 @@ TEST(Cli, ConvertPrintsThePathItWrote)
     const CliRun run = runCli({"convert", sample("harbour.vla"), "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, out + "\n");
+}
+
+// Standard output, a link and a pipe get the bytes; none is replaced by a
+// plain file, and no path line is mixed into what goes to standard output.
+TEST(Cli, OutputsThatAreNoPlainFileAreWrittenToNotReplaced)
+{
+    TemporaryFolder folder;
+    const std::string plain = folder.file("plain.vla");
+    ASSERT_EQ(runCli({"convert", sample("harbour.vla"), "-o", plain}).exitCode, 0);
+    const std::string expected = readFile(plain);
+    ASSERT_FALSE(expected.empty());
+    for (const char* output : {"-", "/dev/stdout"}) {
+        const CliRun run = runCli({"convert", sample("harbour.vla"), "-o", output});
+        EXPECT_EQ(run.exitCode, 0) << output << "\n" << run.err;
+        EXPECT_EQ(run.out, expected) << output;
+    }
+    const CliRun exported = runCli({"export-xml", sample("harbour.vla"), "-o", "-"});
+    EXPECT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_EQ(exported.out.rfind("<?xml", 0), 0u) << exported.out.substr(0, 80);
+
+    std::filesystem::create_directories(folder.file("elsewhere"));
+    const std::string link = folder.file("link.vla");
+    std::filesystem::create_symlink(folder.file("elsewhere/real.vla"), link);
+    const CliRun linked = runCli({"convert", sample("harbour.vla"), "-o", link});
+    EXPECT_EQ(linked.exitCode, 0) << linked.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readFile(folder.file("elsewhere/real.vla")), expected);
+
+    const std::string pipe = folder.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string readFromPipe;
+    std::thread reader([&] { readFromPipe = readFile(pipe); });
+    const CliRun piped = runCli({"convert", sample("harbour.vla"), "-o", pipe});
+    reader.join();
+    EXPECT_EQ(piped.exitCode, 0) << piped.err;
+    EXPECT_EQ(readFromPipe, expected);
+    struct stat info {};
+    ASSERT_EQ(lstat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 // Many files at once: names from the inputs, repeated names made unique, a bad

@@ -6,8 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <thread>
 #include <vector>
 
@@ -135,4 +144,174 @@ TEST(FileIo, AFailedSaveKeepsThePreviousFile)
         EXPECT_EQ(kolv::test::readFile(target), "new");
     }
     EXPECT_EQ(std::filesystem::directory_iterator(folder.path())->path().filename(), "doc.vla");
+}
+
+namespace {
+
+// The names in a folder, to see that no temporary file is left behind.
+std::vector<std::string> namesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Runs write with a file size limit of a few bytes, so that any write of a
+// file fails even for root (who may write into a read-only folder).
+bool writeWithTinyFileLimit(const std::function<bool()>& write)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 4;
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    const bool written = write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, previousHandler);
+    return written;
+}
+
+}  // namespace
+
+TEST(FileIo, ASavedFileKeepsItsModeAndOwner)
+{
+    TemporaryFolder folder;
+    const std::string target = folder.file("doc.vla");
+    kolv::test::writeFile(target, "old");
+    chmod(target.c_str(), 0640);
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(chown(target.c_str(), 4321, 4322), 0);
+    }
+    ASSERT_TRUE(writeFileAtomically(target, "new"));
+    struct stat info {};
+    ASSERT_EQ(stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(info.st_uid, 4321u);
+        EXPECT_EQ(info.st_gid, 4322u);
+    }
+    EXPECT_EQ(kolv::test::readFile(target), "new");
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"doc.vla"});
+}
+
+TEST(FileIo, ALinkStaysAndWhatItLeadsToIsReplacedInItsOwnFolder)
+{
+    struct Case {
+        const char* name;
+        const char* linkText;  // what the link holds; "" makes it absolute to elsewhere/doc.vla
+        bool targetExists;
+    };
+    for (const Case& item : {Case{"absolute", "", true}, Case{"relative", "elsewhere/doc.vla", true},
+                             Case{"dangling", "elsewhere/doc.vla", false}, Case{"link to a link", "second", true}}) {
+        SCOPED_TRACE(item.name);
+        TemporaryFolder folder;
+        std::filesystem::create_directories(folder.file("elsewhere"));
+        const std::string target = folder.file("elsewhere/doc.vla");
+        if (item.targetExists)
+            kolv::test::writeFile(target, "old");
+        const std::string link = folder.file("doc.vla");
+        if (std::string(item.linkText) == "second") {
+            std::filesystem::create_symlink("elsewhere/doc.vla", folder.file("second"));
+            std::filesystem::create_symlink("second", link);
+        } else {
+            std::filesystem::create_symlink(*item.linkText ? std::string(item.linkText) : target, link);
+        }
+        ASSERT_TRUE(writeFileAtomically(link, "new"));
+        EXPECT_TRUE(std::filesystem::is_symlink(link));
+        EXPECT_EQ(kolv::test::readFile(target), "new");
+        EXPECT_EQ(namesIn(folder.file("elsewhere")), std::vector<std::string>{"doc.vla"});
+        // A write that fails leaves the file behind the link as it was.
+        EXPECT_FALSE(writeWithTinyFileLimit([&] { return writeFileAtomically(link, "lost and longer"); }));
+        EXPECT_TRUE(std::filesystem::is_symlink(link));
+        EXPECT_EQ(kolv::test::readFile(target), "new");
+        EXPECT_EQ(namesIn(folder.file("elsewhere")), std::vector<std::string>{"doc.vla"});
+    }
+}
+
+TEST(FileIo, AFailedWriteOfAnyUserKeepsThePreviousFile)
+{
+    TemporaryFolder folder;
+    const std::string target = folder.file("doc.vla");
+    kolv::test::writeFile(target, "old");
+    EXPECT_FALSE(writeWithTinyFileLimit([&] { return writeFileAtomically(target, "lost and longer"); }));
+    EXPECT_EQ(kolv::test::readFile(target), "old");
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"doc.vla"});
+}
+
+TEST(FileIo, PipesSocketsAndDevicesAreWrittenToNotReplaced)
+{
+    TemporaryFolder folder;
+    const std::string bytes(200000, 'x');  // more than a pipe holds at once
+    const std::string pipe = folder.file("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string readFromPipe;
+    std::thread pipeReader([&] { readFromPipe = kolv::test::readFile(pipe); });
+    EXPECT_TRUE(writeFileAtomically(pipe, bytes));
+    pipeReader.join();
+    EXPECT_EQ(readFromPipe.size(), bytes.size());
+    struct stat info {};
+    ASSERT_EQ(lstat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    const std::string socketPath = folder.file("socket");
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::strcpy(address.sun_path, socketPath.c_str());
+    ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener, 1), 0);
+    std::string readFromSocket;
+    std::thread socketReader([&] {
+        const int connection = accept(listener, nullptr, nullptr);
+        char buffer[65536];
+        ssize_t got = 0;
+        while ((got = read(connection, buffer, sizeof buffer)) > 0)
+            readFromSocket.append(buffer, static_cast<std::size_t>(got));
+        close(connection);
+    });
+    EXPECT_TRUE(writeFileAtomically(socketPath, bytes));
+    socketReader.join();
+    close(listener);
+    EXPECT_EQ(readFromSocket.size(), bytes.size());
+    ASSERT_EQ(lstat(socketPath.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+
+    // A device takes the bytes or says it could not; it is never replaced,
+    // even for root, and neither is a link to it.
+    const std::string linkToNull = folder.file("null");
+    std::filesystem::create_symlink("/dev/null", linkToNull);
+    EXPECT_TRUE(writeFileAtomically(linkToNull, bytes));
+    EXPECT_TRUE(writeFileAtomically("/dev/null", bytes));
+    if (std::filesystem::exists("/dev/full")) {
+        EXPECT_FALSE(writeFileAtomically("/dev/full", bytes));
+    }
+    for (const char* device : {"/dev/null", "/dev/full"}) {
+        if (lstat(device, &info) == 0) {
+            EXPECT_TRUE(S_ISCHR(info.st_mode)) << device;
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(linkToNull));
+    EXPECT_FALSE(writeFileAtomically(folder.path(), bytes));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path()));
+}
+
+TEST(FileIo, StandardOutputIsWrittenWhereItStands)
+{
+    // /dev/stdout and /dev/fd/N lead to a descriptor of this process: a file
+    // opened for appending is appended to, as a shell's ">>" would.
+    TemporaryFolder folder;
+    const std::string file = folder.file("out.txt");
+    kolv::test::writeFile(file, "kept ");
+    const int descriptor = open(file.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(descriptor, 0);
+    EXPECT_TRUE(writeFileAtomically("/dev/fd/" + std::to_string(descriptor), "added"));
+    EXPECT_TRUE(writeFileAtomically("/proc/self/fd/" + std::to_string(descriptor), "!"));
+    close(descriptor);
+    EXPECT_EQ(kolv::test::readFile(file), "kept added!");
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"out.txt"});
 }
