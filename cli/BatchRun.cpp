@@ -49,6 +49,7 @@ BatchResult runBatch(const std::vector<std::string>& inputs, int jobs,
 {
     const std::size_t count = inputs.size();
     std::vector<int> codes(count, ExitCode::Success);
+    std::vector<char> warned(count, 0);
     std::mutex printing;
     BatchProgress progress(std::cerr, static_cast<int>(count), isatty(STDERR_FILENO) != 0);
     std::atomic<std::size_t> next{0};
@@ -64,6 +65,7 @@ BatchResult runBatch(const std::vector<std::string>& inputs, int jobs,
             }
             const std::lock_guard<std::mutex> lock(printing);
             codes[index] = code;
+            warned[index] = report.warningCount() > 0;
             progress.clearLine();
             report.flush(std::cout, std::cerr);
             progress.fileDone();
@@ -80,9 +82,12 @@ BatchResult runBatch(const std::vector<std::string>& inputs, int jobs,
 
     BatchResult result;
     result.seconds = progress.elapsedSeconds();
-    for (int code : codes) {
-        if (code == ExitCode::Success)
+    for (std::size_t index = 0; index < count; ++index) {
+        const int code = codes[index];
+        if (code == ExitCode::Success) {
+            result.warned += warned[index];
             continue;
+        }
         ++result.failed;
         if (result.exitCode == ExitCode::Success)
             result.exitCode = code;
@@ -93,6 +98,8 @@ BatchResult runBatch(const std::vector<std::string>& inputs, int jobs,
     std::cerr << "kolv-cli: " << count - static_cast<std::size_t>(result.failed) << " of " << count << " files done";
     if (result.failed > 0)
         std::cerr << ", " << result.failed << " failed (exit status " << result.exitCode << " of the first)";
+    if (result.warned > 0)
+        std::cerr << ", " << result.warned << " done with warnings";
     std::cerr << " in " << rate << std::endl;
     return result;
 }

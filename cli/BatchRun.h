@@ -20,6 +20,7 @@ std::vector<std::string> batchOutputNames(const std::vector<std::string>& inputs
 struct BatchResult {
     int exitCode = 0;  // 0, or the code of the first input that failed
     int failed = 0;
+    int warned = 0;  // files that succeeded with warnings
     double seconds = 0.0;
 };
 

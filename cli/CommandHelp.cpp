@@ -135,11 +135,15 @@ void printCommonOptions(std::ostream& out)
            "                         (default: the number of cores, here "
         << std::max(1u, std::thread::hardware_concurrency())
         << ")\n"
+           "  --strict               a FILE read or written with warnings (a damaged\n"
+           "                         exchange file, rows past a table's capacity, values\n"
+           "                         the output cannot hold) fails with status 6\n"
            "  -h, --help             this help; kolv-cli help COMMAND for one command\n"
            "  --version              the program's version\n"
            "\n"
            "Exit status: 0 success, 2 usage error, 3 the file cannot be opened, 4 the\n"
-           "format is not recognised, 5 the output cannot be written. With --out-dir:\n"
+           "format is not recognised, 5 the output cannot be written, 6 warnings under\n"
+           "--strict. With --out-dir:\n"
            "0 when every FILE succeeded, else the status of the first that failed.\n";
 }
 

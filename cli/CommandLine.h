@@ -18,6 +18,8 @@ inline constexpr int UsageError = 2;
 inline constexpr int CannotOpen = 3;
 inline constexpr int NotRecognised = 4;
 inline constexpr int CannotWrite = 5;
+// With --strict: the file was read or written with warnings.
+inline constexpr int Warnings = 6;
 }  // namespace ExitCode
 
 // A command takes the arguments that follow its name and returns the exit code.

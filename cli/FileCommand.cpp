@@ -19,6 +19,16 @@ int defaultJobCount()
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
+// Under --strict a file that succeeded with warnings fails.
+int strictStatus(const CommandArguments& arguments, int code, FileReport& report)
+{
+    if (code != ExitCode::Success || report.warningCount() == 0 || !arguments.isSet(strictOption))
+        return code;
+    report.error("failed under --strict: " + std::to_string(report.warningCount())
+                 + (report.warningCount() == 1 ? " warning" : " warnings"));
+    return ExitCode::Warnings;
+}
+
 int runOneFile(const FileCommand& command, const CommandArguments& arguments, const FileAction& action)
 {
     if (arguments.files.size() > 1)
@@ -42,7 +52,7 @@ int runOneFile(const FileCommand& command, const CommandArguments& arguments, co
         return loaded;
     FileReport report(task.input, true);
     report.setOutput(task.output);
-    return action(session, task, report);
+    return strictStatus(arguments, action(session, task, report), report);
 }
 
 int runManyFiles(const FileCommand& command, const CommandArguments& arguments, const FileAction& action)
@@ -74,7 +84,7 @@ int runManyFiles(const FileCommand& command, const CommandArguments& arguments, 
     const BatchResult result = runBatch(arguments.files, jobs, [&](std::size_t index, FileReport& report) {
         const FileTask task{arguments.files[index], outputs[index]};
         report.setOutput(task.output);
-        return action(session, task, report);
+        return strictStatus(arguments, action(session, task, report), report);
     });
     return result.exitCode;
 }
@@ -96,9 +106,9 @@ int runOpenedFileCommand(const FileCommand& command, const std::vector<std::stri
     CommandArguments parsed;
     std::string error;
     const bool parsedWell = command.requiredOutput.empty()
-        ? parseCommandArguments(arguments, {installDirOption, outDirOption, jobsOption}, {}, parsed, error)
-        : parseCommandArguments(arguments, {installDirOption, outputOption, outDirOption, jobsOption}, {}, parsed,
-                                error);
+        ? parseCommandArguments(arguments, {installDirOption, outDirOption, jobsOption}, {strictOption}, parsed, error)
+        : parseCommandArguments(arguments, {installDirOption, outputOption, outDirOption, jobsOption}, {strictOption},
+                                parsed, error);
     if (!parsedWell)
         return usageError(error, command.name);
     return runFileCommand(command, parsed,

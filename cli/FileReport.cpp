@@ -64,6 +64,8 @@ Answer FileReport::show(int messageId, const std::string& text, MessageKind kind
     const bool managementFile = text == messageText(Message::CannotOpenDeliveryFile);
     if (managementFile)
         line = line.substr(0, line.find('\n'));
+    if (kind == MessageKind::Warning)
+        ++warningCount_;
     if (messageId == cannotOpenId)
         line += (immediate_ ? " ( " + input_ + " )" : std::string()) + ": the format is not recognised"
             + (managementFile ? ": it is the folder management file of an electronic delivery; kolv-cli delivery "
@@ -88,6 +90,7 @@ void FileReport::error(std::string_view text)
 
 void FileReport::warn(std::string_view text)
 {
+    ++warningCount_;
     addErrorLine("kolv-cli: " + input_ + ": warning: " + std::string(text));
 }
 

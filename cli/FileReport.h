@@ -29,6 +29,9 @@ public:
     // A file written: its path is printed on stdout.
     void wrote(const std::string& path);
 
+    // Warnings given so far (the system's and the command's own).
+    int warningCount() const { return warningCount_; }
+
     // Where the command writes, so that a failed save can name it.
     void setOutput(std::string path) { output_ = std::move(path); }
 
@@ -41,6 +44,7 @@ private:
     std::string input_;
     std::string output_;
     bool immediate_;
+    int warningCount_ = 0;
     std::string keptOut_;
     std::string keptErr_;
 };

@@ -158,7 +158,7 @@ RenderRequest parseRequest(const std::vector<std::string>& arguments)
     if (!parseCommandArguments(arguments,
                                {outputOption, "--pages", "--dpi", "--hscale", "--vscale", "--depth-per-page", "--start",
                                 "--paper", "--format", installDirOption, outDirOption, jobsOption},
-                               {"--landscape"}, request.arguments, error))
+                               {"--landscape", strictOption}, request.arguments, error))
         throw UsageError{error};
     const CommandArguments& parsed = request.arguments;
     if (parsed.has(outDirOption)) {

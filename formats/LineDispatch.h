@@ -37,6 +37,9 @@ struct LineReaderState {
     // same few soils again and again.
     std::unordered_map<std::string, SoilPattern> soilPatterns;
     XmlReaderState xml;
+    // Rows of the line formats dropped at a table's capacity (the exchange
+    // file's are counted in xml).
+    RowsPastCapacity rowsPastCapacity;
 };
 
 // Removes the line end (a CR LF, or else an LF) and gives the line to the

@@ -49,6 +49,13 @@ OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const
     bytes.clear();
     if (formatCode == FormatCode::XmlUnknownVersion && options.reportUnknownDtdVersion)
         issues.push_back(issueOf(Message::UnknownDtdVersion, MessageKind::Warning));
+    // A damaged exchange file is read as far as it goes; the user is told
+    // which file it is and that the log may lack what followed the damage.
+    if (prepared.isXml && !prepared.notWellFormed.empty())
+        issues.push_back(
+            issueOf(Message::XmlNotWellFormed, MessageKind::Warning, utf8ToCp932(hostPath), prepared.notWellFormed));
+    if (prepared.isXml && prepared.endsEarly)
+        issues.push_back(issueOf(Message::XmlEndsEarly, MessageKind::Warning, utf8ToCp932(hostPath)));
 
     // Nothing fails once a format is recognised, so the store is cleared and
     // read in place.
@@ -59,6 +66,9 @@ OpenStatus openDocumentFile(const std::string& hostPath, BoringData& data, const
     for (std::size_t line = first; line < lines.size(); ++line)
         dispatchLine(data, state, formatCode, lines[line]);
     postProcess(data, formatCode, state);
+    RowsPastCapacity dropped = state.rowsPastCapacity;
+    dropped += state.xml.rowsPastCapacity;
+    reportRowsPastCapacity(dropped, issues);
     return OpenStatus::Opened;
 }
 

@@ -8,6 +8,8 @@
 #include "formats/SoilPatternLookup.h"
 #include "platform/MessageCatalogue.h"
 
+#include <optional>
+
 namespace kolv {
 
 namespace {
@@ -26,11 +28,17 @@ void noteLongLine(LineReaderState& state, std::string_view line)
 }
 
 // Fields 1..cellCount of the line become the cells of the section's next row;
-// lines past the table's capacity are dropped.
-template <class Table> bool readCsvRow(Table& table, LineReaderState& state, std::string_view line, int cellCount)
+// lines past the table's capacity are dropped, and counted for the table
+// kind when the rows are those of a store table.
+template <class Table>
+bool readCsvRow(Table& table, LineReaderState& state, std::string_view line, int cellCount,
+                std::optional<TableKind> kind)
 {
-    if (state.row > Table::capacity)
+    if (state.row > Table::capacity) {
+        if (kind)
+            state.rowsPastCapacity.add(*kind);
         return false;
+    }
     noteLongLine(state, line);
     std::vector<std::string> fields = splitCsvFields(line, cellCount);
     for (int cell = 1; cell <= cellCount; ++cell)
@@ -60,7 +68,7 @@ void readHeadingLine(BoringData& data, LineReaderState& state, std::string_view 
 void readLayerLine(BoringData& data, LineReaderState& state, std::string_view line)
 {
     const int row = state.row;
-    if (!readCsvRow(data.layerRows, state, line, tableDescriptor(TableKind::Layer).savedCells))
+    if (!readCsvRow(data.layerRows, state, line, tableDescriptor(TableKind::Layer).savedCells, TableKind::Layer))
         return;
     const std::string& name = data.layerRows.cell(row, LayerCell::Name);
     if (name.empty())
@@ -119,14 +127,14 @@ void readFreeNoteLine(BoringData& data, LineReaderState& state, std::string_view
         state.freeNoteHeaderRead = true;
         return;
     }
-    readCsvRow(data.freeNoteRows, state, line, tableDescriptor(TableKind::FreeNote).savedCells);
+    readCsvRow(data.freeNoteRows, state, line, tableDescriptor(TableKind::FreeNote).savedCells, TableKind::FreeNote);
 }
 
 void readWaterLevelLine(BoringData& data, LineReaderState& state, std::string_view line, bool defaultDisplay)
 {
     const int row = state.row;
-    if (readCsvRow(data.waterLevelRows, state, line, BoringData::WaterLevelTable::cellCount) && defaultDisplay
-        && isNumericText(data.waterLevelRows.cell(row, WaterLevelCell::Display)) < 1)
+    if (readCsvRow(data.waterLevelRows, state, line, BoringData::WaterLevelTable::cellCount, TableKind::WaterLevel)
+        && defaultDisplay && isNumericText(data.waterLevelRows.cell(row, WaterLevelCell::Display)) < 1)
         data.waterLevelRows.setCell(row, WaterLevelCell::Display, "3");
 }
 
@@ -158,7 +166,7 @@ void readSectionLine(BoringData& data, LineReaderState& state, std::string_view 
         return;
     }
     if (section == 'S' && layout.colourRows) {
-        readCsvRow(state.colourRows, state, line, ColourRowTable::cellCount);
+        readCsvRow(state.colourRows, state, line, ColourRowTable::cellCount, std::nullopt);
         return;
     }
     forEachTable(data, [&](const TableDescriptor& descriptor, auto& table) {
@@ -182,14 +190,14 @@ void readSectionLine(BoringData& data, LineReaderState& state, std::string_view 
             break;
         case TableKind::Recovery:
             if (layout.recoveryRows)
-                readCsvRow(table, state, line, descriptor.savedCells);
+                readCsvRow(table, state, line, descriptor.savedCells, descriptor.kind);
             break;
         case TableKind::GeologicAge:
             if (layout.geologicAgeRows)
-                readCsvRow(table, state, line, descriptor.savedCells);
+                readCsvRow(table, state, line, descriptor.savedCells, descriptor.kind);
             break;
         default:
-            readCsvRow(table, state, line, descriptor.savedCells);
+            readCsvRow(table, state, line, descriptor.savedCells, descriptor.kind);
             break;
         }
     });

@@ -4,6 +4,7 @@
 // codes 110 to 209.
 #include "data/BoringData.h"
 #include "formats/FormatDetection.h"
+#include "formats/RowsPastCapacity.h"
 #include "formats/XmlTagTable.h"
 #include "settings/SoilNameMaster.h"
 
@@ -49,6 +50,8 @@ struct XmlReaderState {
     // gives none) of the water level the title block shows, -1 before any
     // level was measured.
     long headingWaterLevelDate = -1;
+
+    RowsPastCapacity rowsPastCapacity;
 };
 
 void readXmlLine(BoringData& data, XmlReaderState& state, std::string_view line);

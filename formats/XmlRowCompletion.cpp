@@ -36,6 +36,16 @@ bool isNumber(std::string_view text)
     return isNumericText(text) > 0;
 }
 
+// Whether the table has room for one more row after rowsWritten; a row
+// that finds it full is counted as dropped.
+bool hasRoom(XmlReaderState& state, int rowsWritten, TableKind kind)
+{
+    if (rowsWritten < tableDescriptor(kind).capacity)
+        return true;
+    state.rowsPastCapacity.add(kind);
+    return false;
+}
+
 std::string patternCode(std::string_view name, const XmlReaderState& state)
 {
     static const SoilNameMaster noMaster;
@@ -44,11 +54,11 @@ std::string patternCode(std::string_view name, const XmlReaderState& state)
     return formatText("%ld.%d", pattern.major, pattern.minor);
 }
 
-void completeLayer(BoringData& data, const XmlReaderState& state)
+void completeLayer(BoringData& data, XmlReaderState& state)
 {
     const auto& fields = state.fields;
     const int row = occupiedRowCount(data.layerRows) + 1;
-    if (!isNumber(fields[1]) || row > BoringData::LayerTable::capacity)
+    if (!isNumber(fields[1]) || !hasRoom(state, row - 1, TableKind::Layer))
         return;
     auto& layers = data.layerRows;
     layers.setCell(row, LayerCell::LowerDepth, fields[1]);
@@ -100,7 +110,7 @@ std::string blowsOverPenetration(const std::string& blows, const std::string& pe
 void completePenetrationTest(BoringData& data, XmlReaderState& state)
 {
     auto fields = state.fields;
-    if (!isNumber(fields[1]) || state.sptRows >= BoringData::SptTable::capacity)
+    if (!isNumber(fields[1]) || !hasRoom(state, state.sptRows, TableKind::Spt))
         return;
     // A test without interval elements has the unit of its DTD version.
     const bool millimetres = state.penetrationUnit == PenetrationUnit::Millimetres
@@ -126,7 +136,7 @@ void completeObservation(BoringData& data, XmlReaderState& state)
 {
     const auto& fields = state.fields;
     if ((!isNumber(fields[1]) && !isNumber(fields[2]))
-        || state.observationRows >= BoringData::ObservationTable::capacity)
+        || !hasRoom(state, state.observationRows, TableKind::Observation))
         return;
     const int row = ++state.observationRows;
     auto& notes = data.observationRows;
@@ -153,7 +163,7 @@ void completeObservationFrameLine(BoringData& data, XmlReaderState& state)
 void completeSample(BoringData& data, XmlReaderState& state)
 {
     const auto& fields = state.fields;
-    if (!isNumber(fields[1]) || state.sampleRows >= BoringData::SampleTable::capacity)
+    if (!isNumber(fields[1]) || !hasRoom(state, state.sampleRows, TableKind::Sample))
         return;
     const int row = ++state.sampleRows;
     auto& samples = data.sampleRows;
@@ -170,7 +180,7 @@ void completeSample(BoringData& data, XmlReaderState& state)
 void completeInSituTest(BoringData& data, XmlReaderState& state, bool horizontalLoading)
 {
     const auto& fields = state.fields;
-    if (!isNumber(fields[1]) || state.inSituRows >= BoringData::InSituTable::capacity)
+    if (!isNumber(fields[1]) || !hasRoom(state, state.inSituRows, TableKind::InSitu))
         return;
     const int row = ++state.inSituRows;
     auto& tests = data.inSituRows;
@@ -186,7 +196,7 @@ void completeInSituTest(BoringData& data, XmlReaderState& state, bool horizontal
 void completeGeologicAge(BoringData& data, XmlReaderState& state)
 {
     const auto& fields = state.fields;
-    if (!isNumber(fields[1]) || state.geologicAgeRows >= BoringData::GeologicAgeTable::capacity)
+    if (!isNumber(fields[1]) || !hasRoom(state, state.geologicAgeRows, TableKind::GeologicAge))
         return;
     const int row = ++state.geologicAgeRows;
     for (int cell = 1; cell <= BoringData::GeologicAgeTable::cellCount; ++cell)
@@ -260,7 +270,7 @@ void completeWaterLevel(BoringData& data, XmlReaderState& state)
         data.setHeadingLine(HeadingLine::WaterLevel, level);
         data.setHeadingLine(HeadingLine::WaterLevelDate, date);
     }
-    if (state.waterLevelRows >= BoringData::WaterLevelTable::capacity)
+    if (!hasRoom(state, state.waterLevelRows, TableKind::WaterLevel))
         return;
     const int row = ++state.waterLevelRows;
     auto& levels = data.waterLevelRows;
@@ -274,7 +284,7 @@ void completeDrilling(BoringData& data, XmlReaderState& state)
 {
     const auto& fields = state.fields;
     if (state.storedElementCount < 2 || !isNumber(fields[1])
-        || state.drillingImportRows >= BoringData::DrillingImportTable::capacity)
+        || !hasRoom(state, state.drillingImportRows, TableKind::DrillingImport))
         return;
     const int row = ++state.drillingImportRows;
     auto& progress = data.drillingImportRows;

@@ -4,7 +4,9 @@
 #include "data/Number.h"
 #include "platform/Cp932Codec.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace kolv {
 
@@ -327,6 +329,30 @@ std::string decodeCharacterReferences(std::string_view text, int* replacedCount)
     return decoded;
 }
 
+namespace {
+
+// An end tag closes the last open element. One that closes an element
+// further out closes those inside it too; one that closes none is left
+// alone. Either is the document's first fault when it has none yet.
+template <class Fault>
+void closeElement(std::vector<std::string_view>& openElements, std::string_view name, const Fault& notWellFormed)
+{
+    if (!openElements.empty() && openElements.back() == name) {
+        openElements.pop_back();
+        return;
+    }
+    const auto open = std::find(openElements.rbegin(), openElements.rend(), name);
+    if (open == openElements.rend()) {
+        notWellFormed(utf8ToCp932("開始タグのない終了タグ </") + std::string(name) + ">");
+        return;
+    }
+    notWellFormed("<" + std::string(openElements.back()) + utf8ToCp932("> が閉じる前に </") + std::string(name)
+                  + utf8ToCp932("> があります"));
+    openElements.erase(std::prev(open.base()), openElements.end());
+}
+
+}  // namespace
+
 PreparedXml prepareXmlText(std::string_view bytes)
 {
     PreparedXml prepared;
@@ -350,6 +376,14 @@ PreparedXml prepareXmlText(std::string_view bytes)
 
     LineWriter writer(replacedCount);
     bool rootSeen = false;
+    bool rootClosed = false;
+    // The elements open at this point, the root first: an end tag must close
+    // the last of them.
+    std::vector<std::string_view> openElements;
+    const auto notWellFormed = [&](std::string fault) {
+        if (rootSeen && prepared.notWellFormed.empty())
+            prepared.notWellFormed = std::move(fault);
+    };
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t open = findFrom(text, "<", pos);
@@ -360,12 +394,14 @@ PreparedXml prepareXmlText(std::string_view bytes)
         const std::string_view rest = text.substr(open);
         if (rest.starts_with("<!--")) {
             const std::size_t end = findFrom(text, "-->", open + 4);
+            prepared.endsEarly = prepared.endsEarly || end == textNotFound;
             pos = end == textNotFound ? text.size() : end + 3;
             continue;
         }
         if (rest.starts_with("<![CDATA[")) {
             const std::size_t end = findFrom(text, "]]>", open + 9);
             const std::size_t dataEnd = end == textNotFound ? text.size() : end;
+            prepared.endsEarly = prepared.endsEarly || end == textNotFound;
             if (rootSeen)
                 writer.characterData(text.substr(open + 9, dataEnd - open - 9), false);
             pos = end == textNotFound ? text.size() : end + 3;
@@ -373,17 +409,19 @@ PreparedXml prepareXmlText(std::string_view bytes)
         }
         if (rest.starts_with("<?")) {
             const std::size_t end = findFrom(text, "?>", open + 2);
+            prepared.endsEarly = prepared.endsEarly || end == textNotFound;
             pos = end == textNotFound ? text.size() : end + 2;
             continue;
         }
         if (rest.starts_with("<!")) {
             const std::size_t end = findDeclarationEnd(text, open + 2);
+            prepared.endsEarly = prepared.endsEarly || end == textNotFound;
             pos = end == textNotFound ? text.size() : end + 1;
             continue;
         }
         const std::size_t close = findFrom(text, ">", open + 1);
         if (close == textNotFound)
-            break;  // a document cut off inside a tag
+            break;  // a document cut off inside a tag: its root never closes
         const std::string_view tag = text.substr(open, close - open + 1);
         const bool endTag = tag.size() > 1 && tag[1] == '/';
         const std::size_t nameStart = endTag ? 2 : 1;
@@ -392,6 +430,7 @@ PreparedXml prepareXmlText(std::string_view bytes)
         const std::size_t nextOpen = findFrom(tag, "<", 1);
         if (name.empty() || nextOpen != textNotFound) {
             // Not a tag: a stray "<" in damaged text.
+            notWellFormed(utf8ToCp932("タグを始めない \"<\" があります"));
             if (rootSeen)
                 writer.characterData("&lt;", true);
             pos = open + 1;
@@ -405,24 +444,31 @@ PreparedXml prepareXmlText(std::string_view bytes)
             if (name != rootElementName())
                 return prepared;
             rootSeen = true;
+            openElements.push_back(name);
             writer.rootLine("<" + rootElementName() + " " + std::string(versionAttribute) + "="
                             + versionAttributeText(tag.substr(nameStop)) + ">");
+            rootClosed = emptyElement;
             if (emptyElement)
                 break;
             continue;
         }
         if (endTag) {
+            closeElement(openElements, name, notWellFormed);
             writer.endTag(name);
-            if (name == rootElementName())
+            if (name == rootElementName()) {
+                rootClosed = true;
                 break;
+            }
         } else if (emptyElement) {
             writer.emptyTag(name);
         } else {
+            openElements.push_back(name);
             writer.startTag(name);
         }
     }
     if (!rootSeen)
         return prepared;
+    prepared.endsEarly = prepared.endsEarly || !rootClosed;
     prepared.lines = writer.finish();
     if (replacedCount > 0)
         prepared.warning = utf8ToCp932(formatText("Shift_JISで表せない文字 %d 個を〓に置き換えました.", replacedCount));

@@ -12,6 +12,14 @@ struct PreparedXml {
     bool isXml = false;              // false: read the bytes as they are
     std::vector<std::string> lines;  // code page 932, without line ends
     std::string warning;             // code page 932; shown when not empty
+    // A damaged document still gives what could be read; these say what is
+    // wrong with it. endsEarly: the file ends before the root element (or a
+    // tag, comment or section in it) closes, as a cut-off download does.
+    bool endsEarly = false;
+    // Code page 932: the first fault of a document that is not well-formed
+    // (an end tag that closes no open element, a "<" that starts no tag);
+    // empty when there is none.
+    std::string notWellFormed;
 };
 
 // Text that begins with markup (after an optional UTF-8 byte-order mark and

@@ -24,6 +24,10 @@ constexpr CatalogueEntry catalogue[] = {
     {Message::SaveFailed, 4005, "保存できませんでした"},
     {Message::PathSaveFailed, 0, "%1\n保存できませんでした"},
     {Message::UnknownDtdVersion, 4010, "DTDバージョンが不明または未対応です."},
+    {Message::XmlEndsEarly, 0,
+     "ファイルが最後の要素の閉じる前に終わっています. 柱状図が欠けているかもしれません.\n( %1 )"},
+    {Message::XmlNotWellFormed, 0, "XMLの形が崩れています: %2. 読める所まで読み込みました.\n( %1 )"},
+    {Message::RowsPastCapacity, 0, "%1 の行数を超えた %2 行を読み込みませんでした."},
     {Message::TooManyCsv, 0, "too many csv"},
     {Message::CannotCreateFont, 0, "Can't create font"},
     {Message::NotStandardExtension, 4007, "標準の拡張子ではありません"},
@@ -149,6 +153,11 @@ std::string messageText(Message message, const std::string& value, const std::st
 Issue issueOf(Message message, MessageKind kind, const std::string& value)
 {
     return {messageId(message), messageText(message, value), kind};
+}
+
+Issue issueOf(Message message, MessageKind kind, const std::string& value, const std::string& secondValue)
+{
+    return {messageId(message), messageText(message, value, secondValue), kind};
 }
 
 Answer showMessage(Prompter& prompter, Message message, MessageKind kind, const std::string& value)

@@ -18,7 +18,10 @@ enum class Message {
     SaveFailed,
     PathSaveFailed,  // a master file named by its path
     UnknownDtdVersion,
-    TooManyCsv,  // a line longer than the sister programs read
+    XmlEndsEarly,      // %1: the file
+    XmlNotWellFormed,  // %1: the file, %2: what is wrong
+    RowsPastCapacity,  // %1: the table and its capacity, %2: how many rows
+    TooManyCsv,        // a line longer than the sister programs read
     CannotCreateFont,
     NotStandardExtension,
 
@@ -100,6 +103,7 @@ std::string messageText(Message message, const std::string& value, const std::st
 
 // The message as an issue of the given kind.
 Issue issueOf(Message message, MessageKind kind, const std::string& value = {});
+Issue issueOf(Message message, MessageKind kind, const std::string& value, const std::string& secondValue);
 
 // Shows the message through the prompter and returns the answer.
 Answer showMessage(Prompter& prompter, Message message, MessageKind kind, const std::string& value = {});

@@ -357,6 +357,37 @@ TEST(Cli, OutputsThatAreNoPlainFileAreWrittenToNotReplaced)
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
+// A damaged exchange file is converted as far as it goes with a warning that
+// names it; --strict makes any warning a failure, in a batch too.
+TEST(Cli, DamagedFilesWarnAndFailUnderStrict)
+{
+    TemporaryFolder folder;
+    const std::string whole = readFile(sample("harbour-quay-no2.xml"));
+    const std::string cut = folder.file("cut.xml");
+    writeFile(cut, whole.substr(0, whole.size() / 2));
+    const std::string out = folder.file("cut.vla");
+
+    const CliRun lenient = runCli({"convert", cut, "-o", out});
+    EXPECT_EQ(lenient.exitCode, 0) << lenient.err;
+    EXPECT_NE(lenient.err.find("最後の要素の閉じる前に終わっています"), std::string::npos) << lenient.err;
+    EXPECT_NE(lenient.err.find(cut), std::string::npos) << lenient.err;
+    EXPECT_TRUE(std::filesystem::exists(out));
+
+    const CliRun strict = runCli({"convert", cut, "-o", out, "--strict"});
+    EXPECT_EQ(strict.exitCode, 6) << strict.err;
+    EXPECT_NE(strict.err.find("failed under --strict: 1 warning"), std::string::npos) << strict.err;
+    EXPECT_EQ(runCli({"convert", sample("harbour.vla"), "-o", out, "--strict"}).exitCode, 0);
+
+    const std::string intact = folder.file("intact.xml");
+    writeFile(intact, whole);
+    const CliRun batch = runCli({"dump", intact, cut, "--out-dir", folder.file("dumped")});
+    EXPECT_EQ(batch.exitCode, 0) << batch.err;
+    EXPECT_NE(batch.err.find("2 of 2 files done, 1 done with warnings"), std::string::npos) << batch.err;
+    const CliRun strictBatch = runCli({"dump", intact, cut, "--out-dir", folder.file("dumped"), "--strict"});
+    EXPECT_EQ(strictBatch.exitCode, 6) << strictBatch.err;
+    EXPECT_NE(strictBatch.err.find("1 of 2 files done, 1 failed (exit status 6"), std::string::npos) << strictBatch.err;
+}
+
 // Many files at once: names from the inputs, repeated names made unique, a bad
 // file named with its reason while the others are still written, a summary
 // and the exit status of the first failure.

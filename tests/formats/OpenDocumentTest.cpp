@@ -202,3 +202,99 @@ TEST(OpenDocument, ANoteThatNeverEndsIsReadWholeWithoutStalling)
     ASSERT_EQ(result.status, OpenStatus::Opened);
     EXPECT_EQ(result.data.observationRows.cell(1, 4).size(), 400000u * 32);
 }
+
+namespace {
+
+// An exchange file of 4.00 with `layers` layers, 1 m each, and one
+// penetration test after them.
+std::string exchangeFile(int layers)
+{
+    std::string text = "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\r\n"
+                       "<ボーリング情報 DTD_version=\"4.00\">\r\n<標題情報>\r\n<調査基本情報>\r\n"
+                       "<調査名>港湾調査</調査名>\r\n</調査基本情報>\r\n</標題情報>\r\n<コア情報>\r\n";
+    for (int layer = 1; layer <= layers; ++layer)
+        text += "<岩石土区分>\r\n<岩石土区分_下端深度>" + std::to_string(layer)
+            + ".00</岩石土区分_下端深度>\r\n<岩石土区分_岩石土名>砂</岩石土区分_岩石土名>\r\n</岩石土区分>\r\n";
+    text += "<標準貫入試験>\r\n<標準貫入試験_開始深度>1.15</標準貫入試験_開始深度>\r\n</標準貫入試験>\r\n"
+            "</コア情報>\r\n</ボーリング情報>\r\n";
+    return sjis(text);
+}
+
+}  // namespace
+
+// A damaged exchange file is read as far as it goes, and the warning names
+// the file and what is wrong with it.
+TEST(OpenDocument, DamagedExchangeFilesAreNamedAndReadAsFarAsTheyGo)
+{
+    const std::string whole = exchangeFile(6);
+    const std::size_t fourthLayer = whole.find(sjis("<岩石土区分_下端深度>4.00"));
+    const std::size_t fourthLayerGroup = whole.rfind(sjis("<岩石土区分>"), fourthLayer);
+    const std::string strayEndTag = sjis("</岩石土区分>");
+    struct Case {
+        const char* name;
+        std::string text;
+        int layers;
+        std::vector<std::string> warnings;  // parts of the warnings, in order
+    };
+    const std::vector<Case> cases = {
+        {"whole", whole, 6, {}},
+        {"cut off inside the fourth layer",
+         whole.substr(0, fourthLayer + 10),
+         3,
+         {sjis("最後の要素の閉じる前に終わって")}},
+        {"cut off inside a tag", whole.substr(0, whole.find(sjis("</コア情報>")) + 4), 6, {sjis("閉じる前に終わって")}},
+        {"root never closed", whole.substr(0, whole.find(sjis("</ボーリング情報>"))), 6, {sjis("閉じる前に終わって")}},
+        {"stray end tag",
+         whole.substr(0, fourthLayerGroup) + strayEndTag + strayEndTag + whole.substr(fourthLayerGroup),
+         6,
+         {sjis("開始タグのない終了タグ </岩石土区分>")}},
+        {"an element left open",
+         whole.substr(0, whole.find(sjis("</コア情報>"))) + sjis("<岩石土区分>\r\n")
+             + whole.substr(whole.find(sjis("</コア情報>"))),
+         6,
+         {sjis("<岩石土区分> が閉じる前に </コア情報> があります")}},
+        {"a stray <",
+         whole.substr(0, fourthLayer) + "< 1\r\n" + whole.substr(fourthLayer),
+         6,
+         {sjis("タグを始めない \"<\"")}},
+    };
+    for (const Case& item : cases) {
+        SCOPED_TRACE(item.name);
+        TemporaryFolder folder;
+        const std::string path = folder.file("BED0001.XML");
+        writeFile(path, item.text);
+        BoringData data;
+        Issues issues;
+        ASSERT_EQ(openDocumentFile(path, data, smallMaster(), issues), OpenStatus::Opened);
+        EXPECT_EQ(occupiedRowCount(data.layerRows), item.layers);
+        EXPECT_EQ(data.headingLine(1), sjis("港湾調査"));
+        ASSERT_EQ(issues.size(), item.warnings.size());
+        for (std::size_t index = 0; index < issues.size(); ++index) {
+            EXPECT_EQ(issues[index].kind, MessageKind::Warning);
+            EXPECT_NE(issues[index].text.find(item.warnings[index]), std::string::npos) << issues[index].text;
+            EXPECT_NE(issues[index].text.find(path), std::string::npos) << "names the file";
+        }
+    }
+}
+
+TEST(OpenDocument, RowsPastATablesCapacityAreCounted)
+{
+    const int capacity = BoringData::LayerTable::capacity;
+    const Opened exchange = openBytes(exchangeFile(capacity + 37));
+    ASSERT_EQ(exchange.status, OpenStatus::Opened);
+    EXPECT_EQ(occupiedRowCount(exchange.data.layerRows), capacity);
+    ASSERT_EQ(exchange.issues.size(), 1u);
+    EXPECT_EQ(exchange.issues[0].kind, MessageKind::Warning);
+    EXPECT_EQ(exchange.issues[0].text, sjis("地質/色調 (最大 200 行) の行数を超えた 37 行を読み込みませんでした."));
+
+    std::string native = "$$_QZORIB100\r\n$$A\r\n";
+    for (int layer = 1; layer <= capacity + 5; ++layer)
+        native += std::to_string(layer) + ".00,,,,,,,,,,\r\n";
+    const Opened saved = openBytes(native);
+    ASSERT_EQ(saved.status, OpenStatus::Opened);
+    EXPECT_EQ(occupiedRowCount(saved.data.layerRows), capacity);
+    ASSERT_EQ(saved.issues.size(), 1u);
+    EXPECT_NE(saved.issues[0].text.find(sjis("を超えた 5 行")), std::string::npos);
+
+    EXPECT_TRUE(openBytes(exchangeFile(capacity)).issues.empty());
+}
