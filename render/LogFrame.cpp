@@ -241,28 +241,25 @@ void drawTitleLabel(DrawContext& context, double left, double right, double top,
 
 // Where a text is split into two lines: at the first character boundary
 // where the first line reaches half the width, moved back until the first
-// line fits the room at the narrowest scale.
+// line fits the room at the narrowest scale. The boundary that fits is found
+// first, so that a text many times longer than its room is measured only as
+// far as the room reaches.
 std::size_t twoLineSplit(DrawContext& context, const std::string& text, double room)
 {
     const double half = textWidthInX(context, text) / 2;
-    std::vector<std::size_t> boundaries;
-    for (std::size_t position = 0; position < text.size(); position += characterLength(text, position))
-        boundaries.push_back(position);
-    boundaries.push_back(text.size());
-    std::size_t chosen = 0;
-    for (std::size_t boundary : boundaries) {
-        chosen = boundary;
-        if (textWidthInX(context, text.substr(0, boundary)) >= half)
-            break;
-    }
-    while (chosen > 0 && textWidthInX(context, text.substr(0, chosen)) * narrowestWidthPercent / 100.0 > room) {
-        std::size_t previous = 0;
-        for (std::size_t boundary : boundaries)
-            if (boundary < chosen)
-                previous = boundary;
-        chosen = previous;
-    }
-    return chosen == 0 ? boundaries.size() > 1 ? boundaries[1] : text.size() : chosen;
+    const std::vector<std::size_t> boundaries = characterBoundaries(text);
+    const auto prefixWidth = [&](std::size_t index) {
+        return textWidthInX(context, text.substr(0, boundaries[index]));
+    };
+    const std::size_t fitting = lastAcceptedIndex(boundaries.size(), [&](std::size_t index) {
+        return prefixWidth(index) * narrowestWidthPercent / 100.0 <= room;
+    });
+    std::size_t chosen = fitting;
+    if (half <= 0.0)
+        chosen = 0;
+    else if (prefixWidth(fitting) >= half)
+        chosen = lastAcceptedIndex(fitting + 1, [&](std::size_t index) { return prefixWidth(index) < half; }) + 1;
+    return chosen == 0 ? boundaries.size() > 1 ? boundaries[1] : text.size() : boundaries[chosen];
 }
 
 // A value in its range: as it is, condensed, in two lines at a smaller size

@@ -327,6 +327,36 @@ void selectBandTitleFont(DrawContext& context)
         useFont(context, shrunk(context.titleFont, bandShrink(context)));
 }
 
+std::vector<std::size_t> characterBoundaries(const std::string& text)
+{
+    std::vector<std::size_t> boundaries;
+    for (std::size_t position = 0; position < text.size(); position += characterLength(text, position))
+        boundaries.push_back(position);
+    boundaries.push_back(text.size());
+    return boundaries;
+}
+
+std::size_t lastAcceptedIndex(std::size_t count, const std::function<bool(std::size_t)>& accepts)
+{
+    std::size_t taken = 0;
+    std::size_t refused = count;
+    for (std::size_t step = 1; taken + step < count; step *= 2) {
+        if (!accepts(taken + step)) {
+            refused = taken + step;
+            break;
+        }
+        taken += step;
+    }
+    while (refused - taken > 1) {
+        const std::size_t middle = taken + (refused - taken) / 2;
+        if (accepts(middle))
+            taken = middle;
+        else
+            refused = middle;
+    }
+    return taken;
+}
+
 FittedText fitTextToWidth(DrawContext& context, const std::string& text, double width)
 {
     FittedText fitted{text, 100, textWidthInX(context, text)};
@@ -343,16 +373,11 @@ FittedText fitTextToWidth(DrawContext& context, const std::string& text, double 
     // leaves room for the ellipsis.
     static const std::string ellipsis = "\x81\x63";  // …
     const double scale = narrowestWidthPercent / 100.0;
-    std::string kept;
-    for (std::size_t position = 0; position < text.size();) {
-        const std::size_t length = characterLength(text, position);
-        const std::string longer = kept + text.substr(position, length);
-        if (textWidthInX(context, longer + ellipsis) * scale > width)
-            break;
-        kept = longer;
-        position += length;
-    }
-    fitted.text = kept + ellipsis;
+    const std::vector<std::size_t> boundaries = characterBoundaries(text);
+    const std::size_t kept = lastAcceptedIndex(boundaries.size(), [&](std::size_t index) {
+        return textWidthInX(context, text.substr(0, boundaries[index]) + ellipsis) * scale <= width;
+    });
+    fitted.text = text.substr(0, boundaries[kept]) + ellipsis;
     fitted.widthPercent = narrowestWidthPercent;
     fitted.width = textWidthInX(context, fitted.text) * scale;
     return fitted;

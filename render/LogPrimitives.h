@@ -5,7 +5,10 @@
 // nothing. Texts are code page 932.
 #include "render/DrawContext.h"
 
+#include <cstddef>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace kolv {
 
@@ -71,6 +74,16 @@ struct FittedText {
     double width = 0.0;  // x units, as drawn
 };
 FittedText fitTextToWidth(DrawContext& context, const std::string& text, double width);
+
+// The character boundaries of a text: 0, the start of every further
+// character, and the text's size.
+std::vector<std::size_t> characterBoundaries(const std::string& text);
+// The last index of 0 .. count-1 that accepts takes, accepts holding up to
+// some index and failing after it (index 0 counts as taken). Found by
+// doubling, then halving: a search for the part of a text that fits a
+// place measures prefixes of at most about twice that part, however long
+// the text.
+std::size_t lastAcceptedIndex(std::size_t count, const std::function<bool(std::size_t)>& accepts);
 // Draws a fitted text with the current font, the font's scale restored after.
 void drawFittedTextAt(DrawContext& context, double x, double y, const FittedText& text, TextAlign align);
 // A one-line text at (x, y) kept between left and right: it is fitted to the

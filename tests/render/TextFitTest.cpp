@@ -3,6 +3,7 @@
 // block's values and labels, which keep clear of each other.
 #include "TextBoxCheck.h"
 
+#include "data/Fields.h"
 #include "render/LogFrame.h"
 #include "render/LogPrimitives.h"
 #include "support/TestSupport.h"
@@ -170,6 +171,52 @@ TEST(TitleBlock, AValueTooLongForOneLineTakesTwoSmallerLinesThenIsCut)
     const std::vector<RecordedPrimitive> drawn = surveyNameLines(twice);
     ASSERT_EQ(drawn.size(), 2u);
     EXPECT_TRUE(drawn[1].text.ends_with(sjis("…")));
+}
+
+// Counts the bytes measured, to show what fitting a text costs.
+class MeasureCountingDevice : public RecordingDevice {
+public:
+    using RecordingDevice::RecordingDevice;
+    DevicePoint textExtent(const std::string& text) override
+    {
+        measuredBytes += text.size();
+        return RecordingDevice::textExtent(text);
+    }
+    std::size_t measuredBytes = 0;
+};
+
+TEST(TitleBlock, FittingALongValueMeasuresInProportionToItsLength)
+{
+    // Searching character by character, each step measuring the text up to
+    // there, made a 10,000-character heading take seconds and a 70,000 one
+    // minutes; a fitting search measures a few times the text at most.
+    for (const int line : {1, 3, 5, 7, 9}) {
+        for (const char* unit : {"A", "砂", "ab砂　"}) {
+            SCOPED_TRACE(std::to_string(line) + " " + unit);
+            BoringData data;
+            clear(data);
+            LogSettings settings;
+            settings.depthPerPage = 10;
+            MeasureCountingDevice device{254};
+            LogMapping mapping;
+            DrawContext context{device, mapping, data, settings};
+            preparePage(context, 0.0, 1);
+            mapping.useTitleBand();
+            std::string value;
+            while (value.size() < 20000)
+                value += sjis(unit);
+            data.setHeadingLine(line, value);
+            device.measuredBytes = 0;
+            drawTitleBlock(context);
+            EXPECT_LT(device.measuredBytes, 12 * value.size() + 20000);
+            // A name is still drawn, cut with "…" (a date part that is no
+            // number gives the survey period as it can).
+            bool cut = false;
+            for (const RecordedPrimitive& text : device.ofKind(Kind::Text))
+                cut = cut || text.text.ends_with(sjis("…"));
+            EXPECT_TRUE(cut || line == HeadingLine::StartMonth || line == HeadingLine::EndYear);
+        }
+    }
 }
 
 }  // namespace
