@@ -6,13 +6,18 @@
 #include "platform/WindowsPath.h"
 #include "settings/SettingsStore.h"
 
+#include <filesystem>
+
 namespace kolv {
 
 int loadCommandSession(const CommandArguments& arguments, CommandSession& session, Prompter& prompter)
 {
     const std::string folder = installFolderFor(arguments);
-    if (!directoryExists(folder))
-        return usageError("the installation folder " + folder + " does not exist");
+    if (!directoryExists(folder)) {
+        std::error_code error;
+        const bool exists = std::filesystem::exists(folder, error);
+        return usageError("the installation folder " + folder + (exists ? " is not a folder" : " does not exist"));
+    }
     session.settings.dataRoot = defaultDataRoot();
     session.settings.installFolderOverride = folder;
     clear(session.blank);

@@ -1,5 +1,6 @@
 #include "cli/RenderCommand.h"
 
+#include "cli/BandedPng.h"
 #include "cli/FileCommand.h"
 #include "cli/LogExtent.h"
 #include "data/BoringData.h"
@@ -15,7 +16,6 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -284,22 +284,8 @@ QByteArray pdfOf(const PaperSize& paper, int dotsPerInch, int firstPage, int las
 
 QByteArray pngOf(const PaperSize& paper, int dotsPerInch, int page, const PagePainter& paint)
 {
-    QImage image(pixelsOf(paper.widthMm, dotsPerInch), pixelsOf(paper.lengthMm, dotsPerInch), QImage::Format_RGB32);
-    if (image.isNull())
-        return {};
-    const int dotsPerMetre = static_cast<int>(std::lround(dotsPerInch / 0.0254));
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        paint(painter, page);
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return bandedPng(pixelsOf(paper.widthMm, dotsPerInch), pixelsOf(paper.lengthMm, dotsPerInch), dotsPerInch,
+                     [&](QPainter& painter) { paint(painter, page); });
 }
 
 QByteArray svgOf(const PaperSize& paper, int dotsPerInch, int page, const PagePainter& paint)

@@ -546,9 +546,12 @@ void QtPainterDevice::stretchBitmap(const DeviceRect& dest, const MonochromeBitm
         return;
 
     // Only the part that can show is composed: inside the device and the clip.
+    // The device's area is taken back through the painter's transform, since
+    // a page drawn in bands moves each band's part of the page onto it.
     QRect visible = toQRect(dest);
     if (painter_.device())
-        visible &= QRect(0, 0, painter_.device()->width(), painter_.device()->height());
+        visible &= painter_.combinedTransform().inverted().mapRect(
+            QRect(0, 0, painter_.device()->width(), painter_.device()->height()));
     if (painter_.hasClipping())
         visible &= painter_.clipBoundingRect().toAlignedRect();
     if (visible.isEmpty())

@@ -3,7 +3,7 @@
 # into build/. Usage: tools/setup.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev fonts-ipafont-mincho
+packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libpng-dev fonts-ipafont-mincho
           fonts-ipafont-gothic qt6-translations-l10n libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth imagemagick poppler-utils libxml2-utils libxml2-dev clang-14 libclang-rt-14-dev)
 missing=()

@@ -93,6 +93,7 @@ TEST(Cli, ExitCodesAndMessages)
         {{"dump", sample("harbour.vla"), "--pages", "1"}, 2, "unknown option"},
         {{"dump", sample("harbour.vla"), "--install-dir"}, 2, "needs a value"},
         {{"dump", sample("harbour.vla"), "--install-dir", folder.file("nowhere")}, 2, "does not exist"},
+        {{"dump", sample("harbour.vla"), "--install-dir", text}, 2, text + " is not a folder"},
         {{"convert", sample("harbour.vla")}, 2, "-o"},
         {{"dump", missing}, 3, "ファイルが見つかりません\n( " + missing + " )"},
         {{"check", missing}, 3, "ファイルが見つかりません"},
