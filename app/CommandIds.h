@@ -17,6 +17,8 @@ inline constexpr int recentFile = 57616;
 inline constexpr int exit = 57665;
 inline constexpr int exportPdf = 4101;
 inline constexpr int exportXml = 4102;
+inline constexpr int openDelivery = 4103;
+inline constexpr int exportDeliveryLogs = 4104;
 
 // Edit
 inline constexpr int undo = 4111;

@@ -21,6 +21,8 @@ constexpr std::array menus{
 constexpr std::array commands{
     CommandEntry{command::newDocument, File, "新規作成(&N)\tCtrl+N", "Ctrl+N", "新規に柱状図を作成\n新規作成"},
     CommandEntry{command::open, File, "開く(&O)...\tCtrl+O", "Ctrl+O", "既存のファイルを開く\n開く"},
+    CommandEntry{command::openDelivery, File, "電子納品フォルダを開く...", "",
+                 "電子納品のBORINGフォルダを開き、ボーリングの一覧を表示\n電子納品フォルダを開く"},
     CommandEntry{command::save, File, "上書き保存(&S)\tCtrl+S", "Ctrl+S", "開いているファイルを上書き保存\n上書き保存"},
     CommandEntry{command::saveAs, File, "名前を付けて保存(&A)...", "", "ファイルに名前を付けて保存\n名前を付けて保存"},
     CommandEntry{command::exportXml, File, "交換用データ(XML)出力(&X)...", "",
@@ -28,6 +30,8 @@ constexpr std::array commands{
     CommandEntry{command::print, File, "印刷(&P)...\tCtrl+P", "Ctrl+P", "柱状図を印刷\n印刷", Shell, true},
     CommandEntry{command::printPreview, File, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "", "印刷イメージを表示\n印刷ﾌﾟﾚﾋﾞｭｰ"},
     CommandEntry{command::exportPdf, File, "PDFに出力(&D)...", "", "印刷と同じページをPDFファイルに出力\nPDF出力"},
+    CommandEntry{command::exportDeliveryLogs, File, "柱状図PDFをすべて出力...", "",
+                 "電子納品フォルダのすべてのボーリングの柱状図をPDFに出力\n柱状図PDFをすべて出力"},
     CommandEntry{command::printSetup, File, "ﾌﾟﾘﾝﾀの設定(&R)...", "", "プリンタと用紙を設定\nﾌﾟﾘﾝﾀの設定"},
     CommandEntry{command::paperDefaults, File, "用紙の初期設定(&Y)...", "", "印刷用紙の初期設定", SettingsDialog},
     CommandEntry{command::recentFile, File, "最新のﾌｧｲﾙ", "", "このファイルを開く\n開く"},

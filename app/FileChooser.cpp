@@ -22,6 +22,11 @@ QString qtFileFilter(const QString& filter)
     return filters.join(QStringLiteral(";;"));
 }
 
+QString FileChooser::folderName(QWidget* parent, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(parent, QString(), startFolder);
+}
+
 QString DialogFileChooser::openFileName(QWidget* parent, const QString& startFolder, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, QString(), startFolder, qtFileFilter(filter));

@@ -16,6 +16,8 @@ public:
     // Asks before overwriting; defaultSuffix is appended to a name without one.
     virtual QString saveFileName(QWidget* parent, const QString& proposedPath, const QString& filter,
                                  const QString& defaultSuffix) = 0;
+    // A chosen folder, empty when cancelled; Qt's folder dialog unless replaced.
+    virtual QString folderName(QWidget* parent, const QString& startFolder);
 };
 
 // The file dialogs of Qt.

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutDialog.h"
+#include "app/DeliveryPanel.h"
 #include "app/DocumentManager.h"
 #include "app/LogView.h"
 #include "app/CommandIds.h"
@@ -88,6 +89,13 @@ MainWindow::MainWindow(Prompter& prompter, FileChooser& chooser, QWidget* parent
 
     view_ = new LogView(*document_, prompter_, this);
     setCentralWidget(view_);
+    deliveryPanel_ = new DeliveryPanel(*document_, prompter_, chooser_, this);
+    addDockWidget(Qt::LeftDockWidgetArea, deliveryPanel_);
+    // Opening a borehole of the delivery is opening by path: the unsaved
+    // changes question comes first.
+    connect(deliveryPanel_, &DeliveryPanel::boreholeChosen, this,
+            [this](const QString& path) { lifecycle_->openPath(QDir::toNativeSeparators(path).toStdString()); });
+    connect(deliveryPanel_, &DeliveryPanel::statusMessage, this, &MainWindow::showStatus);
     buildMenusAndToolBar();
     buildStatusBar();
     setAcceptDrops(true);
@@ -337,6 +345,12 @@ void MainWindow::runCommand(int commandId)
         return;
     case command::exportXml:
         exportXmlCommand();
+        return;
+    case command::openDelivery:
+        deliveryPanel_->openDeliveryCommand();
+        return;
+    case command::exportDeliveryLogs:
+        deliveryPanel_->exportLogsCommand(printerPaper());
         return;
     case command::exit:
         close();

@@ -21,6 +21,7 @@ class QToolBar;
 
 namespace kolv {
 
+class DeliveryPanel;
 class DocumentManager;
 class LogView;
 class FileChooser;
@@ -39,6 +40,7 @@ public:
     DocumentManager& lifecycle() { return *lifecycle_; }
     LogView& view() { return *view_; }
     RecentFiles& recentFiles() { return *recentFiles_; }
+    DeliveryPanel& deliveryPanel() { return *deliveryPanel_; }
     QPrinter& printer() { return printer_; }
     QToolBar* toolBar() const { return toolBar_; }
     // The action of a command id; nullptr for an unknown id.
@@ -98,6 +100,7 @@ private:
     Prompter& prompter_;
     FileChooser& chooser_;
     LogView* view_ = nullptr;
+    DeliveryPanel* deliveryPanel_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QMenu* recentMenuAnchor_ = nullptr;
     QAction* recentEnd_ = nullptr;

@@ -90,6 +90,10 @@ constexpr CatalogueEntry catalogue[] = {
     {Message::ViewerNotStarted, 0, "ヘルプファイルを開くプログラムを起動できませんでした\n( %1 )"},
 
     {Message::CloseQuestion, 0, "データが変更されましたが、終了してよいのですか? "},
+    {Message::DeliveryNotOpened, 0, "電子納品フォルダを開けません\n( %1 )\n%2"},
+    {Message::DeliveryLogsExist, 0,
+     "柱状図PDFが %1 個既にあります.\n上書きしますか\n(いいえ: 既にあるPDFはそのまま残します)"},
+    {Message::DeliveryLogsNotWritten, 0, "次の柱状図PDFは出力できませんでした\n%1"},
     {Message::DiscardQuestion, 0, "データが変更されましたが、破棄してよいのですか? "},
     {Message::SaveHint, 0, "「名前を付けて保存」または「上書き保存」で保存して下さい. "},
     {Message::ExchangeFileIssues, 0, "交換用データを出力しました. 次の値は記録どおりには出力できませんでした:"},

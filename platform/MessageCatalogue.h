@@ -84,7 +84,10 @@ enum class Message {
 
     // The window
     CloseQuestion,
-    DiscardQuestion,  // new and open ask it before the changes go
+    DeliveryNotOpened,       // %1: the folder, %2: why
+    DeliveryLogsExist,       // %1: how many of the PDFs are there already
+    DeliveryLogsNotWritten,  // %1: the boreholes whose logs could not be written
+    DiscardQuestion,         // new and open ask it before the changes go
     SaveHint,
     ExchangeFileIssues,      // heads the values the exchange file could not keep
     ExchangeFileMoreIssues,  // %1: how many more

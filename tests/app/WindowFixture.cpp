@@ -48,6 +48,11 @@ QString ScriptedFileChooser::openFileName(QWidget*, const QString& startFolder, 
     return answer;
 }
 
+QString ScriptedFileChooser::folderName(QWidget*, const QString& startFolder)
+{
+    return openFileName(nullptr, startFolder, {});
+}
+
 QString ScriptedFileChooser::saveFileName(QWidget*, const QString& proposedPath, const QString&, const QString&)
 {
     proposedPaths.append(proposedPath);

@@ -24,6 +24,7 @@ public:
     QString openFileName(QWidget*, const QString& startFolder, const QString& filter) override;
     QString saveFileName(QWidget*, const QString& proposedPath, const QString& filter,
                          const QString& defaultSuffix) override;
+    QString folderName(QWidget*, const QString& startFolder) override;
 
     std::deque<QString> answers;
     QStringList startFolders;
