@@ -561,11 +561,8 @@ void MainWindow::exportXmlCommand()
 bool MainWindow::exportXml(const QString& path)
 {
     const XmlExport exported = writeXmlFile(document_->data());
-    if (!writeFileAtomically(path.toStdString(), exported.bytes)) {
-        showMessage(prompter_, Message::SaveFailed, MessageKind::Error);
-        return false;
-    }
-    showStatus(QStringLiteral("交換用データを出力しました: %1").arg(QDir::toNativeSeparators(path)));
+    // The values the file cannot hold are listed before it is written, so
+    // that the user can keep the document's values another way first.
     if (!exported.issues.empty()) {
         std::string report = messageText(Message::ExchangeFileIssues);
         std::size_t shown = 0;
@@ -577,8 +574,15 @@ bool MainWindow::exportXml(const QString& path)
         if (exported.issues.size() > exchangeIssuesShown)
             report += messageText(Message::ExchangeFileMoreIssues,
                                   std::to_string(exported.issues.size() - exchangeIssuesShown));
-        prompter_.show(messageId(Message::ExchangeFileIssues), report, MessageKind::Warning);
+        const Answer answer = prompter_.show(messageId(Message::ExchangeFileIssues), report, MessageKind::Question);
+        if (answer == Answer::No || answer == Answer::Cancel)
+            return false;
     }
+    if (!writeFileAtomically(path.toStdString(), exported.bytes)) {
+        showMessage(prompter_, Message::SaveFailed, MessageKind::Error);
+        return false;
+    }
+    showStatus(QStringLiteral("交換用データを出力しました: %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

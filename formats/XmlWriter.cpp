@@ -185,6 +185,32 @@ void writeTitleInformation(XmlLineWriter& writer, const BoringData& data)
     writer.close("標題情報");
 }
 
+constexpr const char* notCarried = "交換用データ(DTD 4.00)にこの項目はありません. 出力しませんでした.";
+
+// What the file has no element for is reported value by value, so that no
+// value is left out of an export without a word. The heading water level
+// is not among them: the water-level rows carry it.
+void reportValuesWithoutElement(XmlLineWriter& writer, const BoringData& data)
+{
+    using namespace HeadingLine;
+    for (int line : {ElevationType, HammerDropDevice, SheetNumber, Code1, Code2, Memo}) {
+        if (!data.headingLine(line).empty())
+            writer.report(HeadingWriter::place(line), data.headingLine(line), notCarried);
+    }
+    const auto reportCells = [&](const char* table, const auto& rows, std::initializer_list<int> cells) {
+        const int occupied = occupiedRowCount(rows);
+        for (int row = 1; row <= occupied; ++row)
+            for (int cell : cells)
+                if (!rows.cell(row, cell).empty())
+                    writer.report({table, row, cell}, rows.cell(row, cell), notCarried);
+    };
+    reportCells("地質", data.layerRows, {LayerCell::AuxiliaryName});
+    reportCells("回収比とqu", data.recoveryRows,
+                {RecoveryCell::Ratio, RecoveryCell::FirstQu, RecoveryCell::FirstQu + 1, RecoveryCell::FirstQu + 2,
+                 RecoveryCell::FirstQu + 3});
+    reportCells("自由記事", data.freeNoteRows, {FreeNoteCell::Text});
+}
+
 SurveyYears surveyYears(const BoringData& data)
 {
     SurveyYears years;
@@ -214,6 +240,7 @@ XmlExport writeXmlFile(const BoringData& data)
     writeStandards(writer);
     writeTitleInformation(writer, data);
     writeCoreInformation(writer, data, surveyYears(data));
+    reportValuesWithoutElement(writer, data);
     writer.close("ボーリング情報");
     exported.bytes = writer.text();
     return exported;

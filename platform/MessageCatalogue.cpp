@@ -96,7 +96,7 @@ constexpr CatalogueEntry catalogue[] = {
     {Message::DeliveryLogsNotWritten, 0, "次の柱状図PDFは出力できませんでした\n%1"},
     {Message::DiscardQuestion, 0, "データが変更されましたが、破棄してよいのですか? "},
     {Message::SaveHint, 0, "「名前を付けて保存」または「上書き保存」で保存して下さい. "},
-    {Message::ExchangeFileIssues, 0, "交換用データを出力しました. 次の値は記録どおりには出力できませんでした:"},
+    {Message::ExchangeFileIssues, 0, "このまま出力しますか. 次の値は交換用データに記録どおりには出力できません:"},
     {Message::ExchangeFileMoreIssues, 0, "\n… ほか %1 件"},
     {Message::ScreenDrawingOff, 0, "表示しません"},
     {Message::ScreenDrawingOn, 0, "表示します"},

@@ -44,5 +44,25 @@ TEST_F(WindowTest, ExchangeFileIsProposedUnderTheDocumentsNameAndReadsBack)
     EXPECT_EQ(messageIds(), std::vector<int>{4005});
 }
 
+TEST_F(WindowTest, ValuesTheExchangeFileCannotHoldAreListedBeforeItIsWritten)
+{
+    // The harbour sample holds a datum, a hammer drop device, recovery ratios
+    // and free notes, which the exchange file has no place for.
+    ASSERT_TRUE(start({QString::fromStdString(sample("harbour.vla"))}));
+    const std::string target = work.file("quay.XML");
+    prompter.scriptedAnswers = {Answer::No};
+    EXPECT_FALSE(frame->exportXml(QString::fromStdString(target)));
+    EXPECT_FALSE(fileExists(target));
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    const RecordingPrompter::Message& asked = prompter.messages.front();
+    EXPECT_EQ(asked.kind, MessageKind::Question);
+    for (const char* listed : {"見出し 12行目「C.D.L.」", "見出し 21行目", "回収比とqu 1行目 3列"})
+        EXPECT_NE(asked.text.find(sjis(listed)), std::string::npos) << listed;
+
+    prompter.scriptedAnswers = {Answer::Yes};
+    EXPECT_TRUE(frame->exportXml(QString::fromStdString(target)));
+    EXPECT_TRUE(fileExists(target));
+}
+
 }  // namespace
 }  // namespace kolv::test

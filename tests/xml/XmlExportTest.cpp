@@ -386,7 +386,11 @@ TEST(XmlExport, EveryCarriedCellOfOddValuesComesBack)
 {
     const BoringData data = oddStore();
     const XmlExport exported = writeXmlFile(data);
-    EXPECT_TRUE(exported.issues.empty()) << utf8(describeXmlExportIssue(exported.issues.front()));
+    // Odd values are written as they are; only values the file has no
+    // element for (the hammer drop device, a second soil name) are reported.
+    for (const XmlExportIssue& issue : exported.issues)
+        EXPECT_EQ(utf8(issue.problem), "交換用データ(DTD 4.00)にこの項目はありません. 出力しませんでした.")
+            << utf8(describeXmlExportIssue(issue));
     expectValid(exported);
     EXPECT_EQ(describe(carriedCellDifferences(data, importExported(exported), exported.issues)), "");
     EXPECT_NE(describe(carriedCellDifferences(data, smallStore(), {})), "");
