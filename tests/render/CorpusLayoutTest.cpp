@@ -78,17 +78,6 @@ std::unique_ptr<OpenedLog> openLog(const std::string& file, const std::string& d
     return log;
 }
 
-// The right edge (device x at the check's resolution) of the layer columns
-// and the observation notes, whose texts no rule may cross.
-int layerColumnsRight(const OpenedLog& log, int page)
-{
-    LogMapping mapping;
-    RecordingDevice metrics(dotsPerInch);
-    prepareMapping(mapping, metrics, log.settings, maximumDepth(log.data));
-    mapping.useBody(pageStartDepth(log.settings, page));
-    return mapping.toDeviceX(computeColumnX(log.data)[Column::ObservationNotes]);
-}
-
 TEST(CorpusLayout, NoTextOverlapsAnotherOrLeavesTheSheet)
 {
     if (!test::corpusAvailable())
