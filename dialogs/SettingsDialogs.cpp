@@ -87,10 +87,10 @@ DialogOutcome runHeading(LogDocument& document, Prompter& prompter, QWidget* par
     model.warnOnAccept(prompter);
     BoringData edited = document.data();
     model.apply(edited);
+    // A start depth taken from the ground elevation goes into the same step.
     LogSettings settings = document.settings();
-    if (checkScaleStart(edited, settings, prompter))
-        document.replaceSettings(settings);
-    document.pushEdit(QStringLiteral("見出し"), edited);
+    checkScaleStart(edited, settings, prompter);
+    document.pushEdit(QStringLiteral("見出し"), edited, settings.printOptions());
     return DialogOutcome::Accepted;
 }
 
@@ -110,12 +110,14 @@ DialogOutcome runScale(LogDocument& document, Prompter& prompter, QWidget* paren
         document.notifyPageChanged();
         return DialogOutcome::Cancelled;
     }
-    if (!sameOptions(edited, document.data(), printStartDepthOption, printStartDepthOption))
-        document.pushEdit(QStringLiteral("縮尺と深度"), edited);
-    // The scales live only while the program runs: the document always takes
-    // them, Sys.ndx only the values that changed.
-    const bool valuesChanged = settings.values() != document.settings().values();
-    document.replaceSettings(settings);
+    // The scales, the start depth and the extra pages are drawn and printed
+    // with the store: one undo step over them and the document's start depth.
+    // The depth per page, the overlap and the scale switch belong to Sys.ndx,
+    // which keeps them whatever is undone.
+    if (!sameOptions(edited, document.data(), printStartDepthOption, printStartDepthOption)
+        || settings.printOptions() != document.settings().printOptions())
+        document.pushEdit(QStringLiteral("縮尺と深度"), edited, settings.printOptions());
+    const bool valuesChanged = document.replaceSettingsValues(settings.values());
     if (outcome.save && valuesChanged)
         writeSettingsFile(document, prompter);
     return DialogOutcome::Accepted;

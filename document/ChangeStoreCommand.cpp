@@ -6,7 +6,8 @@
 
 namespace kolv {
 
-ChangeStoreCommand::ChangeStoreCommand(LogDocument& document, const QString& text, BoringData before, BoringData after)
+ChangeStoreCommand::ChangeStoreCommand(LogDocument& document, const QString& text, DocumentState before,
+                                       DocumentState after)
     : QUndoCommand(text), document_(document), before_(std::move(before)), after_(std::move(after))
 {}
 

@@ -1,8 +1,10 @@
 #pragma once
-// One data dialog's OK as an undo step: the store before and after. Whether
-// the document is modified afterwards follows the undo stack's clean state
-// (the state of the last save), so undoing past a save marks it modified.
+// One user action's OK as an undo step: the store and the print options the
+// log is drawn with, before and after. Whether the document is modified
+// afterwards follows the undo stack's clean state (the state of the last
+// save), so undoing past a save marks it modified.
 #include "data/BoringData.h"
+#include "settings/LogSettings.h"
 
 #include <QUndoCommand>
 
@@ -10,17 +12,23 @@ namespace kolv {
 
 class LogDocument;
 
+// What an undo step restores.
+struct DocumentState {
+    BoringData data;
+    PrintOptions printOptions;
+};
+
 class ChangeStoreCommand : public QUndoCommand {
 public:
-    ChangeStoreCommand(LogDocument& document, const QString& text, BoringData before, BoringData after);
+    ChangeStoreCommand(LogDocument& document, const QString& text, DocumentState before, DocumentState after);
 
     void undo() override;
     void redo() override;
 
 private:
     LogDocument& document_;
-    BoringData before_;
-    BoringData after_;
+    DocumentState before_;
+    DocumentState after_;
     bool pushed_ = false;
 };
 

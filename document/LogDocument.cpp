@@ -24,12 +24,24 @@ LogDocument::~LogDocument() = default;
 
 void LogDocument::pushEdit(const QString& text, const BoringData& edited)
 {
-    undoStack_->push(new ChangeStoreCommand(*this, text, data_, edited));
+    pushEdit(text, edited, settings_.printOptions());
 }
 
-void LogDocument::restore(const BoringData& data, bool matchesSavedState)
+void LogDocument::pushEdit(const QString& text, const BoringData& edited, const PrintOptions& printOptions)
 {
-    data_ = data;
+    undoStack_->push(new ChangeStoreCommand(*this, text, DocumentState{data_, settings_.printOptions()},
+                                            DocumentState{edited, printOptions}));
+}
+
+void LogDocument::restore(const DocumentState& state, bool matchesSavedState)
+{
+    data_ = state.data;
+    if (state.printOptions != settings_.printOptions()) {
+        settings_.printOptions() = state.printOptions;
+        view_.screenPageStart = state.printOptions.printStartDepth;
+        view_.currentPage = 1;
+        pendingChanges_ |= DocumentChange::Settings | DocumentChange::Page;
+    }
     // The free-notes dialog edits the frame size as text; the drawing reads
     // the number.
     data_.freeNoteFrameSize = freeNoteFrameSizeOf(data_);
@@ -53,7 +65,11 @@ void LogDocument::setModified(bool modified)
 
 void LogDocument::replaceSettings(const LogSettings& edited)
 {
+    const PrintOptions printOptions = settings_.printOptions();
+    const DisplayOptions displayOptions = settings_.displayOptions();
     settings_ = edited;
+    settings_.printOptions() = printOptions;
+    settings_.displayOptions() = displayOptions;
     emit changed(DocumentChange::Settings);
 }
 

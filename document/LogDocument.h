@@ -4,6 +4,7 @@
 // edit goes through an undo command; the document never shows a message, it
 // returns what went wrong for the window or the command line to show.
 #include "data/BoringData.h"
+#include "document/ChangeStoreCommand.h"
 #include "document/DocumentChanges.h"
 #include "document/ViewState.h"
 #include "formats/OpenDocument.h"
@@ -43,6 +44,11 @@ public:
     // step named text. Sets the modified flag; undoing brings back the store,
     // and the flag is clear exactly when the store is back at its last save.
     void pushEdit(const QString& text, const BoringData& edited);
+    // An action that changes the print options too (the heading and the scale
+    // dialogs): one step over both, so that undo restores what is drawn,
+    // printed and saved together. Redo and undo return the screen to the
+    // first page at the start depth when the print options differ.
+    void pushEdit(const QString& text, const BoringData& edited, const PrintOptions& printOptions);
     QUndoStack* undoStack() const { return undoStack_; }
 
     bool isModified() const { return modified_; }
@@ -55,7 +61,9 @@ public:
 
     LogSettings& settings() { return settings_; }
     const LogSettings& settings() const { return settings_; }
-    // A settings dialog's OK: takes the edited copy and announces it.
+    // A settings dialog's OK: takes the edited copy and announces it. The print
+    // options and the screen-drawing switch stay: they change only through an
+    // undo step and the window's switch.
     void replaceSettings(const LogSettings& edited);
     // A settings dialog's OK on the values of the settings file: takes the
     // edited copy and announces it when it differs; false when nothing changed.
@@ -90,7 +98,7 @@ signals:
 
 private:
     friend class ChangeStoreCommand;
-    void restore(const BoringData& data, bool matchesSavedState);
+    void restore(const DocumentState& state, bool matchesSavedState);
 
     BoringData data_;
     LogSettings settings_;

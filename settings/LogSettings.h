@@ -1,7 +1,7 @@
 #pragma once
-// The settings record, in four parts: the values of Sys.ndx that the settings
+// The settings record, in five parts: the values of Sys.ndx that the settings
 // dialogs edit, the print options that live only while the program runs, the
-// installation folder with the paths built from it, and the reference data
+// window's screen-drawing switch, the installation folder with the paths built from it, and the reference data
 // loaded from it. Owned by the document (window) or the job (command line)
 // and passed by reference; a settings dialog edits a copy of SettingsValues
 // and compares it on OK.
@@ -89,15 +89,22 @@ struct SettingsValues {
     bool operator==(const SettingsValues&) const = default;
 };
 
-// The scales and the paging of one run; stored in no file.
+// The scales and the paging the log is drawn and printed with; stored in no
+// file. The dialogs that change them do so in an undo step of the document,
+// which restores them with the store.
 struct PrintOptions {
     int horizontalScale = 100;
     int verticalScale = 100;
     double printStartDepth = 0.0;
     int forcedExtraPages = 0;
-    bool screenDrawing = true;
 
     bool operator==(const PrintOptions&) const = default;
+};
+
+// Whether the screen draws the log at all: a switch of the window, not of the
+// document, so undo leaves it alone.
+struct DisplayOptions {
+    bool screenDrawing = true;
 };
 
 // Where the installation folder is, the paths built from it and what has been
@@ -134,11 +141,13 @@ struct ReferenceData {
     std::shared_ptr<PatternBitmapCache> patternBitmaps = std::make_shared<PatternBitmapCache>();
 };
 
-struct LogSettings : SettingsValues, PrintOptions, Installation, ReferenceData {
+struct LogSettings : SettingsValues, PrintOptions, DisplayOptions, Installation, ReferenceData {
     SettingsValues& values() { return *this; }
     const SettingsValues& values() const { return *this; }
     PrintOptions& printOptions() { return *this; }
     const PrintOptions& printOptions() const { return *this; }
+    DisplayOptions& displayOptions() { return *this; }
+    const DisplayOptions& displayOptions() const { return *this; }
     Installation& installation() { return *this; }
     const Installation& installation() const { return *this; }
     ReferenceData& referenceData() { return *this; }

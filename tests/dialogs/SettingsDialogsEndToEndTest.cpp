@@ -188,10 +188,56 @@ TEST(SettingsDialogsEndToEnd, HeadingOkIsOneUndoStepAndSetsTheStartDepth)
     EXPECT_EQ(data.headingLine(51), "35");
     EXPECT_EQ(data.documentOption(17).value, "1");
     EXPECT_EQ(data.documentOption(16).value, "-0.75");
+    EXPECT_DOUBLE_EQ(open.document.settings().printStartDepth, -0.75);
+    EXPECT_EQ(open.document.undoStack()->count(), 1);
     EXPECT_TRUE(open.document.isModified());
+    // Undo brings back what is drawn and printed, not only what is saved.
     open.document.undoStack()->undo();
     EXPECT_EQ(open.document.data().headingLine(1), "");
+    EXPECT_EQ(open.document.data().documentOption(16).value, "");
+    EXPECT_DOUBLE_EQ(open.document.settings().printStartDepth, 0.0);
     EXPECT_FALSE(open.document.isModified());
+    open.document.undoStack()->redo();
+    EXPECT_DOUBLE_EQ(open.document.settings().printStartDepth, -0.75);
+    EXPECT_DOUBLE_EQ(open.document.view().screenPageStart, -0.75);
+}
+
+TEST(SettingsDialogsEndToEnd, ScaleOkIsOneUndoStepOverScalesAndStartDepthButNotSysNdx)
+{
+    OpenDocument open;
+    open.document.view().paperLength = 297;
+    const PrintOptions before = open.document.settings().printOptions();
+    whenDialogShows([](QDialog& dialog) {
+        typeInto(dialog, "horizontal", "200");
+        typeInto(dialog, "printStart", "12.5");
+        typeInto(dialog, "depthPerPage", "8");
+        typeInto(dialog, "extraPages", "2");
+        clickButton(dialog, "OK");
+    });
+    EXPECT_EQ(open.run(3001), DialogOutcome::Accepted);
+    const LogSettings& settings = open.document.settings();
+    EXPECT_EQ(settings.horizontalScale, 200);
+    EXPECT_DOUBLE_EQ(settings.printStartDepth, 12.5);
+    EXPECT_EQ(settings.forcedExtraPages, 2);
+    EXPECT_EQ(open.document.data().documentOption(16).value, "12.5");
+    EXPECT_EQ(open.sysLine(43), "8");
+    EXPECT_EQ(open.document.undoStack()->count(), 1);
+    EXPECT_TRUE(open.document.isModified());
+
+    open.document.undoStack()->undo();
+    EXPECT_EQ(settings.printOptions(), before);
+    EXPECT_EQ(open.document.data().documentOption(16).value, "");
+    EXPECT_DOUBLE_EQ(open.document.view().screenPageStart, before.printStartDepth);
+    EXPECT_EQ(open.document.view().currentPage, 1);
+    EXPECT_FALSE(open.document.isModified());
+    // The depth per page lives in the settings file, which undo leaves alone.
+    EXPECT_EQ(settings.depthPerPage, 8);
+    EXPECT_EQ(open.sysLine(43), "8");
+
+    open.document.undoStack()->redo();
+    EXPECT_EQ(settings.horizontalScale, 200);
+    EXPECT_DOUBLE_EQ(open.document.view().screenPageStart, 12.5);
+    EXPECT_TRUE(open.document.isModified());
 }
 
 TEST(SettingsDialogsEndToEnd, MasterFileNamesOkRewritesThePathLines)
