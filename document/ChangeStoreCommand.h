@@ -1,8 +1,7 @@
 #pragma once
 // One user action's OK as an undo step: the store and the print options the
 // log is drawn with, before and after. Whether the document is modified
-// afterwards follows the undo stack's clean state (the state of the last
-// save), so undoing past a save marks it modified.
+// follows the undo stack's clean state alone.
 #include "data/BoringData.h"
 #include "settings/LogSettings.h"
 
@@ -29,7 +28,6 @@ private:
     LogDocument& document_;
     DocumentState before_;
     DocumentState after_;
-    bool pushed_ = false;
 };
 
 }  // namespace kolv

@@ -13,8 +13,12 @@ LogDocument::LogDocument(QObject* parent) : QObject(parent), undoStack_(new QUnd
     // The change of an undo step is announced once the stack has moved, so
     // that whoever repaints on it sees the stack as it now is.
     connect(undoStack_, &QUndoStack::indexChanged, this, [this] {
-        const DocumentChanges pending = pendingChanges_;
+        DocumentChanges pending = pendingChanges_;
         pendingChanges_ = {};
+        if (isModified() != announcedModified_) {
+            announcedModified_ = isModified();
+            pending |= DocumentChange::Modified;
+        }
         if (pending)
             emit changed(pending);
     });
@@ -33,7 +37,12 @@ void LogDocument::pushEdit(const QString& text, const BoringData& edited, const 
                                             DocumentState{edited, printOptions}));
 }
 
-void LogDocument::restore(const DocumentState& state, bool matchesSavedState)
+bool LogDocument::isModified() const
+{
+    return !undoStack_->isClean();
+}
+
+void LogDocument::restore(const DocumentState& state)
 {
     data_ = state.data;
     if (state.printOptions != settings_.printOptions()) {
@@ -45,22 +54,7 @@ void LogDocument::restore(const DocumentState& state, bool matchesSavedState)
     // The free-notes dialog edits the frame size as text; the drawing reads
     // the number.
     data_.freeNoteFrameSize = freeNoteFrameSizeOf(data_);
-    const bool modified = editedOutsideUndo_ || !matchesSavedState;
     pendingChanges_ |= DocumentChange::Data;
-    if (modified != modified_)
-        pendingChanges_ |= DocumentChange::Modified;
-    modified_ = modified;
-}
-
-void LogDocument::setModified(bool modified)
-{
-    editedOutsideUndo_ = modified;
-    if (!modified)
-        undoStack_->setClean();
-    if (modified == modified_)
-        return;
-    modified_ = modified;
-    emit changed(DocumentChange::Modified);
 }
 
 void LogDocument::replaceSettings(const LogSettings& edited)
@@ -99,9 +93,8 @@ Issues LogDocument::newDocument()
 {
     clear(data_);
     path_.clear();
-    modified_ = false;
-    editedOutsideUndo_ = false;
     undoStack_->clear();
+    announcedModified_ = false;
     Issues issues = refresh();
     emit changed(everyDocumentChange);
     return issues;
@@ -118,9 +111,8 @@ OpenResult LogDocument::open(const std::string& hostPath, const OpenOptions& opt
         return result;
     data_ = std::move(loaded);
     path_ = hostPath;
-    modified_ = false;
-    editedOutsideUndo_ = false;
     undoStack_->clear();
+    announcedModified_ = false;
     Issues refreshIssues = refresh();
     result.issues.insert(result.issues.end(), refreshIssues.begin(), refreshIssues.end());
     emit changed(everyDocumentChange);
@@ -133,11 +125,9 @@ SaveResult LogDocument::save(const std::string& hostPath)
     result.saved = saveNativeFile(data_, hostPath, result.issues);
     if (!result.saved)
         return result;
-    updateSavedValues(data_);
     path_ = hostPath;
-    modified_ = false;
-    editedOutsideUndo_ = false;
     undoStack_->setClean();
+    announcedModified_ = false;
     emit changed(DocumentChange::Path | DocumentChange::Modified);
     return result;
 }

@@ -51,10 +51,9 @@ public:
     void pushEdit(const QString& text, const BoringData& edited, const PrintOptions& printOptions);
     QUndoStack* undoStack() const { return undoStack_; }
 
-    bool isModified() const { return modified_; }
-    // Marks a change made without an undo step (a per-document option); false
-    // marks the current state as saved.
-    void setModified(bool modified);
+    // Whether the store differs from its file: the undo stack is away from
+    // the state of the last open, new or save.
+    bool isModified() const;
 
     // Host path of the document's file; empty for a new document.
     const std::string& path() const { return path_; }
@@ -85,8 +84,10 @@ public:
     // Reads the file into the store; on any failure the store, the path and
     // the modified flag stay as they were.
     OpenResult open(const std::string& hostPath, const OpenOptions& options = {});
-    // Writes the store natively; the previous file stays intact on failure and
-    // the document then stays modified.
+    // Writes the store natively (with the heading lines a file derives from
+    // the tables, computed while writing: the store itself is changed only by
+    // undo steps); the previous file stays intact on failure and the document
+    // then stays modified.
     SaveResult save(const std::string& hostPath);
 
     // The step that follows every load and reset: settings and masters,
@@ -98,15 +99,16 @@ signals:
 
 private:
     friend class ChangeStoreCommand;
-    void restore(const DocumentState& state, bool matchesSavedState);
+    void restore(const DocumentState& state);
 
     BoringData data_;
     LogSettings settings_;
     ViewState view_;
     std::optional<PaperSize> printerPaper_;
     std::string path_;
-    bool modified_ = false;
-    bool editedOutsideUndo_ = false;
+    // The modified flag last announced, so that a step that reaches or leaves
+    // the saved state says so in its change.
+    bool announcedModified_ = false;
     DocumentChanges pendingChanges_;
     QUndoStack* undoStack_;
 };

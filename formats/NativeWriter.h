@@ -29,8 +29,8 @@ std::string savedHeadingLine(const BoringData& data, int line);
 std::string savedObservationNote(std::string_view note);
 
 // Brings the store to what a save writes: the heading lines of
-// savedHeadingLine and the notes of savedObservationNote. The document does
-// this after every save, so that the open store equals its file.
+// savedHeadingLine and the notes of savedObservationNote, so that a store can
+// be compared with its file read back.
 void updateSavedValues(BoringData& data);
 
 // The bytes of the native file of the store, with the derived values of

@@ -3,6 +3,7 @@
 #include "document/LogDocument.h"
 
 #include "data/Fields.h"
+#include "formats/NativeWriter.h"
 #include "support/TestSupport.h"
 
 #include <QUndoStack>
@@ -103,8 +104,10 @@ TEST_F(LogDocumentTest, UndoPastASaveMakesTheDocumentModifiedAgain)
     document.pushEdit("地質", edited);
     test::TemporaryFolder folder;
     ASSERT_TRUE(document.save(folder.file("log.vla")).saved);
-    // The saved store holds what the file holds: the depth of the last layer.
-    EXPECT_EQ(document.data().headingLine(HeadingLine::LastLayerDepth), "3.50");
+    // The file holds the depth of the last layer, worked out while writing;
+    // the store is changed by undo steps alone.
+    EXPECT_NE(test::readFile(folder.file("log.vla")).find("3.50"), std::string::npos);
+    EXPECT_EQ(document.data().headingLine(HeadingLine::LastLayerDepth), "");
     changes.clear();
 
     document.undoStack()->undo();
@@ -115,6 +118,52 @@ TEST_F(LogDocumentTest, UndoPastASaveMakesTheDocumentModifiedAgain)
     document.undoStack()->redo();
     EXPECT_EQ(document.data().layerRows.cell(1, 1), "3.50");
     EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(changes.size(), 2u);
+    EXPECT_TRUE(changes.back().testFlag(DocumentChange::Modified));
+}
+
+// What users do between opening and closing, step by step: after every step
+// the modified flag says whether saving would write other bytes than the file
+// holds, so that closing asks exactly when work would be lost.
+TEST_F(LogDocumentTest, ModifiedFlagIsTrueExactlyWhenTheFileDiffers)
+{
+    struct Sequence {
+        const char* name;
+        std::vector<std::string> steps;
+    };
+    const std::vector<Sequence> sequences = {
+        {"save, undo, redo, close", {"edit", "save", "undo", "redo"}},
+        {"save, undo, save", {"edit", "save", "undo", "save", "redo"}},
+        {"edit, undo to clean", {"edit", "edit", "undo", "undo", "redo"}},
+        {"failed save", {"edit", "fail", "undo", "redo", "save"}},
+        {"edit after undo past a save", {"edit", "edit", "save", "undo", "edit", "undo", "undo", "redo"}},
+    };
+    for (const Sequence& sequence : sequences) {
+        test::TemporaryFolder folder;
+        const std::string path = folder.file("log.vla");
+        test::writeFile(path, test::readFile(sample("harbour.vla")));
+        ASSERT_EQ(document.open(path).status, OpenStatus::Opened);
+        // The file as this program writes it, which is what saving compares with.
+        ASSERT_TRUE(document.save(path).saved);
+        int edits = 0;
+        for (const std::string& step : sequence.steps) {
+            if (step == "edit") {
+                BoringData edited = document.data();
+                edited.layerRows.setCell(1, 2, "edit " + std::to_string(++edits));
+                document.pushEdit("地質", edited);
+            } else if (step == "save") {
+                ASSERT_TRUE(document.save(path).saved) << sequence.name;
+            } else if (step == "fail") {
+                ASSERT_FALSE(document.save(folder.file("missing/log.vla")).saved) << sequence.name;
+            } else if (step == "undo") {
+                document.undoStack()->undo();
+            } else {
+                document.undoStack()->redo();
+            }
+            const bool differs = test::readFile(path) != writeNativeFile(document.data());
+            EXPECT_EQ(document.isModified(), differs) << sequence.name << ", after " << step;
+        }
+    }
 }
 
 TEST_F(LogDocumentTest, SettingsValuesAreTakenAndAnnouncedOnlyWhenChanged)
