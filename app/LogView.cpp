@@ -97,23 +97,31 @@ void LogView::previousPage()
 {
     if (document_.view().printing)
         return;
-    kolv::previousPage(document_.view(), document_.settings());
-    document_.notifyPageChanged();
+    ViewState view = document_.view();
+    kolv::previousPage(view, document_.settings());
+    document_.setView(view);
 }
 
 void LogView::nextPage()
 {
     if (document_.view().printing)
         return;
-    kolv::nextPage(document_.view(), document_.settings(), logDepth(document_));
-    document_.notifyPageChanged();
+    ViewState view = document_.view();
+    kolv::nextPage(view, document_.settings(), logDepth(document_));
+    document_.setView(view);
+}
+
+void LogView::resetRunawayPage()
+{
+    ViewState view = document_.view();
+    kolv::resetRunawayPage(view, document_.settings(), logDepth(document_));
+    document_.setView(view);
 }
 
 void LogView::toggleScreenDrawing()
 {
-    LogSettings& settings = document_.settings();
-    settings.screenDrawing = !settings.screenDrawing;
-    const Message message = settings.screenDrawing ? Message::ScreenDrawingOn : Message::ScreenDrawingOff;
+    document_.setScreenDrawing(!document_.settings().screenDrawing);
+    const Message message = document_.settings().screenDrawing ? Message::ScreenDrawingOn : Message::ScreenDrawingOff;
     emit statusMessage(QString::fromStdString(cp932ToUtf8(messageText(message))));
     showMessage(prompter_, message, MessageKind::Information);
     viewport()->update();
@@ -159,14 +167,14 @@ void LogView::keyPressEvent(QKeyEvent* event)
         case Qt::Key_PageUp:
         case Qt::Key_Up:
             if (!document_.view().printing) {
-                resetRunawayPage(document_.view(), document_.settings(), logDepth(document_));
+                resetRunawayPage();
                 previousPage();
             }
             return;
         case Qt::Key_PageDown:
         case Qt::Key_Down:
             if (!document_.view().printing) {
-                resetRunawayPage(document_.view(), document_.settings(), logDepth(document_));
+                resetRunawayPage();
                 nextPage();
             }
             return;

@@ -53,6 +53,8 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // The paging keys first return a page number that ran far past the last page to 1.
+    void resetRunawayPage();
     void updateScrollBars();
     // The top left corner of the sheet in the window.
     QPoint sheetOrigin() const;

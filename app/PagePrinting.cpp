@@ -45,15 +45,14 @@ double logDepth(const LogDocument& document)
 int preparePrinting(LogDocument& document, const std::optional<PaperSize>& paper)
 {
     document.setPrinterPaper(paper);
-    LogSettings& settings = document.settings();
-    applyPrinterPaper(settings, document.view(), freeNotesHeight(document.data()), paper);
-    return pageCount(settings, logDepth(document));
+    document.applyPrinterPaper();
+    return pageCount(document.settings(), logDepth(document));
 }
 
 bool printPages(QPagedPaintDevice& device, LogDocument& document, int firstPage, int lastPage,
                 const PageProgress& progress)
 {
-    ViewState& view = document.view();
+    ViewState view = document.view();
     const LogSettings& settings = document.settings();
     bool completed = true;
     {
@@ -68,6 +67,7 @@ bool printPages(QPagedPaintDevice& device, LogDocument& document, int firstPage,
             view.printing = true;
             view.currentPage = page;
             view.screenPageStart = settings.printStartDepth;
+            document.setView(view);
             {
                 QtPainterDevice painterDevice(painter);
                 PageOptions options;
@@ -81,7 +81,7 @@ bool printPages(QPagedPaintDevice& device, LogDocument& document, int firstPage,
     // The end of a job returns the screen to page 1.
     view.printing = false;
     view.currentPage = 1;
-    document.notifyPageChanged();
+    document.setView(view);
     if (progress && completed)
         progress(lastPage - firstPage + 1);
     return completed;

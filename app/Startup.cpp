@@ -60,7 +60,8 @@ bool startMainFrame(MainWindow& frame, const QStringList& files, const std::stri
                     const std::string& bundledFolder)
 {
     LogDocument& document = frame.document();
-    document.settings().dataRoot = dataRoot;
+    LogSettings settings = document.settings();
+    settings.dataRoot = dataRoot;
     // The user's own files in the installation folder are never replaced; a
     // file that could not be copied shows up as missing when it is loaded.
     copyBundledInstallation(bundledFolder, dataRoot);
@@ -69,7 +70,8 @@ bool startMainFrame(MainWindow& frame, const QStringList& files, const std::stri
     // the first page geometry is worked out from its paper.
     Issues loading;
     BoringData scratch;
-    loadSettings(document.settings(), scratch, false, loading);
+    loadSettings(settings, scratch, false, loading);
+    document.replaceSettings(settings);
     frame.applyPaperDefaults();
     frame.takePrinterPaper();
 

@@ -105,11 +105,9 @@ DialogOutcome runScale(LogDocument& document, Prompter& prompter, QWidget* paren
         FieldFormDialog dialog(QStringLiteral("縮尺と表示印刷深度"), model, scaleDepthFields(), prompter, parent);
         return dialog.exec() == QDialog::Accepted;
     });
-    document.view() = view;
-    if (!outcome.accepted) {
-        document.notifyPageChanged();
+    document.setView(view);
+    if (!outcome.accepted)
         return DialogOutcome::Cancelled;
-    }
     // The scales, the start depth and the extra pages are drawn and printed
     // with the store: one undo step over them and the document's start depth.
     // The depth per page, the overlap and the scale switch belong to Sys.ndx,

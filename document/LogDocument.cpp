@@ -76,9 +76,41 @@ bool LogDocument::replaceSettingsValues(const SettingsValues& edited)
     return true;
 }
 
-void LogDocument::notifyPageChanged()
+void LogDocument::setScreenDrawing(bool on)
 {
+    if (settings_.screenDrawing == on)
+        return;
+    settings_.screenDrawing = on;
+    emit changed(DocumentChange::Settings);
+}
+
+void LogDocument::setView(const ViewState& view)
+{
+    if (view == view_)
+        return;
+    view_ = view;
     emit changed(DocumentChange::Page);
+}
+
+void LogDocument::setPrinterPaper(const std::optional<PaperSize>& paper)
+{
+    printerPaper_ = paper;
+    emit changed(DocumentChange::Settings);
+}
+
+void LogDocument::applyPrinterPaper()
+{
+    const SettingsValues valuesBefore = settings_.values();
+    const PrintOptions printOptionsBefore = settings_.printOptions();
+    const ViewState viewBefore = view_;
+    kolv::applyPrinterPaper(settings_, view_, freeNotesHeight(data_), printerPaper_);
+    DocumentChanges what;
+    if (settings_.values() != valuesBefore || settings_.printOptions() != printOptionsBefore)
+        what |= DocumentChange::Settings;
+    if (view_ != viewBefore)
+        what |= DocumentChange::Page;
+    if (what)
+        emit changed(what);
 }
 
 Issues LogDocument::refresh()

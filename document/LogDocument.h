@@ -58,7 +58,6 @@ public:
     // Host path of the document's file; empty for a new document.
     const std::string& path() const { return path_; }
 
-    LogSettings& settings() { return settings_; }
     const LogSettings& settings() const { return settings_; }
     // A settings dialog's OK: takes the edited copy and announces it. The print
     // options and the screen-drawing switch stay: they change only through an
@@ -68,16 +67,20 @@ public:
     // edited copy and announces it when it differs; false when nothing changed.
     bool replaceSettingsValues(const SettingsValues& edited);
 
-    // The paging state of the screen.
-    ViewState& view() { return view_; }
+    // The window's switch that stops the screen from drawing the log.
+    void setScreenDrawing(bool on);
+
+    // The paging state of the screen; the setter announces a change.
     const ViewState& view() const { return view_; }
-    // Announces a change of the shown page made through view().
-    void notifyPageChanged();
+    void setView(const ViewState& view);
 
     // The paper of the default printer (none: no printer), used by the
     // after-change step for the metres per page and the page count.
-    void setPrinterPaper(const std::optional<PaperSize>& paper) { printerPaper_ = paper; }
+    void setPrinterPaper(const std::optional<PaperSize>& paper);
     const std::optional<PaperSize>& printerPaper() const { return printerPaper_; }
+    // The printer paper query before a print job: the paper's size for the
+    // view and, when the depth per page is not set yet, the metres that fit.
+    void applyPrinterPaper();
 
     // A new, empty document: the store cleared, no path, not modified.
     Issues newDocument();

@@ -16,6 +16,8 @@ struct ViewState {
     int paperWidth = 280;
     int paperLength = 280;
     int usableLength = 248;
+
+    bool operator==(const ViewState&) const = default;
 };
 
 // The printer paper query's effect: with no printer 280 x 280 mm; with one its

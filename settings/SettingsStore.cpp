@@ -88,7 +88,7 @@ void loadSettings(LogSettings& settings, BoringData& data, bool reloadAll, Issue
     settings.forcedExtraPages = 0;
 }
 
-bool saveSettings(LogSettings& settings, const std::string& windowsPath, Issues& issues)
+bool saveSettings(const LogSettings& settings, const std::string& windowsPath, Issues& issues)
 {
     if (writeFileAtomically(hostPathOf(settings, windowsPath), settingsFileText(settings)))
         return true;

@@ -22,6 +22,6 @@ void loadSettings(LogSettings& settings, BoringData& data, bool reloadAll, Issue
 
 // Writes lines 0-120 of Sys.ndx; false (after the message "保存できませんでした")
 // when the file cannot be written, the old file then being intact.
-bool saveSettings(LogSettings& settings, const std::string& windowsPath, Issues& issues);
+bool saveSettings(const LogSettings& settings, const std::string& windowsPath, Issues& issues);
 
 }  // namespace kolv

@@ -86,11 +86,15 @@ TEST_F(WindowTest, PagingMovesTheScreenPageAndIsIgnoredWhilePrinting)
     EXPECT_DOUBLE_EQ(document.view().screenPageStart, -step);
     EXPECT_EQ(document.view().currentPage, 1);
 
-    document.view().printing = true;
+    ViewState printing = document.view();
+    printing.printing = true;
+    document.setView(printing);
     QTest::keyClick(&view, Qt::Key_PageDown);
     frame->runCommand(command::nextPage);
     EXPECT_DOUBLE_EQ(document.view().screenPageStart, -step);
-    document.view().printing = false;
+    printing = document.view();
+    printing.printing = false;
+    document.setView(printing);
 }
 
 TEST_F(WindowTest, ScreenDrawingSwitchSaysWhichWayItWent)

@@ -101,7 +101,9 @@ struct DataDialogWindow : ::testing::Test {
     DataDialogWindow()
     {
         ensureApplication();
-        document.settings().dataRoot = folder.path();
+        LogSettings settings = document.settings();
+        settings.dataRoot = folder.path();
+        document.replaceSettings(settings);
     }
     test::TemporaryFolder folder;
     LogDocument document;
@@ -228,7 +230,9 @@ TEST_F(DataDialogWindow, TypedBoreholeSurvivesSaveAndReopen)
     ASSERT_TRUE(document.save(file).saved);
 
     LogDocument reopened;
-    reopened.settings().dataRoot = folder.path();
+    LogSettings settings = reopened.settings();
+    settings.dataRoot = folder.path();
+    reopened.replaceSettings(settings);
     ASSERT_EQ(reopened.open(file).status, OpenStatus::Opened);
     const BoringData& data = reopened.data();
     EXPECT_EQ(data.layerRows.cell(1, 1), "2.50");

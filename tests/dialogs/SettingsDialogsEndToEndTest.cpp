@@ -34,12 +34,18 @@ struct OpenDocument {
     OpenDocument()
     {
         ensureApplication();
-        document.settings() = install.settings;
+        document.replaceSettings(install.settings);
         document.newDocument();
     }
     std::string sysNdx() const { return readFile(install.file("Sys.ndx")); }
     std::string sysLine(int line) const { return splitLines(sysNdx()).at(line); }
     DialogOutcome run(int command) { return runSettingsDialog(command, document, prompter, nullptr); }
+    void setPaperLength(int millimetres)
+    {
+        ViewState view = document.view();
+        view.paperLength = millimetres;
+        document.setView(view);
+    }
 };
 
 // Every change the document announces.
@@ -109,7 +115,7 @@ TEST(SettingsDialogsEndToEnd, OkWithoutAChangeWritesNothingAndRedrawsNothing)
     // Key options, paper defaults, master file names, style sheet, scale.
     for (const int command : {3010, 57610, 3012, 3005, 3001}) {
         OpenDocument open;
-        open.document.view().paperLength = 297;
+        open.setPaperLength(297);
         const std::string before = open.sysNdx();
         const auto written = std::filesystem::last_write_time(open.install.file("Sys.ndx"));
         ChangeLog log(open.document);
@@ -205,7 +211,7 @@ TEST(SettingsDialogsEndToEnd, HeadingOkIsOneUndoStepAndSetsTheStartDepth)
 TEST(SettingsDialogsEndToEnd, ScaleOkIsOneUndoStepOverScalesAndStartDepthButNotSysNdx)
 {
     OpenDocument open;
-    open.document.view().paperLength = 297;
+    open.setPaperLength(297);
     const PrintOptions before = open.document.settings().printOptions();
     whenDialogShows([](QDialog& dialog) {
         typeInto(dialog, "horizontal", "200");
@@ -295,7 +301,7 @@ TEST(SettingsDialogsEndToEnd, DisplayWidthAndPageFooterAreDocumentValues)
 TEST(SettingsDialogsEndToEnd, ScaleDialogReopensOnCorrectionAndSavesTheLastPass)
 {
     OpenDocument open;
-    open.document.view().paperLength = 297;
+    open.setPaperLength(297);
     int shown = 0;
     std::function<void(QDialog&)> pass = [&](QDialog& dialog) {
         ++shown;

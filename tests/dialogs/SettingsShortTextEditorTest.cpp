@@ -329,7 +329,7 @@ TEST(SettingsShortTextEditor, CommandEditsInPlaceSavesAndSwitchesFiles)
     editor.writeMaster("M.mst", {sjis("-,山田")});
     editor.writeMaster("Hyk.mst", {"A.P.", "T.P."});
     LogDocument document;
-    document.settings() = editor.install.settings;
+    document.replaceSettings(editor.install.settings);
     document.newDocument();
     QString statusAfterSave;
     QStringList unnamed;

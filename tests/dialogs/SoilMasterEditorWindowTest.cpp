@@ -37,7 +37,7 @@ struct SoilMasterCommand {
     SoilMasterCommand()
     {
         ensureApplication();
-        document.settings() = install.settings;
+        document.replaceSettings(install.settings);
         document.newDocument();
     }
     std::string file(const char* name) const { return readFile(install.file(name)); }

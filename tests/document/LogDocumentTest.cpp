@@ -18,8 +18,10 @@ class LogDocumentTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        document.settings().dataRoot = dataRoot.path();
-        document.settings().installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
+        LogSettings settings = document.settings();
+        settings.dataRoot = dataRoot.path();
+        settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
+        document.replaceSettings(settings);
         document.newDocument();
         QObject::connect(&document, &LogDocument::changed, [this](DocumentChanges what) { changes.push_back(what); });
     }
@@ -164,6 +166,39 @@ TEST_F(LogDocumentTest, ModifiedFlagIsTrueExactlyWhenTheFileDiffers)
             EXPECT_EQ(document.isModified(), differs) << sequence.name << ", after " << step;
         }
     }
+}
+
+// What the window changes besides the store goes through the document, which
+// tells every view; setting what is already there tells nobody.
+TEST_F(LogDocumentTest, ScreenDrawingPagingAndPrinterPaperAreAnnounced)
+{
+    changes.clear();
+    document.setScreenDrawing(false);
+    EXPECT_FALSE(document.settings().screenDrawing);
+    document.setScreenDrawing(false);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes.back(), DocumentChanges(DocumentChange::Settings));
+
+    changes.clear();
+    ViewState view = document.view();
+    view.currentPage = 3;
+    view.screenPageStart = 20.0;
+    document.setView(view);
+    document.setView(view);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes.back(), DocumentChanges(DocumentChange::Page));
+    EXPECT_EQ(document.view().currentPage, 3);
+
+    changes.clear();
+    document.setPrinterPaper(PaperSize{210, 297});
+    document.applyPrinterPaper();
+    EXPECT_EQ(document.view().paperLength, 297);
+    EXPECT_EQ(document.view().usableLength, 297 - 32);
+    ASSERT_FALSE(changes.empty());
+    EXPECT_TRUE(changes.back().testFlag(DocumentChange::Page));
+    // Neither is an edit of the store.
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(document.undoStack()->count(), 0);
 }
 
 TEST_F(LogDocumentTest, SettingsValuesAreTakenAndAnnouncedOnlyWhenChanged)
