@@ -4,6 +4,7 @@
 #include "app/LastFolderFile.h"
 #include "app/RecentFiles.h"
 #include "data/Cp932Text.h"
+#include "document/DocumentOpening.h"
 #include "document/LogDocument.h"
 #include "platform/Cp932Codec.h"
 #include "platform/MessageCatalogue.h"
@@ -42,11 +43,6 @@ std::string folderOf(const std::string& path)
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, std::max<std::size_t>(slash, 1));
 }
-
-// The Open command reads seven lines with their line ends, without the
-// unknown-version message; the other ways in read six lines and give it.
-const OpenOptions openCommandOptions{7, false, true};
-const OpenOptions openByPathOptions{6, true, false};
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "cli/CommandDocument.h"
 
-#include "formats/OpenDocument.h"
+#include "document/DocumentOpening.h"
+#include "document/PrinterPaper.h"
 #include "platform/FileIo.h"
 #include "platform/Issue.h"
 #include "platform/WindowsPath.h"
@@ -27,17 +28,25 @@ int loadCommandSession(const CommandArguments& arguments, CommandSession& sessio
     return ExitCode::Success;
 }
 
-int openCommandFile(const CommandSession& session, const std::string& path, LogSettings& settings, BoringData& data,
-                    FileReport& report)
+PaperSize paperDefaultsOf(const LogSettings& settings)
 {
-    settings = session.settings;
+    return standardPaper(settings.paperSize == 1 ? "A4" : "A3", settings.paperOrientation == 1)
+        .value_or(PaperSize{297, 420});
+}
+
+int openCommandFile(const CommandSession& session, const std::string& path, LogSettings& settings, BoringData& data,
+                    ViewState& view, const PaperSize& paper, FileReport& report, BoringData* asRead)
+{
     data = session.blank;
     if (directoryExists(path)) {
         report.error(readFailureReason(path));
         return ExitCode::CannotOpen;
     }
     Issues issues;
-    const OpenStatus status = openDocumentFile(path, data, settings.soilNameMaster, issues);
+    // The detection of the Open command; the unknown-version message of the
+    // exchange files stays, as scripts are told what they are given.
+    const OpenOptions options{openCommandOptions.detectionLines, true, openCommandOptions.detectWithLineEnds};
+    const OpenStatus status = openLogFile(path, options, data, settings, view, paper, issues, asRead);
     showIssues(report, issues);
     switch (status) {
     case OpenStatus::Opened:

@@ -83,9 +83,11 @@ int renderBorehole(const DeliveryRun& run, const CommandSession& session, std::s
             report.error(problem);
         return ExitCode::CannotOpen;
     }
-    LogSettings settings;
+    LogSettings settings = session.settings;
     BoringData data;
-    const int opened = openCommandFile(session, borehole.exchangeFilePath, settings, data, report);
+    ViewState view;
+    const int opened =
+        openCommandFile(session, borehole.exchangeFilePath, settings, data, view, paperDefaultsOf(settings), report);
     if (opened != ExitCode::Success) {
         row.outcome = "failed";
         row.problems.push_back("the exchange file cannot be read as a log");

@@ -6,7 +6,7 @@ namespace kolv {
 
 int runDumpCommand(const std::vector<std::string>& arguments)
 {
-    return runOpenedFileCommand({"dump", {}, ".json"}, arguments,
+    return runOpenedFileCommand({"dump", {}, ".json", true}, arguments,
                                 [](const BoringData& data, const FileTask& task, FileReport& report) {
                                     return writeTextResult(task, dumpJson(data), report);
                                 });

@@ -111,15 +111,18 @@ int runOpenedFileCommand(const FileCommand& command, const std::vector<std::stri
                                 parsed, error);
     if (!parsedWell)
         return usageError(error, command.name);
-    return runFileCommand(command, parsed,
-                          [&action](const CommandSession& session, const FileTask& task, FileReport& report) {
-                              LogSettings settings;
-                              BoringData data;
-                              const int opened = openCommandFile(session, task.input, settings, data, report);
-                              if (opened != ExitCode::Success)
-                                  return opened;
-                              return action(data, task, report);
-                          });
+    return runFileCommand(
+        command, parsed, [&action, &command](const CommandSession& session, const FileTask& task, FileReport& report) {
+            LogSettings settings = session.settings;
+            BoringData data;
+            BoringData asRead;
+            ViewState view;
+            const int opened = openCommandFile(session, task.input, settings, data, view, paperDefaultsOf(settings),
+                                               report, command.storeAsRead ? &asRead : nullptr);
+            if (opened != ExitCode::Success)
+                return opened;
+            return action(command.storeAsRead ? asRead : data, task, report);
+        });
 }
 
 int writeTextResult(const FileTask& task, const std::string& text, FileReport& report)

@@ -42,6 +42,9 @@ struct FileCommand {
     std::string_view requiredOutput;
     // The extension of the outputs in --out-dir (".vla").
     std::string_view batchExtension;
+    // The action gets the store as read, before the after-change step that
+    // the window applies (dump shows what the file holds).
+    bool storeAsRead = false;
 };
 
 // Runs the command on the parsed arguments (which must have accepted -o,
@@ -50,7 +53,7 @@ struct FileCommand {
 // first file (in argument order) that failed.
 int runFileCommand(const FileCommand& command, const CommandArguments& arguments, const FileAction& action);
 
-// What a command does with one file read as the Open command does.
+// What a command does with one file opened as the window opens it.
 using OpenedFileAction = std::function<int(const BoringData& data, const FileTask& task, FileReport& report)>;
 
 // The whole of a command that takes only the file options: parses them

@@ -81,9 +81,10 @@ struct Collector {
     void addExchangeFile(const std::string& path, const DeliveryBorehole* entry)
     {
         FileReport report(path, true);
-        LogSettings settings;
+        LogSettings settings = session.settings;
         BoringData data;
-        const int opened = openCommandFile(session, path, settings, data, report);
+        ViewState view;
+        const int opened = openCommandFile(session, path, settings, data, view, paperDefaultsOf(settings), report);
         if (opened != ExitCode::Success) {
             fail(opened);
             return;

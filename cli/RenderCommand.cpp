@@ -394,12 +394,7 @@ void warnWhenCutOff(const BoringData& data, const LogSettings& settings, const P
 int renderFile(const RenderRequest& request, const CommandSession& session, const FileTask& task, FileReport& report,
                RenderedLog* rendered = nullptr)
 {
-    LogSettings settings;
-    BoringData data;
-    const int opened = openCommandFile(session, task.input, settings, data, report);
-    if (opened != ExitCode::Success)
-        return opened;
-
+    LogSettings settings = session.settings;
     if (request.horizontalScale)
         settings.horizontalScale = *request.horizontalScale;
     if (request.verticalScale)
@@ -411,10 +406,11 @@ int renderFile(const RenderRequest& request, const CommandSession& session, cons
     }
     const bool depthFollowsSheet = settings.depthPerPage <= 0;
     const PaperSize paper = sheetOf(request, settings);
+    BoringData data;
     ViewState view;
-    Issues issues;
-    applyDocumentChange(data, settings, view, issues, paper);
-    showIssues(report, issues);
+    const int opened = openCommandFile(session, task.input, settings, data, view, paper, report);
+    if (opened != ExitCode::Success)
+        return opened;
     if (request.startDepth)
         settings.printStartDepth = clampPrintStartDepth(*request.startDepth);
 

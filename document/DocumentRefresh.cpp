@@ -29,6 +29,7 @@ void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& vie
         data.setHeadingLine(HeadingLine::Title, defaultLogTitle());
     if (parseLeadingInteger(data.documentOption(DocumentOptionItem::QuScaleMaximum).value) <= 0)
         data.documentOption(DocumentOptionItem::QuScaleMaximum).value = "500";
+    data.freeNoteFrameSize = freeNoteFrameSizeOf(data);
 }
 
 }  // namespace kolv

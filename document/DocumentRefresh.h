@@ -14,7 +14,8 @@ namespace kolv {
 // applies the printer's paper, returns the view to page 1 at the document's
 // start depth (DocumentOptions item 16, held within -10 ... 3000 m), fills the
 // four engineer-role captions and the title when the captions are all empty,
-// and puts a qu full scale that is not positive back to 500.
+// puts a qu full scale that is not positive back to 500, and takes the
+// free-notes frame size as a number.
 void applyDocumentChange(BoringData& data, LogSettings& settings, ViewState& view, Issues& issues,
                          const std::optional<PaperSize>& paper);
 

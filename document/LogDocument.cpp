@@ -1,6 +1,7 @@
 #include "document/LogDocument.h"
 
 #include "document/ChangeStoreCommand.h"
+#include "document/DocumentOpening.h"
 #include "document/DocumentRefresh.h"
 #include "formats/NativeWriter.h"
 
@@ -117,7 +118,6 @@ Issues LogDocument::refresh()
 {
     Issues issues;
     applyDocumentChange(data_, settings_, view_, issues, printerPaper_);
-    data_.freeNoteFrameSize = freeNoteFrameSizeOf(data_);
     return issues;
 }
 
@@ -134,19 +134,13 @@ Issues LogDocument::newDocument()
 
 OpenResult LogDocument::open(const std::string& hostPath, const OpenOptions& options)
 {
-    // Read into a copy, so that a file that turns out unreadable half-way
-    // leaves the open document whole.
-    BoringData loaded = data_;
     OpenResult result;
-    result.status = openDocumentFile(hostPath, loaded, settings_.soilNameMaster, result.issues, options);
+    result.status = openLogFile(hostPath, options, data_, settings_, view_, printerPaper_, result.issues);
     if (result.status != OpenStatus::Opened)
         return result;
-    data_ = std::move(loaded);
     path_ = hostPath;
     undoStack_->clear();
     announcedModified_ = false;
-    Issues refreshIssues = refresh();
-    result.issues.insert(result.issues.end(), refreshIssues.begin(), refreshIssues.end());
     emit changed(everyDocumentChange);
     return result;
 }

@@ -1,4 +1,7 @@
 #include "data/BoringData.h"
+#include "data/Fields.h"
+#include "document/DocumentOpening.h"
+#include "document/LogDocument.h"
 #include "formats/FormatDetection.h"
 #include "formats/NativeWriter.h"
 #include "support/TestSupport.h"
@@ -212,6 +215,53 @@ TEST(Cli, ConvertWritesTheNativeFile)
     const std::string converted = readFile(out);
     EXPECT_EQ(kolv::formatCodeNumber(kolv::detectFormat(converted.substr(0, converted.find('\n') + 1))), 600);
     EXPECT_NE(converted.find(sjis("\r\n$$N\r\n0.00,5.00,完新世\r\n")), std::string::npos);
+}
+
+// The window and kolv-cli open a file the one same way: every sample and
+// corpus file gives the same store, so the window's Open and Save and
+// kolv-cli convert write the same bytes, while dump shows the store as read,
+// before the window's after-change step.
+TEST(Cli, WindowAndCommandLineOpenEveryFileToTheSameStore)
+{
+    std::vector<std::string> files = {sample("harbour.vla"), sample("inland.vla"), sample("harbour-quay-no2.xml")};
+    if (kolv::test::corpusAvailable())
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(kolv::test::corpusDir())) {
+            const std::string extension = entry.path().extension().string();
+            if (entry.is_regular_file() && (extension == ".XML" || extension == ".xml"))
+                files.push_back(entry.path().string());
+        }
+    TemporaryFolder dataRoot;
+    TemporaryFolder output;
+    kolv::LogDocument window;
+    kolv::LogSettings settings = window.settings();
+    settings.dataRoot = dataRoot.path();
+    settings.installFolderOverride = KOLV_BUNDLED_INSTALL_DIR;
+    window.replaceSettings(settings);
+    int compared = 0;
+    for (const std::string& file : files) {
+        const std::string saved = output.file("window.vla");
+        const std::string converted = output.file("cli.vla");
+        const kolv::OpenResult opened = window.open(file, kolv::openCommandOptions);
+        const CliRun run = runCli({"convert", file, "-o", converted});
+        if (opened.status != kolv::OpenStatus::Opened) {
+            EXPECT_NE(run.exitCode, 0) << file;
+            continue;
+        }
+        ASSERT_EQ(run.exitCode, 0) << file << run.err;
+        ASSERT_TRUE(window.save(saved).saved);
+        EXPECT_EQ(readFile(converted), readFile(saved)) << file;
+        ++compared;
+    }
+    EXPECT_GE(compared, 3);
+
+    // The role captions the after-change step fills in when the file holds none.
+    ASSERT_EQ(window.open(sample("harbour-quay-no2.xml"), kolv::openCommandOptions).status, kolv::OpenStatus::Opened);
+    EXPECT_EQ(window.data().headingLine(kolv::HeadingLine::FirstRoleCaption), sjis("主任技師"));
+    const CliRun dumped = runCli({"dump", sample("harbour-quay-no2.xml")});
+    ASSERT_EQ(dumped.exitCode, 0) << dumped.err;
+    const QJsonArray lines = parseJson(dumped.out).value("HeadingLines").toArray();
+    EXPECT_EQ(lines.at(kolv::HeadingLine::FirstRoleCaption - 1).toString().toStdString(), "")
+        << "dump shows the store as read";
 }
 
 TEST(Cli, CheckPrintsTheReportOneFindingALine)
