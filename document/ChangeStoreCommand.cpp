@@ -4,19 +4,19 @@
 
 namespace kolv {
 
-ChangeStoreCommand::ChangeStoreCommand(LogDocument& document, const QString& text, DocumentState before,
-                                       DocumentState after)
-    : QUndoCommand(text), document_(document), before_(std::move(before)), after_(std::move(after))
+ChangeStoreCommand::ChangeStoreCommand(LogDocument& document, const QString& text, const BoringData& before,
+                                       const BoringData& after, StepOptions printOptions)
+    : QUndoCommand(text), document_(document), delta_(before, after), printOptions_(printOptions)
 {}
 
 void ChangeStoreCommand::undo()
 {
-    document_.restore(before_);
+    document_.restore(delta_, false, printOptions_.before);
 }
 
 void ChangeStoreCommand::redo()
 {
-    document_.restore(after_);
+    document_.restore(delta_, true, printOptions_.after);
 }
 
 }  // namespace kolv

@@ -34,8 +34,8 @@ void LogDocument::pushEdit(const QString& text, const BoringData& edited)
 
 void LogDocument::pushEdit(const QString& text, const BoringData& edited, const PrintOptions& printOptions)
 {
-    undoStack_->push(new ChangeStoreCommand(*this, text, DocumentState{data_, settings_.printOptions()},
-                                            DocumentState{edited, printOptions}));
+    undoStack_->push(
+        new ChangeStoreCommand(*this, text, data_, edited, StepOptions{settings_.printOptions(), printOptions}));
 }
 
 bool LogDocument::isModified() const
@@ -43,12 +43,15 @@ bool LogDocument::isModified() const
     return !undoStack_->isClean();
 }
 
-void LogDocument::restore(const DocumentState& state)
+void LogDocument::restore(const StoreDelta& delta, bool redo, const PrintOptions& printOptions)
 {
-    data_ = state.data;
-    if (state.printOptions != settings_.printOptions()) {
-        settings_.printOptions() = state.printOptions;
-        view_.screenPageStart = state.printOptions.printStartDepth;
+    if (redo)
+        delta.redo(data_);
+    else
+        delta.undo(data_);
+    if (printOptions != settings_.printOptions()) {
+        settings_.printOptions() = printOptions;
+        view_.screenPageStart = printOptions.printStartDepth;
         view_.currentPage = 1;
         pendingChanges_ |= DocumentChange::Settings | DocumentChange::Page;
     }

@@ -4,7 +4,6 @@
 // edit goes through an undo command; the document never shows a message, it
 // returns what went wrong for the window or the command line to show.
 #include "data/BoringData.h"
-#include "document/ChangeStoreCommand.h"
 #include "document/DocumentChanges.h"
 #include "document/ViewState.h"
 #include "formats/OpenDocument.h"
@@ -20,6 +19,8 @@
 class QUndoStack;
 
 namespace kolv {
+
+class StoreDelta;
 
 struct OpenResult {
     OpenStatus status = OpenStatus::CannotOpen;
@@ -102,7 +103,7 @@ signals:
 
 private:
     friend class ChangeStoreCommand;
-    void restore(const DocumentState& state);
+    void restore(const StoreDelta& delta, bool redo, const PrintOptions& printOptions);
 
     BoringData data_;
     LogSettings settings_;
