@@ -5,13 +5,13 @@
 #include "app/CommandIds.h"
 #include "dialogs/ListTableForm.h"
 #include "document/LogDocument.h"
+#include "support/ModalDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -31,9 +31,13 @@ template <class Widget> Widget* named(QWidget* dialog, const QString& accessible
 // Triggers the menu command; script acts on the dialog it opens.
 void runFromMenu(MainWindow& frame, int command, const std::function<void(ListTableForm*)>& script)
 {
-    QTimer::singleShot(0, [script] {
-        auto* form = qobject_cast<ListTableForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(form, nullptr);
+    whenModalDialogShows([script](QDialog& dialog) {
+        auto* form = qobject_cast<ListTableForm*>(&dialog);
+        if (!form) {
+            ADD_FAILURE() << "no list dialog is open";
+            dialog.reject();
+            return;
+        }
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form));
         script(form);

@@ -6,6 +6,7 @@
 #include "dialogs/RecoveryModel.h"
 #include "dialogs/ListTableForm.h"
 #include "document/LogDocument.h"
+#include "support/ModalDialog.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
@@ -57,12 +57,11 @@ template <class Widget> Widget* control(QWidget* dialog, const QString& accessib
 DialogOutcome runWith(int command, LogDocument& document, Prompter& prompter,
                       const std::function<void(ListTableForm*)>& script)
 {
-    QTimer::singleShot(0, [script] {
-        auto* form = qobject_cast<ListTableForm*>(QApplication::activeModalWidget());
+    kolv::test::whenModalDialogShows([script](QDialog& dialog) {
+        auto* form = qobject_cast<ListTableForm*>(&dialog);
         if (!form) {
             ADD_FAILURE() << "no list dialog is open";
-            if (QApplication::activeModalWidget())
-                QApplication::activeModalWidget()->close();
+            dialog.reject();
             return;
         }
         form->activateWindow();

@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QTimer>
 
 #include <filesystem>
 #include <stdexcept>
@@ -47,18 +46,6 @@ void ensureApplication()
     static char name[] = "test_dialogs";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
-}
-
-void whenDialogShows(std::function<void(QDialog&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            whenDialogShows(act);
-            return;
-        }
-        act(*dialog);
-    });
 }
 
 QWidget* controlOf(QDialog& dialog, const char* key)

@@ -4,6 +4,7 @@
 #include "data/BoringData.h"
 #include "platform/Issue.h"
 #include "settings/LogSettings.h"
+#include "support/ModalDialog.h"
 #include "support/TestSupport.h"
 
 #include <functional>
@@ -35,8 +36,6 @@ namespace kolv::test {
 
 // The QApplication of the widget tests (offscreen), made once.
 void ensureApplication();
-// Runs act on the modal dialog once it is shown (by the next exec()).
-void whenDialogShows(std::function<void(QDialog&)> act);
 // A control of the open dialog by its object name (the field key).
 QWidget* controlOf(QDialog& dialog, const char* key);
 // Clicks the push button whose accessible name is the UTF-8 caption.

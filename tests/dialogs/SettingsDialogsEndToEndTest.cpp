@@ -79,7 +79,7 @@ TEST(SettingsDialogsEndToEnd, KeyOptionsOkRewritesSysNdxAndAnnouncesTheChange)
     OpenDocument open;
     ASSERT_EQ(open.sysLine(69), "1");
     ChangeLog log(open.document);
-    whenDialogShows([](QDialog& dialog) {
+    whenModalDialogShows([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("キーの動作、データ入力画面のオプション"));
         qobject_cast<QRadioButton*>(controlOf(dialog, "enterKeyMode.2"))->click();
         qobject_cast<QCheckBox*>(controlOf(dialog, "scrollToLastRow"))->setChecked(true);
@@ -101,7 +101,7 @@ TEST(SettingsDialogsEndToEnd, CancelWritesNothing)
         std::filesystem::remove(open.install.file("Sys.ndx"));
         const std::string fonts = readFile(open.install.file("Font1.ndx"));
         ChangeLog log(open.document);
-        whenDialogShows([](QDialog& dialog) { dialog.reject(); });
+        whenModalDialogShows([](QDialog& dialog) { dialog.reject(); });
         EXPECT_EQ(open.run(command), DialogOutcome::Cancelled) << command;
         EXPECT_FALSE(fileExists(open.install.file("Sys.ndx"))) << command;
         EXPECT_EQ(readFile(open.install.file("Font1.ndx")), fonts);
@@ -119,7 +119,7 @@ TEST(SettingsDialogsEndToEnd, OkWithoutAChangeWritesNothingAndRedrawsNothing)
         const std::string before = open.sysNdx();
         const auto written = std::filesystem::last_write_time(open.install.file("Sys.ndx"));
         ChangeLog log(open.document);
-        whenDialogShows([](QDialog& dialog) { clickButton(dialog, "OK"); });
+        whenModalDialogShows([](QDialog& dialog) { clickButton(dialog, "OK"); });
         EXPECT_EQ(open.run(command), DialogOutcome::Accepted) << command;
         EXPECT_EQ(open.sysNdx(), before) << command;
         EXPECT_EQ(std::filesystem::last_write_time(open.install.file("Sys.ndx")), written) << command;
@@ -134,7 +134,7 @@ TEST(SettingsDialogsEndToEnd, StyleSheetAppliesWithoutClosingAndRefusesOutOfRang
 {
     OpenDocument open;
     ChangeLog log(open.document);
-    whenDialogShows([&](QDialog& dialog) {
+    whenModalDialogShows([&](QDialog& dialog) {
         auto* tabs = dialog.findChild<QTabWidget*>();
         ASSERT_EQ(tabs->count(), 4);
         EXPECT_EQ(tabs->tabText(2), QStringLiteral("マージン 見出し位置"));
@@ -171,7 +171,7 @@ TEST(SettingsDialogsEndToEnd, StyleSheetAppliesWithoutClosingAndRefusesOutOfRang
 TEST(SettingsDialogsEndToEnd, HeadingOkIsOneUndoStepAndSetsTheStartDepth)
 {
     OpenDocument open;
-    whenDialogShows([](QDialog& dialog) {
+    whenModalDialogShows([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("見出し"));
         typeInto(dialog, "L5", "孔番号が三十二バイトを超える長い名前");
         typeInto(dialog, "L1", "港湾施設調査");
@@ -213,7 +213,7 @@ TEST(SettingsDialogsEndToEnd, ScaleOkIsOneUndoStepOverScalesAndStartDepthButNotS
     OpenDocument open;
     open.setPaperLength(297);
     const PrintOptions before = open.document.settings().printOptions();
-    whenDialogShows([](QDialog& dialog) {
+    whenModalDialogShows([](QDialog& dialog) {
         typeInto(dialog, "horizontal", "200");
         typeInto(dialog, "printStart", "12.5");
         typeInto(dialog, "depthPerPage", "8");
@@ -249,7 +249,7 @@ TEST(SettingsDialogsEndToEnd, ScaleOkIsOneUndoStepOverScalesAndStartDepthButNotS
 TEST(SettingsDialogsEndToEnd, MasterFileNamesOkRewritesThePathLines)
 {
     OpenDocument open;
-    whenDialogShows([](QDialog& dialog) {
+    whenModalDialogShows([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("フォルダ・マスタファイル名"));
         typeInto(dialog, "engineerMasterPath", "D:\\masters\\M.mst");
         clickButton(dialog, "OK");
@@ -265,7 +265,7 @@ TEST(SettingsDialogsEndToEnd, UnwritableSettingsFileKeepsTheValuesInMemory)
     // A folder where the file should be: nothing can replace it.
     std::filesystem::remove(open.install.file("Sys.ndx"));
     std::filesystem::create_directory(open.install.file("Sys.ndx"));
-    whenDialogShows([](QDialog& dialog) {
+    whenModalDialogShows([](QDialog& dialog) {
         qobject_cast<QRadioButton*>(controlOf(dialog, "enterKeyMode.0"))->click();
         clickButton(dialog, "OK");
     });
@@ -278,7 +278,7 @@ TEST(SettingsDialogsEndToEnd, UnwritableSettingsFileKeepsTheValuesInMemory)
 TEST(SettingsDialogsEndToEnd, DisplayWidthAndPageFooterAreDocumentValues)
 {
     OpenDocument open;
-    whenDialogShows([](QDialog& dialog) {
+    whenModalDialogShows([](QDialog& dialog) {
         typeInto(dialog, "adjust7", "60");
         EXPECT_EQ(qobject_cast<QLineEdit*>(controlOf(dialog, "width7"))->text(), QStringLiteral("51.0"));
         clickButton(dialog, "OK");
@@ -288,7 +288,7 @@ TEST(SettingsDialogsEndToEnd, DisplayWidthAndPageFooterAreDocumentValues)
     ASSERT_EQ(open.prompter.messages.size(), 1u) << "271.0 mm is too wide, and stored all the same";
     EXPECT_TRUE(open.document.isModified());
 
-    whenDialogShows([](QDialog& dialog) {
+    whenModalDialogShows([](QDialog& dialog) {
         typeInto(dialog, "L62", "5");
         clickButton(dialog, "OK");
     });
@@ -309,13 +309,13 @@ TEST(SettingsDialogsEndToEnd, ScaleDialogReopensOnCorrectionAndSavesTheLastPass)
             typeInto(dialog, "depthPerPage", "10");
             typeInto(dialog, "overlap", "10");
             typeInto(dialog, "vertical", "200");
-            whenDialogShows(pass);
+            whenModalDialogShows(pass);
         } else {
             EXPECT_EQ(qobject_cast<QLineEdit*>(controlOf(dialog, "overlap"))->text(), QStringLiteral("0"));
         }
         clickButton(dialog, "OK");
     };
-    whenDialogShows(pass);
+    whenModalDialogShows(pass);
     EXPECT_EQ(open.run(3001), DialogOutcome::Accepted);
     EXPECT_EQ(shown, 2);
     EXPECT_EQ(open.document.settings().verticalScale, 200);
@@ -337,7 +337,7 @@ TEST(SettingsDialogsEndToEnd, HelpListsTheFileAndOpensItWithTheDesktopViewer)
     writeFile(open.install.file("Help.txt"), sjis("操作の説明\r\n印刷の仕方\r\n"));
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
-    whenDialogShows([](QDialog& dialog) {
+    whenModalDialogShows([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("操作＆ヘルプ"));
         clickButton(dialog, "開いて印刷");
         dialog.accept();
@@ -358,7 +358,7 @@ TEST(SettingsDialogsEndToEnd, SetupGivesTheLayersThePatternsOfTheReloadedMasterA
     typed.layerRows.setCell(1, 1, "5.00");
     typed.layerRows.setCell(1, 2, sjis("砂"));
     open.document.pushEdit(QStringLiteral("地質"), typed);
-    whenDialogShows([](QDialog& dialog) { clickButton(dialog, "OK"); });
+    whenModalDialogShows([](QDialog& dialog) { clickButton(dialog, "OK"); });
     EXPECT_EQ(open.run(3011), DialogOutcome::Accepted);
     EXPECT_EQ(open.document.data().layerRows.cell(1, 12), "300.1");
     EXPECT_EQ(open.document.undoStack()->count(), 2);

@@ -333,7 +333,7 @@ TEST(SettingsShortTextEditor, CommandEditsInPlaceSavesAndSwitchesFiles)
     document.newDocument();
     QString statusAfterSave;
     QStringList unnamed;
-    whenDialogShows([&](QDialog& dialog) {
+    whenModalDialogShows([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("編集 技術者ほかの短文"));
         for (QWidget* control : dialog.findChildren<QWidget*>())
             if (control->focusPolicy() != Qt::NoFocus && control->isVisible() && control->accessibleName().isEmpty())

@@ -71,7 +71,7 @@ TEST(SoilMasterEditorWindow, OkRewritesTheMastersAndSysNdxAndTheLogDrawsWithThem
         settingsAnnounced = settingsAnnounced || what.testFlag(DocumentChange::Settings);
     });
     bool stayedOpen = false;
-    whenDialogShows([&](QDialog& dialog) {
+    whenModalDialogShows([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("編集 土質地質名と柱状図模様"));
         for (QWidget* control : dialog.findChildren<QWidget*>()) {
             const bool operable = qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control)
@@ -137,7 +137,7 @@ TEST(SoilMasterEditorWindow, CancelWritesNothing)
         std::filesystem::remove(command.install.file("Sys.ndx"));
         const std::string soil = command.file("WdtvJCA.mst");
         command.prompter.scriptedAnswers = {Answer::Yes};
-        whenDialogShows([&](QDialog& dialog) {
+        whenModalDialogShows([&](QDialog& dialog) {
             if (changed) {
                 clickCell(dialog, "soilList", 3);
                 click(dialog, "moveUp");
@@ -157,7 +157,7 @@ TEST(SoilMasterEditorWindow, TheButtonsActOnTheRowReachedWithTheArrowKeys)
     command.prompter.scriptedAnswers = {Answer::Yes, Answer::Yes};
     QString deleted;
     QString shownAfter;
-    whenDialogShows([&](QDialog& dialog) {
+    whenModalDialogShows([&](QDialog& dialog) {
         auto* list = qobject_cast<QTableWidget*>(controlOf(dialog, "soilList"));
         clickCell(dialog, "soilList", 2);
         list->setFocus();
@@ -183,7 +183,7 @@ TEST(SoilMasterEditorWindow, OkRedrawsTheLayersWithTheMastersPatternsAsOneUndoSt
     ASSERT_EQ(command.document.data().layerRows.cell(1, 12), "");
 
     for (const int expectedSteps : {2, 2}) {  // the second OK finds the codes in place
-        whenDialogShows([](QDialog& dialog) { clickButton(dialog, "OK"); });
+        whenModalDialogShows([](QDialog& dialog) { clickButton(dialog, "OK"); });
         EXPECT_EQ(command.run(), DialogOutcome::Accepted);
         EXPECT_EQ(command.document.data().layerRows.cell(1, 12), "300.1");
         EXPECT_EQ(command.document.data().layerRows.cell(1, 14), "S");
