@@ -174,7 +174,7 @@ int DeliveryPanel::exportLogs(const QString& outFolder, const PaperSize& paper)
         // A document of its own, drawn with the window's settings, so that
         // the open document is left as it is.
         LogDocument log;
-        log.settings() = document_.settings();
+        log.replaceSettings(document_.settings());
         log.setPrinterPaper(paper);
         if (log.open(borehole.exchangeFilePath).status != OpenStatus::Opened) {
             failed.append(name + QStringLiteral(" (") + text(borehole.name) + QStringLiteral(")"));
